@@ -1,0 +1,653 @@
+#include "Driver.h"
+
+#include "game/Bingos.h"
+#include "game/Caller.h"
+#include "game/Dealing.h"
+#include "game/Pcbingos.h"
+#include "ui/BngOptions.h"
+#include "ui/Form1.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+
+namespace daubery {
+
+namespace {
+
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\r'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::pair<std::string_view, std::string_view> splitWord(std::string_view text) {
+    text = trim(text);
+    const auto space = text.find_first_of(" \t");
+    if (space == std::string_view::npos) return {text, {}};
+    return {text.substr(0, space), trim(text.substr(space + 1))};
+}
+
+std::optional<long long> wholeNumber(std::string_view text) {
+    long long n = 0;
+    text = trim(text);
+    if (text.empty()) return std::nullopt;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return n;
+}
+
+// "Label1[49]" into its name and index (-1 without one); "PcCardNumbers[2][17]" into two indexes.
+bool splitIndexes(std::string_view segment, std::string_view& name, std::vector<int>& indexes) {
+    const auto bracket = segment.find('[');
+    name = segment.substr(0, bracket);
+    if (name.empty()) return false;
+    while (bracket != std::string_view::npos && !segment.substr(name.size()).empty()) {
+        std::string_view rest = segment.substr(name.size());
+        std::size_t at = 0;
+        while (at < rest.size()) {
+            if (rest[at] != '[') return false;
+            const auto close = rest.find(']', at);
+            if (close == std::string_view::npos) return false;
+            const auto n = wholeNumber(rest.substr(at + 1, close - at - 1));
+            if (!n || *n < -1000000 || *n > 1000000) return false;
+            indexes.push_back(int(*n));
+            at = close + 1;
+        }
+        break;
+    }
+    return true;
+}
+
+std::vector<std::string> splitCommands(std::string_view text) {
+    std::vector<std::string> commands;
+    std::string current;
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"' && (i == 0 || text[i - 1] != '\\')) quoted = !quoted;
+        if (c == ';' && !quoted) {
+            if (!trim(current).empty()) commands.emplace_back(trim(current));
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!trim(current).empty()) commands.emplace_back(trim(current));
+    return commands;
+}
+
+json::Value windowStateValue(WindowState state) {
+    return int(state);
+}
+
+} // namespace
+
+Driver::Driver() = default;
+Driver::~Driver() = default;
+
+std::string Driver::execute(std::string_view line) {
+    modalError_.clear();
+    Answer answer = run(line);
+    if (answer.ok && !modalError_.empty()) answer = Answer{false, {}, modalError_};
+    modalError_.clear();
+    if (!answer.ok) return "error " + (answer.text.empty() ? std::string("failed") : answer.text);
+    if (answer.value) return "ok " + json::format(*answer.value);
+    return answer.text.empty() ? "ok" : "ok " + answer.text;
+}
+
+Driver::Answer Driver::run(std::string_view line) {
+    const auto [verb, argument] = splitWord(line);
+    if (verb.empty()) return {false, {}, "empty command"};
+    if (verb == "start") return start(argument);
+    if (!game_) return {false, {}, "no game yet: start <seed>"};
+    if (verb == "get") return get(argument);
+    if (game_->windows.ended()) return {false, {}, "the program has ended"};
+    if (verb == "click" || verb == "mouse_move" || verb == "mouse_up" || verb == "pick" || verb == "close")
+        return userAction(verb, argument);
+    if (verb == "set") {
+        const auto [path, value] = splitWord(argument);
+        return set(path, value);
+    }
+    if (verb == "call") return call(argument);
+    if (verb == "advance") return advance(argument);
+    if (verb == "respond") return respond(argument);
+    return {false, {}, "unknown command " + std::string(verb)};
+}
+
+Driver::Answer Driver::start(std::string_view argument) {
+    const auto seed = wholeNumber(argument);
+    if (!seed) return {false, {}, "start needs a whole-number seed"};
+    game_.reset();
+    platform_ = std::make_unique<HeadlessPlatform>();
+    platform_->answerModal = [this](Form& form) { answerModal(form); };
+    platform_->answerMessageBox = [this] { answerMessageBox(); };
+    responders_.clear();
+    responded_.clear();
+    answering_.clear();
+    game_ = std::make_unique<Daubery>(*platform_);
+    game_->rnd.seed(std::uint64_t(*seed));
+    game_->start();
+    return {};
+}
+
+std::optional<Driver::Target> Driver::resolve(std::string_view path, bool load, bool wantProperty,
+                                              std::string& error) {
+    std::vector<std::string_view> segments;
+    for (std::size_t at = 0;;) {
+        const auto dot = path.find('.', at);
+        segments.push_back(
+            path.substr(at, dot == std::string_view::npos ? std::string_view::npos : dot - at));
+        if (dot == std::string_view::npos) break;
+        at = dot + 1;
+    }
+    Target target;
+    std::size_t next = 0;
+    if (game_->windows.defines(segments[0])) {
+        target.windowName = std::string(segments[0]);
+        next = 1;
+    } else if (!answering_.empty()) {
+        target.windowName = answering_.back();
+    } else {
+        error = "unknown window " + std::string(segments[0]);
+        return std::nullopt;
+    }
+    Form* form = game_->windows.loaded(target.windowName);
+    const bool onlyAsksLoaded = next + 1 == segments.size() && segments[next] == "loaded";
+    if (!form && load && !onlyAsksLoaded) form = &game_->windows.form(target.windowName);
+    target.form = form;
+
+    if (next < segments.size() && !onlyAsksLoaded) {
+        std::string_view name;
+        std::vector<int> indexes;
+        if (!splitIndexes(segments[next], name, indexes) || indexes.size() > 1) {
+            error = "malformed path " + std::string(path);
+            return std::nullopt;
+        }
+        const bool isControl = form ? form->find(name, indexes.empty() ? -1 : indexes[0]) != nullptr : false;
+        const bool windowProperty = indexes.empty() && next + 1 == segments.size() && !isControl;
+        if (!windowProperty) {
+            if (!form) return target; // a control of a window that is not loaded
+            target.control = form->find(name, indexes.empty() ? -1 : indexes[0]);
+            if (!target.control) {
+                error = "unknown control " + std::string(segments[next]);
+                return std::nullopt;
+            }
+            ++next;
+        }
+    }
+    if (next < segments.size()) target.property = std::string(segments[next++]);
+    if (next != segments.size() || (wantProperty && target.property.empty()) ||
+        (!wantProperty && !target.property.empty())) {
+        error = "malformed path " + std::string(path);
+        return std::nullopt;
+    }
+    return target;
+}
+
+Driver::Answer Driver::userAction(std::string_view verb, std::string_view argument) {
+    std::string path(argument);
+    int position = 0;
+    if (verb == "pick") {
+        const auto [list, index] = splitWord(argument);
+        const auto n = wholeNumber(index);
+        if (!n) return {false, {}, "pick needs a list and a position"};
+        path = std::string(list);
+        position = int(*n);
+    }
+    std::string error;
+    Windows& windows = game_->windows;
+    if (verb == "close") {
+        if (!windows.defines(path)) return {false, {}, "unknown window " + path};
+        Form* form = windows.loaded(path);
+        return form && windows.userClose(*form) ? Answer{} : Answer{true, {}, "ignored"};
+    }
+    const auto target = resolve(path, false, false, error);
+    if (!target) return {false, {}, error};
+    if (!target->control) return {true, {}, "ignored"};
+    Control& control = *target->control;
+    bool received = false;
+    if (verb == "click") received = windows.userClick(control);
+    if (verb == "mouse_move") received = windows.userMouseMove(control);
+    if (verb == "mouse_up") received = windows.userMouseUp(control);
+    if (verb == "pick") {
+        if (control.kind() != ControlKind::List) return {false, {}, path + " is not a list"};
+        if (position < 0 || position >= int(control.items().size()))
+            return {false, {}, "no such list position"};
+        received = windows.userPick(control, position);
+    }
+    return received ? Answer{} : Answer{true, {}, "ignored"};
+}
+
+Driver::Answer Driver::get(std::string_view path) {
+    path = trim(path);
+    if (path == "msgboxes") {
+        json::Array boxes;
+        for (const auto& [title, text] : platform_->messageBoxes) boxes.push_back(json::Array{title, text});
+        return {true, json::Value(std::move(boxes)), {}};
+    }
+    if (path == "beeps") return {true, platform_->beeps, {}};
+    if (path == "commands") {
+        json::Array commands;
+        for (const auto& [line, style] : platform_->commands) commands.push_back(json::Array{line, style});
+        return {true, json::Value(std::move(commands)), {}};
+    }
+    if (path == "responded") return {true, json::Value(responded_), {}};
+    if (path == "responders") return {true, int(responders_.size()), {}};
+    if (path == "ended") return {true, game_->windows.ended(), {}};
+    if (path == "clock") return {true, static_cast<long long>(platform_->clock), {}};
+    if (path.substr(0, 6) == "state.") return stateField(path.substr(6), nullptr);
+    if (game_->windows.ended()) return {false, {}, "the program has ended"};
+
+    std::string error;
+    const auto target = resolve(path, true, true, error);
+    if (!target) return {false, {}, error};
+    const std::string& p = target->property;
+    if (!target->control) {
+        if (p == "loaded") return {true, target->form != nullptr, {}};
+        const Form& form = *target->form;
+        if (p == "caption") return {true, form.caption(), {}};
+        if (p == "visible") return {true, form.visible(), {}};
+        if (p == "window_state") return {true, windowStateValue(form.windowState()), {}};
+        if (p == "left") return {true, form.left(), {}};
+        if (p == "top") return {true, form.top(), {}};
+        if (p == "width") return {true, form.width(), {}};
+        if (p == "height") return {true, form.height(), {}};
+        if (p == "picture") return {true, form.picture(), {}};
+        if (p == "backcolor") return {true, form.backColor(), {}};
+        return {false, {}, "unknown window property " + p};
+    }
+    const Control& c = *target->control;
+    if (p == "caption") return {true, c.caption(), {}};
+    if (p == "visible") return {true, c.visible(), {}};
+    if (p == "enabled") return {true, c.enabled(), {}};
+    if (p == "forecolor") return {true, c.foreColor(), {}};
+    if (p == "backcolor") return {true, c.backColor(), {}};
+    if (p == "tooltip") return {true, c.tooltip(), {}};
+    if (p == "left") return {true, c.left(), {}};
+    if (p == "top") return {true, c.top(), {}};
+    if (p == "width") return {true, c.width(), {}};
+    if (p == "height") return {true, c.height(), {}};
+    if (p == "x2") return {true, c.x2(), {}};
+    if (p == "y2") return {true, c.y2(), {}};
+    if (p == "picture") return {true, c.picture(), {}};
+    if (p == "list_index") return {true, c.listIndex(), {}};
+    if (p == "text") return {true, c.text(), {}};
+    if (p == "value") return {true, c.value(), {}};
+    if (p == "interval") return {true, c.interval(), {}};
+    if (p == "items") {
+        json::Array items;
+        for (const auto& item : c.items()) items.emplace_back(item);
+        return {true, json::Value(std::move(items)), {}};
+    }
+    if (p == "reachable") return {true, game_->windows.reachable(c), {}};
+    return {false, {}, "unknown property " + p};
+}
+
+Driver::Answer Driver::set(std::string_view path, std::string_view valueText) {
+    const auto value = json::parse(trim(valueText));
+    if (!value) return {false, {}, "set needs a JSON value"};
+    if (path.substr(0, 6) == "state.") return stateField(path.substr(6), &*value);
+    std::string error;
+    const auto target = resolve(path, true, true, error);
+    if (!target) return {false, {}, error};
+    const std::string& p = target->property;
+    const auto number = value->integer();
+    const bool* flag = value->boolean();
+    const std::string* text = value->string();
+    Answer wrongType{false, {}, "wrong value for " + p};
+    Windows& windows = game_->windows;
+    bool done = false;
+    windows.dispatch([&] {
+        if (!target->control) {
+            Form& form = *target->form;
+            if (p == "caption" && text) form.setCaption(*text), done = true;
+            if (p == "visible" && flag) *flag ? windows.show(form) : windows.hide(form), done = true;
+            if (p == "window_state" && number && *number >= 0 && *number <= 2)
+                form.setWindowState(WindowState(*number)), done = true;
+            if (p == "width" && number) form.setWidth(int(*number)), done = true;
+            if (p == "height" && number) form.setHeight(int(*number)), done = true;
+            return;
+        }
+        Control& c = *target->control;
+        if (p == "caption" && text) c.setCaption(*text), done = true;
+        if (p == "visible" && flag) c.setVisible(*flag), done = true;
+        if (p == "enabled" && flag) c.setEnabled(*flag), done = true;
+        if (p == "forecolor" && number) c.setForeColor(int(*number)), done = true;
+        if (p == "backcolor" && number) c.setBackColor(int(*number)), done = true;
+        if (p == "tooltip" && text) c.setTooltip(*text), done = true;
+        if (p == "left" && number) c.setLeft(int(*number)), done = true;
+        if (p == "top" && number) c.setTop(int(*number)), done = true;
+        if (p == "width" && number) c.setWidth(int(*number)), done = true;
+        if (p == "height" && number) c.setHeight(int(*number)), done = true;
+        if (p == "picture" && text) c.setPicture(*text), done = true;
+        if (p == "list_index" && number) c.setListIndex(int(*number)), done = true;
+        if (p == "text" && text) c.setText(*text), done = true;
+        if (p == "value" && number) c.setValue(int(*number)), done = true;
+        if (p == "interval" && number) c.setInterval(int(*number)), done = true;
+    });
+    return done ? Answer{} : wrongType;
+}
+
+Driver::Answer Driver::stateField(std::string_view path, const json::Value* newValue) {
+    std::string_view name;
+    std::vector<int> at;
+    if (!splitIndexes(path, name, at)) return {false, {}, "malformed state path"};
+    GameState& s = game_->state;
+    Answer bad{false, {}, "no state " + std::string(path)};
+
+    auto scalar = [&](auto& field) -> Answer {
+        using T = std::remove_reference_t<decltype(field)>;
+        if (!at.empty()) return bad;
+        if (!newValue) {
+            if constexpr (std::is_same_v<T, std::string>)
+                return {true, json::Value(field), {}};
+            else if constexpr (std::is_same_v<T, bool>)
+                return {true, json::Value(field), {}};
+            else
+                return {true, json::Value(static_cast<long long>(field)), {}};
+        }
+        if constexpr (std::is_same_v<T, std::string>) {
+            if (!newValue->string()) return bad;
+            field = *newValue->string();
+        } else if constexpr (std::is_same_v<T, bool>) {
+            if (!newValue->boolean()) return bad;
+            field = *newValue->boolean();
+        } else {
+            const auto n = newValue->integer();
+            if (!n) return bad;
+            field = T(*n);
+        }
+        return {};
+    };
+    auto element = [&](auto& table, auto... rest) -> Answer {
+        using TableT = std::remove_reference_t<decltype(table)>;
+        if (at.size() != 1 + sizeof...(rest) || !TableT::holds(at[0])) return bad;
+        if constexpr (sizeof...(rest) == 0) {
+            return scalar(table[at[0]]);
+        } else {
+            auto& row = table[at[0]];
+            using RowT = std::remove_reference_t<decltype(row)>;
+            if (!RowT::holds(at[1])) return bad;
+            const int inner = at[1];
+            at.clear();
+            return scalar(row[inner]);
+        }
+    };
+
+    static const std::map<std::string, int, std::less<>> known = {
+        {"GameType", 0},        {"GameName", 1},      {"RandomPick", 2},     {"BoardCount", 3},
+        {"PcPlayerCount", 4},   {"CallInterval", 5},  {"GameActive", 6},     {"Paused", 7},
+        {"CallElapsed", 8},     {"CalledNumbers", 9}, {"CalledColumns", 10}, {"CalledCount", 11},
+        {"RollStep", 12},       {"BallFrame", 13},    {"Card1Numbers", 14},  {"Card2Numbers", 15},
+        {"PcCardNumbers", 16},  {"Balance", 17},      {"Jackpot", 18},       {"JackpotLevel", 19},
+        {"WinCount", 20},       {"PcHitCounts", 21},  {"PcWinner", 22},      {"PcWinCells", 23},
+        {"PcWinCellCount", 24}, {"HelpPage", 25},     {"HelpOrigin", 26},    {"HelpFromOptions", 27},
+        {"HelpTexts", 28}};
+    const auto found = known.find(name);
+    if (found == known.end()) return bad;
+    switch (found->second) {
+    case 0:
+        return scalar(s.GameType);
+    case 1:
+        return scalar(s.GameName);
+    case 2:
+        return scalar(s.RandomPick);
+    case 3:
+        return scalar(s.BoardCount);
+    case 4:
+        return scalar(s.PcPlayerCount);
+    case 5:
+        return scalar(s.CallInterval);
+    case 6:
+        return scalar(s.GameActive);
+    case 7:
+        return scalar(s.Paused);
+    case 8:
+        return scalar(s.CallElapsed);
+    case 9:
+        return element(s.CalledNumbers);
+    case 10:
+        return element(s.CalledColumns);
+    case 11:
+        return scalar(s.CalledCount);
+    case 12:
+        return scalar(s.RollStep);
+    case 13:
+        return scalar(s.BallFrame);
+    case 14:
+        return element(s.Card1Numbers);
+    case 15:
+        return element(s.Card2Numbers);
+    case 16:
+        return element(s.PcCardNumbers, 0);
+    case 17:
+        return scalar(s.Balance);
+    case 18:
+        return scalar(s.Jackpot);
+    case 19:
+        return scalar(s.JackpotLevel);
+    case 20:
+        return scalar(s.WinCount);
+    case 21:
+        return element(s.PcHitCounts);
+    case 22:
+        return scalar(s.PcWinner);
+    case 23:
+        return element(s.PcWinCells, 0);
+    case 24:
+        return scalar(s.PcWinCellCount);
+    case 25:
+        return scalar(s.HelpPage);
+    case 26:
+        return scalar(s.HelpOrigin);
+    case 27:
+        return scalar(s.HelpFromOptions);
+    case 28:
+        return element(s.HelpTexts);
+    default:
+        return bad;
+    }
+}
+
+Driver::Answer Driver::call(std::string_view argument) {
+    const auto [procedure, rest] = splitWord(argument);
+    Daubery& g = *game_;
+    GameState& s = g.state;
+    const auto number = wholeNumber(rest);
+    Answer answer;
+    auto boolean = [](bool b) { return Answer{true, json::Value(b), {}}; };
+    auto integer = [](int n) { return Answer{true, json::Value(n), {}}; };
+
+    using Procedure = std::function<Answer()>;
+    const std::map<std::string_view, Procedure> procedures = {
+        {"NewGame",
+         [&] {
+             g.NewGame();
+             return Answer{};
+         }},
+        {"DealPcCards",
+         [&] {
+             DealPcCards(s, g.rnd);
+             return Answer{};
+         }},
+        {"DrawNextNumber",
+         [&] {
+             const int pos = DrawNextNumber(s, g.rnd);
+             if (pos == NoNumberLeft) g.mainWindow().control("Timer1").setEnabled(false);
+             return pos == NoNumberLeft ? Answer{true, json::Value(nullptr), {}} : integer(pos);
+         }},
+        {"RunComputerPlayers",
+         [&] {
+             g.RunComputerPlayers();
+             return Answer{};
+         }},
+        {"CheckPlayerBingo", [&] { return integer(CheckPlayerBingo(s)); }},
+        {"CheckBigDiamond", [&] { return integer(CheckBigDiamond(s)); }},
+        {"CheckSmallDiamond", [&] { return integer(CheckSmallDiamond(s)); }},
+        {"CheckKite", [&] { return integer(CheckKite(s)); }},
+        {"CheckBigFrame", [&] { return integer(CheckBigFrame(s)); }},
+        {"CheckLittleFrame", [&] { return integer(CheckLittleFrame(s)); }},
+        {"CheckRailroad", [&] { return integer(CheckRailroad(s)); }},
+        {"CheckAnyBingo", [&] { return integer(CheckAnyBingo(s)); }},
+        {"CheckPcRegular", [&] { return boolean(CheckPcRegular(s)); }},
+        {"CheckPcFourCorners", [&] { return boolean(CheckPcFourCorners(s)); }},
+        {"CheckPcCoverAll", [&] { return boolean(CheckPcCoverAll(s)); }},
+        {"CheckPcPostageStamp", [&] { return boolean(CheckPcPostageStamp(s)); }},
+        {"CheckPcBigDiamond", [&] { return boolean(CheckPcBigDiamond(s)); }},
+        {"CheckPcSmallDiamond", [&] { return boolean(CheckPcSmallDiamond(s)); }},
+        {"CheckPcKite", [&] { return boolean(CheckPcKite(s)); }},
+        {"CheckPcBigFrame", [&] { return boolean(CheckPcBigFrame(s)); }},
+        {"CheckPcLittleFrame", [&] { return boolean(CheckPcLittleFrame(s)); }},
+        {"CheckPcRailroad", [&] { return boolean(CheckPcRailroad(s)); }},
+        {"CheckPcAnyBingo", [&] { return boolean(CheckPcAnyBingo(s)); }},
+        {"TogglePause",
+         [&] {
+             g.TogglePause();
+             return Answer{};
+         }},
+        {"ShowGameHelp",
+         [&] {
+             g.ShowGameHelp();
+             return Answer{};
+         }},
+        {"OpenWebSite",
+         [&] {
+             g.OpenWebSite();
+             return Answer{};
+         }},
+        {"About",
+         [&] {
+             g.About();
+             return Answer{};
+         }},
+        {"ShowExample",
+         [&] {
+             g.optionsDialog().ShowExample();
+             return Answer{};
+         }},
+        {"RollBallStep",
+         [&] {
+             g.mainWindow().RollBallStep(s.RollStep);
+             return Answer{};
+         }},
+        {"PcPlayerName",
+         [&] {
+             return Answer{true, json::Value(PcPlayerName(std::string(rest))), {}};
+         }},
+        {"ShowPcWinningCard",
+         [&] {
+             if (!number || *number < 1 || *number > 7) return Answer{false, {}, "needs a player 1..7"};
+             g.ShowPcWinningCard(int(*number));
+             return Answer{};
+         }},
+        {"AnnouncePcWin",
+         [&] {
+             if (!number || *number < 1 || *number > 7) return Answer{false, {}, "needs a player 1..7"};
+             g.AnnouncePcWin(int(*number));
+             return Answer{};
+         }},
+    };
+    if (const auto found = procedures.find(procedure); found != procedures.end()) {
+        g.windows.dispatch([&] { answer = found->second(); });
+        return answer;
+    }
+
+    // A window's event handler: Form1.Command1_Click, Form1.Label1_Click 5, Bingomsg.Form_Load.
+    const auto dot = procedure.find('.');
+    const auto underscore = procedure.rfind('_');
+    if (dot == std::string_view::npos || underscore == std::string_view::npos || underscore < dot)
+        return {false, {}, "unknown procedure " + std::string(procedure)};
+    const std::string_view window = procedure.substr(0, dot);
+    const std::string_view controlName = procedure.substr(dot + 1, underscore - dot - 1);
+    const std::string_view event = procedure.substr(underscore + 1);
+    if (!g.windows.defines(window)) return {false, {}, "unknown window " + std::string(window)};
+    Form& form = g.windows.form(window);
+    if (controlName == "Form") {
+        std::function<void()> handler;
+        if (event == "Load") handler = [&form] { form.Form_Load(); };
+        if (event == "Unload") handler = [&form] { form.Form_Unload(); };
+        if (event == "Activate") handler = [&form] { form.Form_Activate(); };
+        if (event == "Resize") handler = [&form] { form.Form_Resize(); };
+        if (!handler) return {false, {}, "unknown procedure " + std::string(procedure)};
+        g.windows.dispatch(handler);
+        return {};
+    }
+    Control* control = form.find(controlName, number ? int(*number) : -1);
+    if (!control) return {false, {}, "unknown control " + std::string(controlName)};
+    std::function<void()> handler;
+    if (event == "Click") handler = control->onClick;
+    if (event == "Change") handler = control->onChange;
+    if (event == "MouseMove") handler = control->onMouseMove;
+    if (event == "MouseUp") handler = control->onMouseUp;
+    if (event == "Timer") handler = control->onTimer;
+    if (event != "Click" && event != "Change" && event != "MouseMove" && event != "MouseUp" &&
+        event != "Timer")
+        return {false, {}, "unknown event " + std::string(event)};
+    g.windows.dispatch(handler);
+    return {};
+}
+
+Driver::Answer Driver::advance(std::string_view argument) {
+    const auto ms = wholeNumber(argument);
+    if (!ms || *ms < 0) return {false, {}, "advance needs milliseconds"};
+    const std::int64_t until = platform_->clock + *ms;
+    Windows& windows = game_->windows;
+    while (!windows.ended()) {
+        const auto due = windows.nextDue();
+        if (!due || *due > until) break;
+        platform_->clock = std::max(platform_->clock, *due);
+        windows.runTimersUntil(platform_->clock);
+    }
+    platform_->clock = until;
+    return {};
+}
+
+Driver::Answer Driver::respond(std::string_view argument) {
+    argument = trim(argument);
+    if (argument == "clear") {
+        responders_.clear();
+        return {};
+    }
+    responders_.push_back(splitCommands(argument));
+    return {};
+}
+
+std::vector<std::string> Driver::takeResponder() {
+    std::vector<std::string> commands = std::move(responders_.front());
+    responders_.pop_front();
+    return commands;
+}
+
+void Driver::answerModal(Form& form) {
+    Windows& windows = game_->windows;
+    if (responders_.empty()) {
+        modalError_ = "modal window " + form.name() + " shown with no responder queued";
+        windows.unload(form);
+        return;
+    }
+    const std::vector<std::string> commands = takeResponder();
+    answering_.push_back(form.name());
+    json::Array answers;
+    for (const std::string& command : commands) {
+        if (windows.ended()) break;
+        answers.emplace_back(execute(command));
+    }
+    answering_.pop_back();
+    responded_ = std::move(answers);
+    // A window the responder left open is closed as by its title-bar button.
+    if (windows.loaded(form.name()) == &form && form.visible()) windows.userClose(form);
+    if (windows.loaded(form.name()) == &form && form.visible()) windows.unload(form);
+}
+
+void Driver::answerMessageBox() {
+    if (responders_.empty()) return;
+    const std::vector<std::string> commands = takeResponder();
+    json::Array answers;
+    for (const std::string& command : commands) answers.emplace_back(execute(command));
+    responded_ = std::move(answers);
+}
+
+} // namespace daubery

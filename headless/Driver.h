@@ -1,0 +1,66 @@
+#pragma once
+// Plays the game with no display on a virtual clock, one command line in, one answer line out:
+// "ok", "ok <value>" or "error <reason>", values in JSON.
+
+#include "HeadlessPlatform.h"
+#include "Json.h"
+#include "ui/Daubery.h"
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace daubery {
+
+class Driver {
+public:
+    Driver();
+    ~Driver();
+
+    std::string execute(std::string_view line);
+
+    Daubery* game() const { return game_.get(); }
+    HeadlessPlatform* platform() const { return platform_.get(); }
+
+private:
+    struct Target {
+        Form* form = nullptr;
+        Control* control = nullptr;
+        std::string windowName;
+        std::string property;
+    };
+    struct Answer {
+        bool ok = true;
+        std::optional<json::Value> value;
+        std::string text;
+    };
+
+    Answer run(std::string_view line);
+    Answer start(std::string_view argument);
+    Answer userAction(std::string_view verb, std::string_view argument);
+    Answer get(std::string_view path);
+    Answer set(std::string_view path, std::string_view valueText);
+    Answer call(std::string_view argument);
+    Answer advance(std::string_view argument);
+    Answer respond(std::string_view argument);
+
+    // Splits "Window.Control[3].property"; a path inside a responder may leave out its window.
+    std::optional<Target> resolve(std::string_view path, bool load, bool wantProperty, std::string& error);
+    Answer stateField(std::string_view path, const json::Value* newValue);
+
+    void answerModal(Form& form);
+    void answerMessageBox();
+    std::vector<std::string> takeResponder();
+
+    std::unique_ptr<HeadlessPlatform> platform_;
+    std::unique_ptr<Daubery> game_;
+    std::deque<std::vector<std::string>> responders_;
+    json::Array responded_;
+    std::vector<std::string> answering_; // the modal windows whose responders are running, innermost last
+    std::string modalError_;
+};
+
+} // namespace daubery

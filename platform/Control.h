@@ -1,0 +1,157 @@
+#pragma once
+// One control of a window as the game sees it: the properties it reads and writes, and its events.
+// Positions and sizes are in twips; colours are one RGB number, red + 256 x green + 65536 x blue.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace daubery {
+
+class Form;
+
+enum class ControlKind {
+    Label,
+    Button,
+    Image,
+    Panel,
+    List,
+    CheckBox,
+    OptionButton,
+    TextBox,
+    Line,
+    Circle,
+    Timer,
+    Menu
+};
+
+constexpr int rgb(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
+namespace colour {
+inline constexpr int Default = -1; // the window's own colour
+inline constexpr int Black = rgb(0, 0, 0), White = rgb(255, 255, 255), Red = rgb(255, 0, 0),
+                     Yellow = rgb(255, 255, 0), Silver = rgb(192, 192, 192), Blue = rgb(0, 0, 255),
+                     DarkBlue = rgb(0, 0, 192), Grey = rgb(192, 192, 192);
+} // namespace colour
+
+// How a control looks, fixed at design time.
+namespace look {
+inline constexpr unsigned Hidden = 1u << 0, Disabled = 1u << 1, Bold = 1u << 2, Centred = 1u << 3,
+                          Opaque = 1u << 4, // a label that paints its back colour
+    Serif = 1u << 5,                        // a serif face instead of the sans-serif one
+    HandCursor = 1u << 6,                   // a link
+    HelpCursor = 1u << 7,                   // arrow with question mark
+    Bordered = 1u << 8,                     // a thin single border
+    WordWrap = 1u << 9, Underline = 1u << 10, Stretch = 1u << 11, Checked = 1u << 12;
+}
+
+// One row of a window's control table.
+struct ControlSpec {
+    std::string_view name;
+    int index = -1; // the element of a control array, -1 for a single control
+    ControlKind kind = ControlKind::Label;
+    int left = 0, top = 0, width = 0, height = 0; // a line runs from (left, top) to (x2, y2)
+    std::string_view caption = {};
+    unsigned flags = 0;
+    std::string_view container = {}; // the panel it lies in; for a menu item, its menu
+    double fontSize = 8.25;
+    int foreColor = colour::Default;
+    int backColor = colour::Default;
+    std::string_view picture = {};
+    std::string_view tooltip = {};
+    int x2 = 0, y2 = 0;
+    int interval = 0;
+};
+
+class Control {
+public:
+    Control(Form& form, const ControlSpec& spec, Control* container);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Form& form() const { return form_; }
+    const std::string& name() const { return name_; }
+    int index() const { return index_; }
+    ControlKind kind() const { return kind_; }
+    Control* container() const { return container_; }
+    unsigned flags() const { return flags_; }
+    bool has(unsigned flag) const { return (flags_ & flag) != 0; }
+    double fontSize() const { return fontSize_; }
+    std::string path() const; // Form1.Label1[49]
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    int foreColor() const { return foreColor_; }
+    void setForeColor(int colour);
+    int backColor() const { return backColor_; }
+    void setBackColor(int colour);
+    const std::string& tooltip() const { return tooltip_; }
+    void setTooltip(std::string tooltip);
+    const std::string& picture() const { return picture_; }
+    void setPicture(std::string picture);
+
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int x2() const { return x2_; }
+    int y2() const { return y2_; }
+    void setLeft(int twips);
+    void setTop(int twips);
+    void setWidth(int twips);
+    void setHeight(int twips);
+
+    // Lists: read-only items with a position; setting the position by program raises the click.
+    const std::vector<std::string>& items() const { return items_; }
+    void addItem(std::string item);
+    int listIndex() const { return listIndex_; }
+    void setListIndex(int position);
+
+    // The text of a text box, or of a list's selected item.
+    std::string text() const;
+    void setText(std::string text);
+
+    // Check boxes 0/1, option buttons 0/1.
+    int value() const { return value_; }
+    void setValue(int value);
+
+    int interval() const { return interval_; }
+    void setInterval(int milliseconds);
+
+    std::function<void()> onClick, onChange, onMouseMove, onMouseUp, onTimer;
+
+    // The view that shows this control, told of every change.
+    std::function<void(Control&)> changed;
+
+private:
+    void notify();
+
+    Form& form_;
+    std::string name_;
+    int index_;
+    ControlKind kind_;
+    Control* container_;
+    unsigned flags_;
+    double fontSize_;
+    std::string caption_;
+    bool visible_;
+    bool enabled_;
+    int foreColor_;
+    int backColor_;
+    std::string tooltip_;
+    std::string picture_;
+    int left_, top_, width_, height_, x2_, y2_;
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+    std::string text_;
+    int value_ = 0;
+    int interval_;
+};
+
+} // namespace daubery

@@ -1,0 +1,121 @@
+#include "Form.h"
+
+#include "Windows.h"
+
+#include <cassert>
+
+namespace daubery {
+
+Form::Form(Windows& windows, std::string name, std::string caption, int clientWidth, int clientHeight)
+    : windows_(windows), name_(std::move(name)), caption_(std::move(caption)),
+      width_(clientWidth + FrameWidth), height_(clientHeight + FrameHeight) {}
+
+Form::~Form() = default;
+
+void Form::build(std::span<const ControlSpec> table) {
+    for (const ControlSpec& spec : table) add(spec);
+}
+
+Control& Form::add(const ControlSpec& spec) {
+    const bool hadMenu = hasMenu();
+    Control* container = spec.container.empty() ? nullptr : &control(spec.container);
+    auto& added = controls_.emplace_back(std::make_unique<Control>(*this, spec, container));
+    byName_[{std::string(spec.name), spec.index}] = added.get();
+    // A menu bar takes its room above the client area, which keeps its designed size.
+    if (!hadMenu && hasMenu()) height_ += MenuBarHeight;
+    return *added;
+}
+
+Control* Form::find(std::string_view name, int index) const {
+    const auto found = byName_.find(std::pair<std::string, int>(name, index));
+    return found == byName_.end() ? nullptr : found->second;
+}
+
+Control& Form::control(std::string_view name, int index) const {
+    Control* found = find(name, index);
+    assert(found && "a window's code names only its own controls");
+    return *found;
+}
+
+bool Form::hasMenu() const {
+    for (const auto& c : controls_)
+        if (c->kind() == ControlKind::Menu) return true;
+    return false;
+}
+
+void Form::notify() {
+    if (changed) changed();
+}
+
+void Form::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    notify();
+}
+
+void Form::setWindowState(WindowState state) {
+    if (state == state_) return;
+    state_ = state;
+    notify();
+    windows_.dispatch([this] { Form_Resize(); });
+}
+
+void Form::setPosition(int left, int top) {
+    left_ = left;
+    top_ = top;
+    notify();
+}
+
+void Form::setWidth(int twips) {
+    if (twips == width_) return;
+    width_ = twips;
+    notify();
+}
+
+void Form::setHeight(int twips) {
+    if (twips == height_) return;
+    height_ = twips;
+    notify();
+}
+
+void Form::setBackColor(int colour) {
+    backColor_ = colour;
+    notify();
+}
+
+void Form::setPicture(std::string picture) {
+    picture_ = std::move(picture);
+    notify();
+}
+
+void Form::Form_Close() {
+    windows_.unload(*this);
+}
+
+void Form::onClick(std::string_view name, std::function<void()> handler) {
+    control(name).onClick = std::move(handler);
+}
+
+void Form::onClick(std::string_view array, std::function<void(int)> handler) {
+    for (auto& c : controls_)
+        if (c->name() == array) c->onClick = [handler, index = c->index()] { handler(index); };
+}
+
+void Form::onMouseMove(std::string_view array, std::function<void(int)> handler) {
+    for (auto& c : controls_)
+        if (c->name() == array) c->onMouseMove = [handler, index = c->index()] { handler(index); };
+}
+
+void Form::onMouseUp(std::string_view name, std::function<void()> handler) {
+    control(name).onMouseUp = std::move(handler);
+}
+
+void Form::onChange(std::string_view name, std::function<void()> handler) {
+    control(name).onChange = std::move(handler);
+}
+
+void Form::onTimer(std::string_view name, std::function<void()> handler) {
+    control(name).onTimer = std::move(handler);
+}
+
+} // namespace daubery

@@ -1,0 +1,103 @@
+#pragma once
+// A window: its caption, size and state, its controls built from a table, and its own events.
+
+#include "Control.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace daubery {
+
+class Windows;
+
+enum class WindowState { Normal = 0, Minimised = 1, Maximised = 2 };
+
+// Outer frame of a window around its client area, in twips: borders, title bar and menu bar.
+inline constexpr int FrameWidth = 120;
+inline constexpr int FrameHeight = 405;
+inline constexpr int MenuBarHeight = 180;
+
+class Form {
+public:
+    Form(Windows& windows, std::string name, std::string caption, int clientWidth, int clientHeight);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form();
+
+    const std::string& name() const { return name_; }
+    Windows& windows() const { return windows_; }
+
+    Control& control(std::string_view name, int index = -1) const; // the control must exist
+    Control* find(std::string_view name, int index = -1) const;
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    bool hasMenu() const;
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+    bool visible() const { return visible_; }
+    WindowState windowState() const { return state_; }
+    void setWindowState(WindowState state); // raises the resize event
+    int left() const { return left_; }
+    int top() const { return top_; }
+    void setPosition(int left, int top);
+    // Outer size, frame included, as the game sets it.
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setWidth(int twips);
+    void setHeight(int twips);
+    int clientWidth() const { return width_ - FrameWidth; }
+    int clientHeight() const { return height_ - FrameHeight - (hasMenu() ? MenuBarHeight : 0); }
+    int backColor() const { return backColor_; }
+    void setBackColor(int colour);
+    // The picture painted behind the controls.
+    const std::string& picture() const { return picture_; }
+    void setPicture(std::string picture);
+    bool modal() const { return modal_; }
+    bool centred() const { return centred_; }
+
+    // The window's own events.
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    // The title-bar close button; a window unloads unless it says otherwise.
+    virtual void Form_Close();
+
+    // Told of changes to the window's own properties (not its controls').
+    std::function<void()> changed;
+
+protected:
+    void build(std::span<const ControlSpec> table);
+    Control& add(const ControlSpec& spec);
+    void setCentred(bool centred) { centred_ = centred; }
+
+    void onClick(std::string_view control, std::function<void()> handler);
+    void onClick(std::string_view array, std::function<void(int)> handler);
+    void onMouseMove(std::string_view array, std::function<void(int)> handler);
+    void onMouseUp(std::string_view control, std::function<void()> handler);
+    void onChange(std::string_view control, std::function<void()> handler);
+    void onTimer(std::string_view control, std::function<void()> handler);
+
+private:
+    friend class Windows;
+    void notify();
+
+    Windows& windows_;
+    std::string name_;
+    std::string caption_;
+    bool visible_ = false;
+    bool modal_ = false;
+    bool centred_ = false;
+    WindowState state_ = WindowState::Normal;
+    int left_ = 0, top_ = 0, width_, height_;
+    int backColor_ = colour::Default;
+    std::string picture_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::map<std::pair<std::string, int>, Control*, std::less<>> byName_;
+};
+
+} // namespace daubery

@@ -1,0 +1,215 @@
+#include "Windows.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace daubery {
+
+Windows::Windows(Platform& platform) : platform_(platform) {}
+
+Windows::~Windows() {
+    ended_ = true;
+    timers_.clear();
+    for (auto& [name, form] : loaded_) platform_.detach(*form);
+}
+
+void Windows::define(const std::string& name, Factory factory) {
+    factories_[name] = std::move(factory);
+}
+
+bool Windows::defines(std::string_view name) const {
+    return factories_.find(name) != factories_.end();
+}
+
+Form* Windows::loaded(std::string_view name) const {
+    const auto found = loaded_.find(name);
+    return found == loaded_.end() ? nullptr : found->second.get();
+}
+
+Form& Windows::form(std::string_view name) {
+    if (Form* form = loaded(name)) return *form;
+    const auto factory = factories_.find(name);
+    assert(factory != factories_.end() && "every window is defined before it is used");
+    auto created = factory->second();
+    Form& form = *created;
+    loaded_.emplace(std::string(name), std::move(created));
+    platform_.attach(form);
+    for (const auto& control : form.controls())
+        if (control->kind() == ControlKind::Timer) timerSwitched(*control);
+    dispatch([&form] { form.Form_Load(); });
+    return form;
+}
+
+void Windows::show(Form& form, bool modal) {
+    if (ended_) return;
+    if (modal) {
+        form.modal_ = true;
+        modal_.push_back(&form);
+    }
+    form.visible_ = true;
+    form.notify();
+    platform_.show(form);
+    activated(form);
+    if (!modal) return;
+    if (loaded(form.name()) == &form && form.visible()) platform_.runModal(form);
+    modal_.erase(std::remove(modal_.begin(), modal_.end(), &form), modal_.end());
+    form.modal_ = false;
+}
+
+void Windows::hide(Form& form) {
+    if (!form.visible_) return;
+    form.visible_ = false;
+    form.notify();
+    platform_.hide(form);
+}
+
+void Windows::unload(Form& form) {
+    const auto found = loaded_.find(form.name());
+    if (found == loaded_.end() || found->second.get() != &form) return;
+    dispatch([&form] { form.Form_Unload(); });
+    forgetTimers(form);
+    form.visible_ = false;
+    platform_.detach(form);
+    // Still alive until the event that unloaded it is over: its handler may go on after the unload.
+    unloaded_.push_back(std::move(found->second));
+    loaded_.erase(found);
+    if (depth_ == 0) unloaded_.clear();
+}
+
+void Windows::unloadIfLoaded(std::string_view name) {
+    if (Form* form = loaded(name)) unload(*form);
+}
+
+void Windows::activated(Form& form) {
+    if (loaded(form.name()) != &form) return;
+    dispatch([&form] { form.Form_Activate(); });
+}
+
+bool Windows::reachable(const Control& control) const {
+    const Form& form = control.form();
+    if (ended_ || loaded(form.name()) != &form || !form.visible() ||
+        form.windowState() == WindowState::Minimised)
+        return false;
+    if (messageBoxOpen_ > 0) return false;
+    if (!modal_.empty() && modal_.back() != &form) return false;
+    for (const Control* c = &control; c; c = c->container())
+        if (!c->visible() || !c->enabled()) return false;
+    return control.kind() != ControlKind::Timer;
+}
+
+bool Windows::userClick(Control& control) {
+    if (!reachable(control)) return false;
+    dispatch([&control] {
+        if (control.kind() == ControlKind::CheckBox) control.setValue(control.value() ? 0 : 1);
+        if (control.kind() == ControlKind::OptionButton) {
+            for (const auto& other : control.form().controls())
+                if (other->kind() == ControlKind::OptionButton && other->container() == control.container())
+                    other->setValue(other.get() == &control ? 1 : 0);
+        }
+        if (control.onClick) control.onClick();
+    });
+    return true;
+}
+
+bool Windows::userMouseMove(Control& control) {
+    if (!reachable(control)) return false;
+    if (control.onMouseMove) dispatch(control.onMouseMove);
+    return true;
+}
+
+bool Windows::userMouseUp(Control& control) {
+    if (!reachable(control)) return false;
+    if (control.onMouseUp) dispatch(control.onMouseUp);
+    return true;
+}
+
+bool Windows::userPick(Control& list, int position) {
+    if (list.kind() != ControlKind::List || !reachable(list)) return false;
+    if (position < 0 || position >= int(list.items().size())) return false;
+    dispatch([&list, position] { list.setListIndex(position); });
+    return true;
+}
+
+bool Windows::userClose(Form& form) {
+    if (ended_ || loaded(form.name()) != &form || !form.visible()) return false;
+    if (messageBoxOpen_ > 0 || (!modal_.empty() && modal_.back() != &form)) return false;
+    dispatch([&form] { form.Form_Close(); });
+    return true;
+}
+
+bool Windows::userSetWindowState(Form& form, WindowState state) {
+    if (ended_ || loaded(form.name()) != &form) return false;
+    dispatch([&form, state] { form.setWindowState(state); });
+    return true;
+}
+
+void Windows::dispatch(const std::function<void()>& event) {
+    if (ended_ || !event) return;
+    ++depth_;
+    event();
+    if (--depth_ == 0) unloaded_.clear();
+}
+
+void Windows::messageBox(const std::string& title, const std::string& text) {
+    if (ended_) return;
+    ++messageBoxOpen_;
+    platform_.messageBox(title, text);
+    --messageBoxOpen_;
+}
+
+std::int64_t Windows::currentTime() const {
+    return tickTime_ ? *tickTime_ : platform_.now();
+}
+
+void Windows::timerSwitched(Control& timer) {
+    const bool runs =
+        !ended_ && timer.enabled() && timer.interval() > 0 && loaded(timer.form().name()) == &timer.form();
+    if (runs && !timers_.count(&timer))
+        timers_[&timer] = Due{currentTime() + timer.interval(), timerOrder_++};
+    else if (!runs)
+        timers_.erase(&timer);
+    platform_.timersChanged();
+}
+
+void Windows::forgetTimers(const Form& form) {
+    std::erase_if(timers_, [&form](const auto& entry) { return &entry.first->form() == &form; });
+    platform_.timersChanged();
+}
+
+std::optional<std::int64_t> Windows::nextDue() const {
+    std::optional<std::int64_t> next;
+    for (const auto& [timer, due] : timers_)
+        if (!next || due.at < *next) next = due.at;
+    return next;
+}
+
+void Windows::runTimersUntil(std::int64_t now, std::int64_t maxLag) {
+    const auto outer = tickTime_;
+    while (!ended_) {
+        auto earliest = timers_.end();
+        for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+            if (it->second.at > now) continue;
+            if (earliest == timers_.end() || it->second.at < earliest->second.at ||
+                (it->second.at == earliest->second.at && it->second.order < earliest->second.order))
+                earliest = it;
+        }
+        if (earliest == timers_.end()) break;
+        Control& timer = *earliest->first;
+        // After a long stall the timer takes up its beat from now rather than firing the backlog.
+        if (maxLag >= 0 && now - earliest->second.at > maxLag) earliest->second.at = now;
+        tickTime_ = earliest->second.at;
+        earliest->second.at += timer.interval();
+        dispatch(timer.onTimer);
+    }
+    tickTime_ = outer;
+    platform_.timersChanged();
+}
+
+void Windows::end() {
+    if (ended_) return;
+    ended_ = true;
+    timers_.clear();
+    platform_.quit();
+}
+
+} // namespace daubery

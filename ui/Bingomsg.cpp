@@ -1,0 +1,184 @@
+#include "Bingomsg.h"
+
+#include "ExampleCard.h"
+#include "Form1.h"
+
+#include <array>
+#include <string>
+
+namespace daubery {
+
+namespace {
+
+using K = ControlKind;
+using namespace look;
+
+constexpr int ClientWidth = 9525, ClientHeight = 1965;
+constexpr int PlaceLeft = 1500, PlaceTop = 60;
+constexpr int CardLeft = 7800, CardTop = 0;
+
+const ControlSpec kControls[] = {
+    {.name = "lblMsg",
+     .kind = K::Label,
+     .left = 0,
+     .top = 0,
+     .width = 7095,
+     .height = 495,
+     .flags = Serif | Bold,
+     .fontSize = 12,
+     .foreColor = colour::Red},
+    {.name = "Label3",
+     .index = 0,
+     .kind = K::Label,
+     .left = 240,
+     .top = 480,
+     .width = 495,
+     .height = 255,
+     .caption = "B's",
+     .flags = Bold,
+     .foreColor = colour::Red},
+    {.name = "Label3",
+     .index = 1,
+     .kind = K::Label,
+     .left = 240,
+     .top = 720,
+     .width = 495,
+     .height = 255,
+     .caption = "I's",
+     .flags = Bold,
+     .foreColor = colour::Red},
+    {.name = "Label3",
+     .index = 2,
+     .kind = K::Label,
+     .left = 240,
+     .top = 960,
+     .width = 495,
+     .height = 255,
+     .caption = "N's",
+     .flags = Bold,
+     .foreColor = colour::Red},
+    {.name = "Label3",
+     .index = 3,
+     .kind = K::Label,
+     .left = 240,
+     .top = 1200,
+     .width = 495,
+     .height = 255,
+     .caption = "G's",
+     .flags = Bold,
+     .foreColor = colour::Red},
+    {.name = "Label3",
+     .index = 4,
+     .kind = K::Label,
+     .left = 240,
+     .top = 1440,
+     .width = 495,
+     .height = 255,
+     .caption = "O's",
+     .flags = Bold,
+     .foreColor = colour::Red},
+    {.name = "lblQuestion",
+     .kind = K::Label,
+     .left = 7320,
+     .top = 0,
+     .width = 495,
+     .height = 375,
+     .caption = "?",
+     .flags = Bold | Centred | HelpCursor,
+     .fontSize = 15.75,
+     .foreColor = colour::White,
+     .tooltip = "Help on the game being played"},
+    {.name = "Image1",
+     .kind = K::Image,
+     .left = CardLeft,
+     .top = CardTop,
+     .width = 1515,
+     .height = 1830,
+     .picture = "example-card"},
+    {.name = "Label1",
+     .kind = K::Label,
+     .left = CardLeft,
+     .top = CardTop,
+     .width = 1455,
+     .height = 255,
+     .caption = " B   I    N  G  O",
+     .flags = Bold | Opaque,
+     .foreColor = colour::Black,
+     .backColor = colour::White},
+};
+
+const ControlSpec kGameName{.name = "lblexplname",
+                            .kind = K::Label,
+                            .left = 7800,
+                            .top = 1800,
+                            .width = 1455,
+                            .height = 255,
+                            .caption = "Regular bingo",
+                            .flags = Bold | Centred,
+                            .foreColor = colour::Red};
+// Lies over the whole example card, so a click anywhere on it asks for help.
+const ControlSpec kCardCover{.name = "lblCoverinfo",
+                             .kind = K::Label,
+                             .left = 7800,
+                             .top = -120,
+                             .width = 1575,
+                             .height = 2175,
+                             .flags = HelpCursor,
+                             .tooltip = "Click here for help on the game being played"};
+
+} // namespace
+
+Bingomsg::Bingomsg(Daubery& game)
+    : GameWindow(game, std::string(Name), "Daubery message board", ClientWidth, ClientHeight) {
+    setBackColor(colour::Black);
+    setPosition(PlaceLeft, PlaceTop);
+    build(kControls);
+    for (int n = 1; n <= 75; ++n)
+        add({.name = "lblselctedNums",
+             .index = n,
+             .kind = K::Label,
+             .left = 840 + 360 * ((n - 1) % 15),
+             .top = 480 + 240 * ((n - 1) / 15),
+             .width = 255,
+             .height = 240,
+             .flags = Bold | Centred,
+             .foreColor = colour::Silver});
+    for (const ControlSpec& spec : exampleCardControls(CardLeft, CardTop)) add(spec);
+    add(kGameName);
+    add(kCardCover);
+
+    onClick("lblQuestion", [this] { lblQuestion_Click(); });
+    onClick("lblCoverinfo", [this] { lblCoverinfo_Click(); });
+}
+
+void Bingomsg::Form_Load() {
+    for (int n = 1; n <= 75; ++n) control("lblselctedNums", n).setCaption(std::to_string(n));
+    showExample(*this, state.GameType);
+}
+
+void Bingomsg::Form_Activate() {
+    windows().show(game.mainWindow());
+}
+
+void Bingomsg::Form_Resize() {
+    if (windowState() == WindowState::Normal) game.mainWindow().setWindowState(WindowState::Normal);
+}
+
+void Bingomsg::lblQuestion_Click() {
+    helpOnCurrentGame();
+}
+
+void Bingomsg::lblCoverinfo_Click() {
+    helpOnCurrentGame();
+}
+
+void Bingomsg::helpOnCurrentGame() {
+    state.HelpOrigin = 4;
+    if (!state.Paused) game.TogglePause();
+    Form1& main = game.mainWindow();
+    main.control("bngPause").setEnabled(false);
+    main.control("bngPlay").setEnabled(false);
+    game.ShowGameHelp();
+}
+
+} // namespace daubery

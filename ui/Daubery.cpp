@@ -1,0 +1,180 @@
+#include "Daubery.h"
+
+#include "Bingomsg.h"
+#include "BngOptions.h"
+#include "Form1.h"
+#include "frmGamestatus.h"
+#include "frmHelp.h"
+#include "game/Dealing.h"
+#include "game/Money.h"
+#include "game/Patterns.h"
+#include "game/Pcbingos.h"
+
+namespace daubery {
+
+Daubery::Daubery(Platform& platform) : rnd([&platform] { return platform.clockSeed(); }), windows(platform) {
+    windows.define(std::string(Form1::Name), [this] { return std::make_unique<Form1>(*this); });
+    windows.define(std::string(BngOptions::Name), [this] { return std::make_unique<BngOptions>(*this); });
+    windows.define(std::string(Bingomsg::Name), [this] { return std::make_unique<Bingomsg>(*this); });
+    windows.define(std::string(frmGamestatus::Name),
+                   [this] { return std::make_unique<frmGamestatus>(*this); });
+    windows.define(std::string(frmHelp::Name), [this] { return std::make_unique<frmHelp>(*this); });
+}
+
+Daubery::~Daubery() = default;
+
+void Daubery::start() {
+    windows.dispatch([this] { windows.show(mainWindow()); });
+}
+
+Form1& Daubery::mainWindow() {
+    return windows.get<Form1>();
+}
+BngOptions& Daubery::optionsDialog() {
+    return windows.get<BngOptions>();
+}
+Bingomsg& Daubery::messageBoard() {
+    return windows.get<Bingomsg>();
+}
+frmGamestatus& Daubery::outcomeDialog() {
+    return windows.get<frmGamestatus>();
+}
+frmHelp& Daubery::helpViewer() {
+    return windows.get<frmHelp>();
+}
+bool Daubery::messageBoardLoaded() const {
+    return windows.loaded(Bingomsg::Name) != nullptr;
+}
+
+void Daubery::NewGame() {
+    dealPlayerCards(state, rnd);
+    Form1& main = mainWindow();
+    for (int i = 1; i <= 24; ++i) main.control("Label1", i).setCaption(std::to_string(state.Card1Numbers[i]));
+    for (int i = 25; i <= 48; ++i)
+        main.control("Label1", i).setCaption(std::to_string(state.Card2Numbers[i - 24]));
+    DealPcCards(state, rnd);
+    if (state.RandomPick && state.GameType >= 1 && state.GameType <= GameTypeCount) {
+        state.GameName = std::string(gameType(state.GameType).name);
+        messageBoard().control("lblexplname").setCaption(state.GameName);
+    }
+    messageBoard().control("lblexplname").setCaption(state.GameName);
+    Control& claim = main.control("Command1");
+    claim.setEnabled(true);
+    claim.setTooltip("If you have BINGO then press here");
+    const std::string opponents =
+        state.PcPlayerCount == 1 ? "1 player" : std::to_string(state.PcPlayerCount) + " players";
+    messageBoard().control("lblMsg").setCaption(
+        "You are playing " + state.GameName + ", Jackpot is $" +
+        std::to_string(times(state.JackpotLevel, 5, state.PcPlayerCount)) + ". There is " + opponents +
+        " playing against you.");
+    state.Jackpot = times(state.JackpotLevel, 5, state.PcPlayerCount);
+    main.control("lblBalance").setCaption("$" + std::to_string(state.Balance));
+    main.control("helpgame").setCaption("How to play " + state.GameName);
+    state.Paused = false;
+    state.CallElapsed = 0;
+    main.control("bngPause").setEnabled(true);
+    state.GameActive = true;
+}
+
+int Daubery::nextGameCost() const {
+    return state.PcPlayerCount <= 1 ? 5 : 10;
+}
+
+void Daubery::dealNextRound() {
+    Form1& main = mainWindow();
+    state.RollStep = 0;
+    state.CalledCount = 0;
+    main.control("lblball").setVisible(false);
+    main.control("imgBallroll").setVisible(false);
+    windows.unloadIfLoaded(Bingomsg::Name);
+    main.control("Timer1").setEnabled(false);
+    main.hideDots(48);
+    NewGame();
+    windows.show(messageBoard());
+    main.control("Timer1").setEnabled(true);
+    main.control("Command1").setVisible(true);
+    main.control("Bngnext").setVisible(false);
+}
+
+void Daubery::TogglePause() {
+    Form1& main = mainWindow();
+    Control& caller = main.control("Timer1");
+    Control& pause = main.control("bngPause");
+    if (state.Paused) {
+        if (state.GameActive || !caller.enabled()) caller.setEnabled(true);
+        state.Paused = false;
+        messageBoard().control("lblMsg").setCaption("Game has been Unpaused");
+        pause.setCaption("Pause");
+        pause.setEnabled(true);
+    } else {
+        if (!state.GameActive && !caller.enabled()) return;
+        caller.setEnabled(false);
+        state.Paused = true;
+        messageBoard().control("lblMsg").setCaption("Game has been Paused");
+        pause.setCaption("Unpause");
+    }
+}
+
+void Daubery::ShowGameHelp() {
+    state.HelpPage = std::int16_t(state.GameType - 1);
+    if (state.GameName == "Any Bingo") state.HelpPage = 11;
+    windows.show(helpViewer(), true);
+}
+
+void Daubery::OpenWebSite() {
+    Platform& platform = windows.platform();
+    const std::string address(WebAddress);
+    if (!platform.runCommand("start " + address, WindowStyle::Hidden)) {
+        platform.runCommand("explorer " + address, WindowStyle::NormalNoFocus);
+        return;
+    }
+    platform.pumpEvents();
+}
+
+void Daubery::RunComputerPlayers() {
+    mainWindow().control("Bngnext").setCaption("&Next game");
+    if (!runComputerCheck(state)) return;
+    ShowPcWinningCard(state.PcWinner);
+    AnnouncePcWin(state.PcWinner);
+}
+
+void Daubery::ShowPcWinningCard(int player) {
+    Bingomsg& board = messageBoard();
+    for (int k = 0; k < 12; ++k) board.control("lneExample", k).setVisible(false);
+    for (int k = 0; k < 24; ++k) board.control("shpExample", k).setVisible(false);
+    for (int c = 1; c <= 24; ++c)
+        board.control("lblExample", c - 1).setCaption(std::to_string(state.PcCardNumbers[player][c]));
+    for (int k = 1; k <= state.PcWinCellCount && k <= 24; ++k)
+        board.control("lblExample", state.PcWinCells[player][k] - 1).setForeColor(colour::Red);
+}
+
+void Daubery::AnnouncePcWin(int player) {
+    Form1& main = mainWindow();
+    main.control("Text1").setText("Pc's Got Bingo");
+    main.control("Timer1").setEnabled(false);
+    Control& claim = main.control("Command1");
+    claim.setEnabled(false);
+    claim.setTooltip("Press End Game to start a new game");
+    main.control("Bngnext").setVisible(true);
+    Control& message = messageBoard().control("lblMsg");
+    message.setCaption("The Computer Player #" + std::to_string(player) + " has won the jackpot.");
+    if (state.Balance <= 0) {
+        message.setCaption(message.caption() + "  Your balance is 0 Game Over.");
+        main.control("Bngnext").setCaption("&Try Again");
+    }
+    frmGamestatus& outcome = outcomeDialog();
+    outcome.control("lblStatus").setCaption(message.caption());
+    windows.show(outcome);
+}
+
+void Daubery::About() {
+    Control& caller = mainWindow().control("Timer1");
+    const bool wasCalling = caller.enabled();
+    if (wasCalling) caller.setEnabled(false);
+    windows.messageBox("Daubery help", "Daubery 1.0 \n\r\n\rFor more Games and Applications \n\r"
+                                       "Visit us at " +
+                                           std::string(WebAddress) + "\r\n\r\n\r\n");
+    if (wasCalling) caller.setEnabled(true);
+}
+
+} // namespace daubery

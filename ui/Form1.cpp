@@ -1,0 +1,573 @@
+#include "Form1.h"
+
+#include "Bingomsg.h"
+#include "BngOptions.h"
+#include "frmGamestatus.h"
+#include "frmHelp.h"
+#include "game/Bingos.h"
+#include "game/Caller.h"
+#include "game/Money.h"
+#include "game/Patterns.h"
+
+#include <array>
+#include <charconv>
+#include <vector>
+
+namespace daubery {
+
+namespace {
+
+using K = ControlKind;
+using namespace look;
+
+constexpr int ClientWidth = 9990;
+constexpr int ClientHeight = 5160;
+constexpr int StartHeight = 5745;
+
+// A card's squares inside its panel: column lefts (the O column differs between the cards), row tops.
+constexpr std::array<int, 5> SquareLefts{120, 840, 1560, 2280, 2880};
+constexpr int Card2OLeft = 3000;
+constexpr std::array<int, 5> SquareTops{840, 1560, 2280, 3000, 3720};
+constexpr int SquareSize = 735;
+constexpr std::array<int, 5> DotLefts{240, 960, 1680, 2400, 3120};
+constexpr std::array<int, 5> DotTops{960, 1680, 2400, 3120, 3720};
+constexpr int DotSize = 450;
+constexpr std::array<std::string_view, 5> DotPictures{"dot-blue", "dot-red", "dot-green", "dot-yellow",
+                                                      "dot-purple"};
+
+const ControlSpec kControls[] = {
+    {.name = "Label2",
+     .kind = K::Label,
+     .left = 3840,
+     .top = 4320,
+     .width = 1335,
+     .height = 255,
+     .caption = "Visit our web site",
+     .flags = Centred | HandCursor | Underline,
+     .foreColor = rgb(255, 236, 150),
+     .tooltip = "Opens the Daubery web site in your browser"},
+    {.name = "lblbalnce2",
+     .kind = K::Label,
+     .left = 4080,
+     .top = 2280,
+     .width = 975,
+     .height = 255,
+     .caption = "Balance",
+     .flags = Hidden | Centred | Bold,
+     .foreColor = colour::White},
+    {.name = "lblBalance",
+     .kind = K::Label,
+     .left = 4080,
+     .top = 2520,
+     .width = 975,
+     .height = 255,
+     .flags = Hidden | Centred | Bold,
+     .foreColor = rgb(255, 236, 150)},
+    {.name = "lblWins2",
+     .kind = K::Label,
+     .left = 4080,
+     .top = 2760,
+     .width = 975,
+     .height = 255,
+     .caption = "Wins",
+     .flags = Hidden | Centred | Bold,
+     .foreColor = colour::White},
+    {.name = "lblWins",
+     .kind = K::Label,
+     .left = 4080,
+     .top = 3000,
+     .width = 975,
+     .height = 255,
+     .flags = Hidden | Centred | Bold,
+     .foreColor = rgb(255, 236, 150)},
+    {.name = "imgBallroll",
+     .kind = K::Image,
+     .left = 4080,
+     .top = -480,
+     .width = 825,
+     .height = 810,
+     .flags = Hidden,
+     .picture = "ball-0"},
+    {.name = "lblball",
+     .kind = K::Label,
+     .left = 4440,
+     .top = 1680,
+     .width = 495,
+     .height = 255,
+     .flags = Hidden | Bold | Centred,
+     .fontSize = 9.75,
+     .foreColor = rgb(20, 20, 60)},
+    {.name = "Picture1",
+     .kind = K::Panel,
+     .left = 0,
+     .top = 0,
+     .width = 3855,
+     .height = 4575,
+     .flags = Hidden},
+    {.name = "Picture2",
+     .kind = K::Panel,
+     .left = 5160,
+     .top = 0,
+     .width = 3855,
+     .height = 4575,
+     .flags = Hidden},
+    {.name = "Image1",
+     .index = 0,
+     .kind = K::Image,
+     .width = 3750,
+     .height = 4500,
+     .container = "Picture1",
+     .picture = "card"},
+    {.name = "Image1",
+     .index = 1,
+     .kind = K::Image,
+     .width = 3750,
+     .height = 4500,
+     .container = "Picture2",
+     .picture = "card"},
+    {.name = "Command1",
+     .kind = K::Button,
+     .left = 120,
+     .top = 4680,
+     .width = 8895,
+     .height = 375,
+     .caption = "B I N G O",
+     .flags = Hidden | Bold,
+     .fontSize = 13.5},
+    {.name = "Timer1", .kind = K::Timer, .flags = Disabled, .interval = 25},
+    {.name = "tmrBallrool", .kind = K::Timer, .flags = Disabled, .interval = 25},
+    // Left over from the design; never shown.
+    {.name = "Text1",
+     .kind = K::TextBox,
+     .left = 9240,
+     .top = 2040,
+     .width = 495,
+     .height = 285,
+     .flags = Hidden},
+    {.name = "Text2",
+     .kind = K::TextBox,
+     .left = 9240,
+     .top = 2400,
+     .width = 495,
+     .height = 285,
+     .flags = Hidden},
+    {.name = "Text3",
+     .kind = K::TextBox,
+     .left = 9240,
+     .top = 2760,
+     .width = 495,
+     .height = 285,
+     .flags = Hidden},
+    {.name = "Command2",
+     .kind = K::Button,
+     .left = 9240,
+     .top = 3120,
+     .width = 495,
+     .height = 285,
+     .flags = Hidden},
+    {.name = "Command3",
+     .kind = K::Button,
+     .left = 9240,
+     .top = 3480,
+     .width = 495,
+     .height = 285,
+     .flags = Hidden},
+
+    // The menu bar, in order.
+    {.name = "bngfile", .kind = K::Menu, .caption = "&File"},
+    {.name = "bngfileExit", .kind = K::Menu, .caption = "E&xit", .container = "bngfile"},
+    {.name = "bngPlay", .kind = K::Menu, .caption = "&Play"},
+    {.name = "Bngnext", .kind = K::Menu, .caption = "&Next game", .flags = Hidden},
+    {.name = "bngOpt", .kind = K::Menu, .caption = "&Options"},
+    {.name = "bngOptdot", .kind = K::Menu, .caption = "Dotter Color", .container = "bngOpt"},
+    {.name = "bngOptdotblue", .kind = K::Menu, .caption = "Blue", .container = "bngOptdot"},
+    {.name = "bngOptdotred", .kind = K::Menu, .caption = "Red", .container = "bngOptdot"},
+    {.name = "bngOptdotgreen", .kind = K::Menu, .caption = "Green", .container = "bngOptdot"},
+    {.name = "bngOptdotyellow", .kind = K::Menu, .caption = "Yellow", .container = "bngOptdot"},
+    {.name = "bngOptdotPurple", .kind = K::Menu, .caption = "Purple", .container = "bngOptdot"},
+    {.name = "bngoptSound", .kind = K::Menu, .caption = "&Sound Off", .container = "bngOpt"},
+    {.name = "bngPause", .kind = K::Menu, .caption = "Pause", .flags = Disabled, .container = "bngOpt"},
+    {.name = "bnghelp", .kind = K::Menu, .caption = "Help"},
+    {.name = "helpgame", .kind = K::Menu, .flags = Hidden, .container = "bnghelp"},
+    {.name = "bngFullhelp", .kind = K::Menu, .caption = "Full Help", .container = "bnghelp"},
+    {.name = "bnghelpabout", .kind = K::Menu, .caption = "About", .container = "bnghelp"},
+    {.name = "bngVisit", .kind = K::Menu, .caption = "Visit the Daubery web site", .container = "bnghelp"},
+};
+
+// Square i of card 1 is Label1(i), of card 2 Label1(24 + i); the free spaces are 49 and 50.
+struct Square {
+    int column, row; // 0-based
+};
+Square squareOfCell(int cell) {
+    return {columnOfCell(cell) - 1, rowOfCell(cell) - 1};
+}
+
+std::vector<ControlSpec> cardControls() {
+    std::vector<ControlSpec> specs;
+    static const std::array<std::string, 2> panels{"Picture1", "Picture2"};
+    specs.push_back(
+        {.name = "Label1", .index = 0, .kind = K::Label, .flags = Hidden, .container = panels[0]});
+    for (int card = 0; card < 2; ++card) {
+        for (int cell = 1; cell <= 24; ++cell) {
+            const Square at = squareOfCell(cell);
+            const int left = at.column == 4 && card == 1 ? Card2OLeft : SquareLefts[std::size_t(at.column)];
+            specs.push_back({.name = "Label1",
+                             .index = card * 24 + cell,
+                             .kind = K::Label,
+                             .left = left,
+                             .top = SquareTops[std::size_t(at.row)],
+                             .width = SquareSize,
+                             .height = SquareSize,
+                             .flags = Bold | Centred,
+                             .container = panels[std::size_t(card)],
+                             .fontSize = 13.5,
+                             .foreColor = rgb(24, 28, 64)});
+        }
+        specs.push_back({.name = "Label1",
+                         .index = 49 + card,
+                         .kind = K::Label,
+                         .left = 1560,
+                         .top = 2280,
+                         .width = 735,
+                         .height = 615,
+                         .caption = "Free Space",
+                         .flags = Bold | Centred | WordWrap,
+                         .container = panels[std::size_t(card)],
+                         .fontSize = 9.75,
+                         .foreColor = rgb(150, 20, 40)});
+    }
+    // Dots lie over the squares, so they come after all of them.
+    specs.push_back(
+        {.name = "Image2", .index = 0, .kind = K::Image, .flags = Hidden, .container = panels[0]});
+    for (int card = 0; card < 2; ++card) {
+        for (int cell = 1; cell <= 24; ++cell) {
+            const Square at = squareOfCell(cell);
+            specs.push_back({.name = "Image2",
+                             .index = card * 24 + cell,
+                             .kind = K::Image,
+                             .left = DotLefts[std::size_t(at.column)],
+                             .top = DotTops[std::size_t(at.row)],
+                             .width = DotSize,
+                             .height = DotSize,
+                             .flags = Hidden,
+                             .container = panels[std::size_t(card)],
+                             .picture = DotPictures[0]});
+        }
+        specs.push_back({.name = "Image2",
+                         .index = 49 + card,
+                         .kind = K::Image,
+                         .left = 1680,
+                         .top = 2400,
+                         .width = DotSize,
+                         .height = DotSize,
+                         .flags = Hidden,
+                         .container = panels[std::size_t(card)],
+                         .picture = DotPictures[0]});
+    }
+    for (int k = 0; k < 5; ++k)
+        specs.push_back({.name = "imgDotcolor",
+                         .index = k,
+                         .kind = K::Image,
+                         .left = 9240,
+                         .top = 1320,
+                         .width = DotSize,
+                         .height = DotSize,
+                         .flags = Hidden,
+                         .picture = DotPictures[std::size_t(k)]});
+    static const std::array<std::string, 13> frames = [] {
+        std::array<std::string, 13> names;
+        for (int k = 0; k < 13; ++k) names[std::size_t(k)] = "ball-" + std::to_string(k);
+        return names;
+    }();
+    for (int k = 0; k < 13; ++k)
+        specs.push_back({.name = "imgBalls",
+                         .index = k,
+                         .kind = K::Image,
+                         .width = 825,
+                         .height = 810,
+                         .flags = Hidden,
+                         .picture = frames[std::size_t(k)]});
+    return specs;
+}
+
+constexpr std::string_view PlayCaption = "&Play", EndPlayCaption = "&End Play";
+constexpr std::string_view NextGameCaption = "&Next game", TryAgainCaption = "&Try Again";
+constexpr std::string_view SoundOnCaption =
+    "&Sound Off"; // the menu offers to switch sound off while it is on
+
+} // namespace
+
+Form1::Form1(Daubery& game) : GameWindow(game, std::string(Name), "Daubery", ClientWidth, ClientHeight) {
+    setPicture("background");
+    // The panels come before the squares they hold; the ball and its text lie over the background.
+    const auto cards = cardControls();
+    for (const ControlSpec& spec : kControls) {
+        add(spec);
+        if (spec.name == "Image1" && spec.index == 1)
+            for (const ControlSpec& square : cards) add(square);
+    }
+
+    onClick("bngfileExit", [this] { bngfileExit_Click(); });
+    onClick("bngPlay", [this] { bngPlay_Click(); });
+    onClick("Bngnext", [this] { Bngnext_Click(); });
+    onClick("bngPause", [this] { bngPause_Click(); });
+    onClick("bngoptSound", [this] { bngoptSound_Click(); });
+    onClick("helpgame", [this] { helpgame_Click(); });
+    onClick("bngFullhelp", [this] { bngFullhelp_Click(); });
+    onClick("bnghelpabout", [this] { bnghelpabout_Click(); });
+    onClick("bngVisit", [this] { bngVisit_Click(); });
+    onClick("Label2", [this] { Label2_Click(); });
+    onClick("bngOptdotblue", [this] { setDotColour(0); });
+    onClick("bngOptdotred", [this] { setDotColour(1); });
+    onClick("bngOptdotgreen", [this] { setDotColour(2); });
+    onClick("bngOptdotyellow", [this] { setDotColour(3); });
+    onClick("bngOptdotPurple", [this] { setDotColour(4); });
+    onClick("Label1", [this](int index) { Label1_Click(index); });
+    onClick("Command1", [this] { Command1_Click(); });
+    onTimer("Timer1", [this] { Timer1_Timer(); });
+    onTimer("tmrBallrool", [this] { tmrBallrool_Timer(); });
+}
+
+void Form1::Form_Load() {
+    setHeight(StartHeight);
+    state.RollStep = 0;
+    state.Balance = 0;
+    state.Jackpot = 0;
+    state.JackpotLevel = 1;
+    state.WinCount = 0;
+    state.HelpPage = -1;
+    windows().unloadIfLoaded(frmHelp::Name);
+}
+
+void Form1::Form_Resize() {
+    switch (windowState()) {
+    case WindowState::Minimised:
+        game.messageBoard().setWindowState(WindowState::Minimised);
+        break;
+    case WindowState::Normal:
+        game.messageBoard().setWindowState(WindowState::Normal);
+        break;
+    case WindowState::Maximised:
+        break;
+    }
+}
+
+void Form1::Form_Unload() {
+    windows().end();
+}
+
+void Form1::Form_Close() {
+    windows().end();
+}
+
+void Form1::bngfileExit_Click() {
+    windows().end();
+}
+
+void Form1::clearRound() {
+    for (auto name : {"lblball", "imgBallroll", "Picture1", "Picture2", "Command1"})
+        control(name).setVisible(false);
+    state.RollStep = 0;
+}
+
+void Form1::hideDots(int last) {
+    for (int i = 1; i <= last; ++i) control("Image2", i).setVisible(false);
+}
+
+void Form1::bngPlay_Click() {
+    windows().unloadIfLoaded(frmGamestatus::Name);
+    Control& play = control("bngPlay");
+    if (play.caption() == PlayCaption) {
+        control("lblWins").setCaption(std::to_string(state.WinCount));
+        state.RollStep = 0;
+        state.Balance = 0;
+        state.Jackpot = 0;
+        state.JackpotLevel = 1;
+        state.WinCount = 0;
+        windows().show(game.optionsDialog(), true);
+        state.RollStep = 0;
+        state.CalledCount = 0;
+    } else if (play.caption() == EndPlayCaption) {
+        state.WinCount = 0;
+        control("bngPause").setEnabled(false);
+        endPlay();
+    }
+}
+
+void Form1::endPlay() {
+    state.JackpotLevel = 1;
+    state.GameActive = false;
+    control("Bngnext").setVisible(false);
+    clearRound();
+    control("bngPlay").setCaption(std::string(PlayCaption));
+    windows().unloadIfLoaded(Bingomsg::Name);
+    control("Timer1").setEnabled(false);
+    control("tmrBallrool").setEnabled(false);
+    for (auto name : {"lblWins", "lblBalance", "lblWins2", "lblbalnce2"}) control(name).setVisible(false);
+    hideDots(50);
+}
+
+void Form1::Bngnext_Click() {
+    game.rnd.reseedFromClock();
+    windows().unloadIfLoaded(frmGamestatus::Name);
+    if (state.RandomPick) state.GameType = std::int16_t(drawnGameType(game.rnd.next(), 10));
+    const std::string& next = control("Bngnext").caption();
+    if (next == NextGameCaption) {
+        const int cost = game.nextGameCost();
+        windows().messageBox("Next Game", "This Game will cost $" + std::to_string(cost) + ".00");
+        state.Balance = plus(state.Balance, -cost);
+        control("Command1").setEnabled(false);
+        state.Jackpot = times(state.JackpotLevel, 5);
+    } else if (next == TryAgainCaption) {
+        control("Command1").setEnabled(false);
+        state.JackpotLevel = 1;
+        state.Jackpot = 5;
+        state.Balance = 0;
+    } else {
+        return;
+    }
+    game.dealNextRound();
+}
+
+void Form1::bngPause_Click() {
+    if (!control("Command1").enabled()) return;
+    Control& pause = control("bngPause");
+    if (pause.caption() == "Pause")
+        pause.setCaption("Unpause");
+    else if (pause.caption() == "Unpause")
+        pause.setCaption("Pause");
+    else
+        return;
+    game.TogglePause();
+}
+
+void Form1::bngoptSound_Click() {
+    Control& sound = control("bngoptSound");
+    if (sound.caption() == "&Sound Off")
+        sound.setCaption("&Sound On");
+    else if (sound.caption() == "&Sound On")
+        sound.setCaption("&Sound Off");
+}
+
+void Form1::helpgame_Click() {
+    if (!state.Paused) game.TogglePause();
+    game.ShowGameHelp();
+}
+
+void Form1::bngFullhelp_Click() {
+    state.HelpOrigin = 4;
+    if (!state.Paused) game.TogglePause();
+    control("bngPause").setEnabled(false);
+    control("bngPlay").setEnabled(false);
+    windows().show(game.helpViewer(), true);
+}
+
+void Form1::bnghelpabout_Click() {
+    game.About();
+}
+
+void Form1::bngVisit_Click() {
+    game.OpenWebSite();
+}
+
+void Form1::Label2_Click() {
+    game.OpenWebSite();
+}
+
+void Form1::Timer1_Timer() {
+    if (state.CallInterval / 2 > state.CallElapsed) {
+        state.CallElapsed = plus(state.CallElapsed, 25);
+        return;
+    }
+    state.CallElapsed = 0;
+    control("tmrBallrool").setEnabled(true);
+    control("lblball").setVisible(false);
+    const int pos = DrawNextNumber(state, game.rnd);
+    if (pos == 0) control("Timer1").setEnabled(false);
+    game.messageBoard().control("lblMsg").setCaption(
+        "You are playing " + state.GameName + ", Jackpot is $" +
+        std::to_string(times(5, state.JackpotLevel, state.PcPlayerCount)) + ". There is " +
+        std::to_string(state.PcPlayerCount) + " playing against you.");
+    if (control("bngoptSound").caption() == SoundOnCaption) windows().platform().beep();
+    if (state.CalledCount >= 76 || pos > 75 || pos == 0) {
+        control("Timer1").setEnabled(false);
+        state.CalledCount += 1;
+        game.RunComputerPlayers();
+        state.CallElapsed = plus(state.CallElapsed, 25);
+        return;
+    }
+    Bingomsg& board = game.messageBoard();
+    if (state.CalledCount > 2)
+        board.control("lblselctedNums", state.CalledNumbers[pos - 2]).setForeColor(colour::Yellow);
+    if (state.CalledCount > 1)
+        board.control("lblselctedNums", state.CalledNumbers[pos - 1]).setForeColor(colour::Red);
+    control("lblball").setCaption(ballText(state, pos));
+    game.RunComputerPlayers();
+}
+
+void Form1::tmrBallrool_Timer() {
+    control("imgBallroll").setPicture(control("imgBalls", state.BallFrame).picture());
+    state.BallFrame += 1;
+    state.RollStep += 1;
+    if (state.BallFrame > 12) state.BallFrame = 0;
+    RollBallStep(state.RollStep);
+}
+
+void Form1::RollBallStep(std::int16_t& step) {
+    Control& ball = control("imgBallroll");
+    ball.setVisible(true);
+    const int top = step * 35 - 480;
+    ball.setTop(top);
+    if (top > 1500) {
+        control("tmrBallrool").setEnabled(false);
+        control("lblball").setVisible(true);
+        step = 0;
+        ball.setPicture(control("imgBalls", 0).picture());
+    }
+}
+
+void Form1::Label1_Click(int Index) {
+    if (Index > 48) {
+        Control& dot = control("Image2", Index);
+        dot.setVisible(!dot.visible());
+        return;
+    }
+    if (Index < 1 || state.CalledCount < 1) return;
+    const std::string& caption = control("Label1", Index).caption();
+    int number = 0;
+    if (std::from_chars(caption.data(), caption.data() + caption.size(), number).ec != std::errc()) return;
+    for (int k = 1; k <= state.CalledCount && k <= 1000; ++k) {
+        if (state.CalledNumbers[k] != number) continue;
+        Control& dot = control("Image2", Index);
+        dot.setVisible(!dot.visible());
+        return;
+    }
+}
+
+void Form1::setDotColour(int colour) {
+    const std::string& picture = control("imgDotcolor", colour).picture();
+    for (int i = 1; i <= 50; ++i) control("Image2", i).setPicture(picture);
+}
+
+void Form1::Command1_Click() {
+    control("Timer1").setEnabled(false);
+    if (CheckPlayerBingo(state) == 2) {
+        control("Bngnext").setVisible(true);
+        state.JackpotLevel = plus(state.JackpotLevel, 1);
+        state.Balance = plus(state.Balance, state.Jackpot);
+        control("lblBalance").setCaption("$" + std::to_string(state.Balance));
+        game.messageBoard().control("lblMsg").setCaption("You are a Winner your new balance is $" +
+                                                         std::to_string(state.Balance));
+        state.WinCount = plus(state.WinCount, 1);
+        control("lblWins").setCaption(std::to_string(state.WinCount));
+        control("Command1").setEnabled(false);
+        control("Bngnext").setCaption(std::string(NextGameCaption));
+        windows().show(game.outcomeDialog());
+    } else {
+        control("Timer1").setEnabled(true);
+        game.messageBoard().control("lblMsg").setCaption("Sorry, Continue Jackpot is $" +
+                                                         std::to_string(state.Jackpot));
+    }
+}
+
+} // namespace daubery

@@ -1,0 +1,49 @@
+#pragma once
+// The main window: the player's cards, the falling ball, the money read-outs, the claim button and
+// the menus that run the rounds.
+
+#include "GameWindow.h"
+
+namespace daubery {
+
+class Form1 : public GameWindow {
+public:
+    static constexpr std::string_view Name = "Form1";
+    explicit Form1(Daubery& game);
+
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_Unload() override;
+    void Form_Close() override;
+
+    // The round's menus.
+    void bngfileExit_Click();
+    void bngPlay_Click();
+    void Bngnext_Click();
+    void bngPause_Click();
+    void bngoptSound_Click();
+    void helpgame_Click();
+    void bngFullhelp_Click();
+    void bnghelpabout_Click();
+    void bngVisit_Click();
+    void Label2_Click();
+
+    // The caller and the ball.
+    void Timer1_Timer();
+    void tmrBallrool_Timer();
+    void RollBallStep(std::int16_t& step);
+
+    // Daubing and the claim.
+    void Label1_Click(int Index);
+    void setDotColour(int colour);
+    void Command1_Click();
+
+    // Hides the dots from 1 to last: 48 keeps the free spaces' daubs, 50 clears them too.
+    void hideDots(int last);
+    // Hides the cards, read-outs, ball and claim button: the window as it is between games.
+    void clearRound();
+    // Ends play: the window returns to how it is before the first game; the win count is the caller's.
+    void endPlay();
+};
+
+} // namespace daubery

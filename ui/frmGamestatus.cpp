@@ -1,0 +1,146 @@
+#include "frmGamestatus.h"
+
+#include "Form1.h"
+#include "game/Bingos.h"
+#include "game/Money.h"
+#include "game/Patterns.h"
+
+namespace daubery {
+
+namespace {
+
+using K = ControlKind;
+using namespace look;
+
+constexpr int ClientWidth = 4680, ClientHeight = 2670;
+constexpr std::string_view NextGameCaption = "&Next game", TryAgainCaption = "&Try Again";
+
+const ControlSpec kControls[] = {
+    {.name = "lblStatus",
+     .kind = K::Label,
+     .left = 240,
+     .top = 120,
+     .width = 4215,
+     .height = 1815,
+     .caption = "Game over",
+     .flags = Centred | Bold | WordWrap,
+     .fontSize = 12},
+    {.name = "lblStatus2",
+     .kind = K::Label,
+     .left = 120,
+     .top = 1920,
+     .width = 4455,
+     .height = 255,
+     .flags = Centred},
+    {.name = "cmdOK",
+     .kind = K::Button,
+     .left = 240,
+     .top = 2160,
+     .width = 1335,
+     .height = 495,
+     .caption = "OK"},
+    {.name = "cmdTryagain",
+     .kind = K::Button,
+     .left = 1680,
+     .top = 2160,
+     .width = 1335,
+     .height = 495,
+     .caption = "Try Again"},
+    {.name = "cmdEndPlay",
+     .kind = K::Button,
+     .left = 3120,
+     .top = 2160,
+     .width = 1455,
+     .height = 495,
+     .caption = "End Play"},
+};
+
+} // namespace
+
+frmGamestatus::frmGamestatus(Daubery& game)
+    : GameWindow(game, std::string(Name), "", ClientWidth, ClientHeight) {
+    setCentred(true);
+    build(kControls);
+    onChange("lblStatus", [this] { lblStatus_Change(); });
+    onClick("cmdOK", [this] { cmdOK_Click(); });
+    onClick("cmdTryagain", [this] { cmdTryagain_Click(); });
+    onClick("cmdEndPlay", [this] { cmdEndPlay_Click(); });
+}
+
+void frmGamestatus::Form_Load() {
+    Form1& main = game.mainWindow();
+    state.GameActive = false;
+    main.control("tmrBallrool").setEnabled(false);
+    main.control("imgBallroll").setVisible(false);
+    main.control("Bngnext").setVisible(true);
+    main.control("bnghelp").setEnabled(false);
+    const std::string& next = main.control("Bngnext").caption();
+    if (next != NextGameCaption) {
+        control("lblStatus2").setCaption("If you would like to try again press Try Again");
+    } else {
+        control("lblStatus").setCaption("Congradulaton's\n\rYou have B I N G O");
+        control("lblStatus2").setCaption("If you would like to play the next game press Next Game");
+    }
+    control("cmdTryagain").setCaption(next);
+    Form_Activate();
+}
+
+void frmGamestatus::Form_Activate() {
+    if (activated_) return;
+    activated_ = true;
+    Form1& main = game.mainWindow();
+    state.GameActive = false;
+    main.control("tmrBallrool").setEnabled(false);
+    main.control("imgBallroll").setVisible(false);
+    main.control("Bngnext").setVisible(true);
+}
+
+void frmGamestatus::Form_Unload() {
+    lastStatus_.clear();
+    activated_ = false;
+    game.mainWindow().control("bnghelp").setEnabled(true);
+}
+
+void frmGamestatus::lblStatus_Change() {
+    const std::string status = control("lblStatus").caption();
+    if (game.mainWindow().control("Bngnext").caption() == NextGameCaption || status == lastStatus_) return;
+    lastStatus_ = renamedComputerWinStatus(status);
+    control("lblStatus").setCaption(lastStatus_);
+}
+
+void frmGamestatus::cmdOK_Click() {
+    windows().unload(*this);
+}
+
+void frmGamestatus::cmdTryagain_Click() {
+    Form1& main = game.mainWindow();
+    game.rnd.reseedFromClock();
+    if (state.RandomPick) state.GameType = std::int16_t(drawnGameType(game.rnd.next(), 9));
+    const std::string next = main.control("Bngnext").caption();
+    if (next == NextGameCaption) {
+        const int cost = game.nextGameCost();
+        windows().messageBox("Next Game", "This Game will cost $" + std::to_string(cost) + ".00");
+        state.Balance = plus(state.Balance, -cost);
+        main.control("Command1").setEnabled(false);
+        state.Jackpot = times(state.JackpotLevel, 5);
+    } else if (next == TryAgainCaption) {
+        main.control("Command1").setEnabled(false);
+        state.JackpotLevel = 1;
+        state.Jackpot = 5;
+        state.Balance = 0;
+    }
+    if (next == NextGameCaption || next == TryAgainCaption) {
+        state.RollStep = 0;
+        state.CalledCount = 0;
+        game.dealNextRound();
+    }
+    windows().unload(*this);
+}
+
+void frmGamestatus::cmdEndPlay_Click() {
+    Form1& main = game.mainWindow();
+    if (main.control("bngPlay").caption() == "&End Play") main.endPlay();
+    windows().unload(*this);
+}
+
+} // namespace daubery

@@ -1,0 +1,27 @@
+#pragma once
+// The outcome dialog that ends every decided round: OK, the next round, or the end of play.
+
+#include "GameWindow.h"
+
+namespace daubery {
+
+class frmGamestatus : public GameWindow {
+public:
+    static constexpr std::string_view Name = "frmGamestatus";
+    explicit frmGamestatus(Daubery& game);
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+
+    void lblStatus_Change();
+    void cmdOK_Click();
+    void cmdTryagain_Click();
+    void cmdEndPlay_Click();
+
+private:
+    std::string lastStatus_;
+    bool activated_ = false;
+};
+
+} // namespace daubery
