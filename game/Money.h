@@ -16,14 +16,9 @@ constexpr std::int32_t plus(std::int32_t a, std::int64_t b) {
     return saturate(std::int64_t(a) + b);
 }
 
-constexpr std::int32_t times(std::int64_t a, std::int64_t b, std::int64_t c = 1) {
-    // Three small factors at most (5 x level x players): no 64-bit overflow before saturating.
-    const long double product = (long double)a * (long double)b * (long double)c;
-    if (product > (long double)std::numeric_limits<std::int32_t>::max())
-        return std::numeric_limits<std::int32_t>::max();
-    if (product < (long double)std::numeric_limits<std::int32_t>::min())
-        return std::numeric_limits<std::int32_t>::min();
-    return std::int32_t(a * b * c);
+// Each factor is a 32-bit value, so every partial product fits 64 bits before it saturates.
+constexpr std::int32_t times(std::int32_t a, std::int32_t b, std::int32_t c = 1) {
+    return saturate(std::int64_t(saturate(std::int64_t(a) * b)) * c);
 }
 
 } // namespace daubery

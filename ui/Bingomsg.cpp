@@ -128,8 +128,8 @@ const ControlSpec kCardCover{.name = "lblCoverinfo",
 
 } // namespace
 
-Bingomsg::Bingomsg(Daubery& game)
-    : GameWindow(game, std::string(Name), "Daubery message board", ClientWidth, ClientHeight) {
+Bingomsg::Bingomsg(Daubery& owner)
+    : GameWindow(owner, std::string(Name), "Daubery message board", ClientWidth, ClientHeight) {
     setBackColor(colour::Black);
     setPosition(PlaceLeft, PlaceTop);
     build(kControls);

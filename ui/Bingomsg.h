@@ -9,7 +9,7 @@ namespace daubery {
 class Bingomsg : public GameWindow {
 public:
     static constexpr std::string_view Name = "Bingomsg";
-    explicit Bingomsg(Daubery& game);
+    explicit Bingomsg(Daubery& owner);
 
     void Form_Load() override;
     void Form_Activate() override;

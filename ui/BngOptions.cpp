@@ -137,8 +137,8 @@ const ControlSpec kSampleCover{.name = "lblhelp",
 
 } // namespace
 
-BngOptions::BngOptions(Daubery& game)
-    : GameWindow(game, std::string(Name), "Select your options", ClientWidth, ClientHeight) {
+BngOptions::BngOptions(Daubery& owner)
+    : GameWindow(owner, std::string(Name), "Select your options", ClientWidth, ClientHeight) {
     setCentred(true);
     build(kControls);
     for (const ControlSpec& spec : exampleCardControls(SampleLeft, SampleTop)) add(spec);

@@ -8,7 +8,7 @@ namespace daubery {
 class BngOptions : public GameWindow {
 public:
     static constexpr std::string_view Name = "BngOptions";
-    explicit BngOptions(Daubery& game);
+    explicit BngOptions(Daubery& owner);
 
     void Form_Load() override;
 

@@ -297,7 +297,7 @@ constexpr std::string_view SoundOnCaption =
 
 } // namespace
 
-Form1::Form1(Daubery& game) : GameWindow(game, std::string(Name), "Daubery", ClientWidth, ClientHeight) {
+Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", ClientWidth, ClientHeight) {
     setPicture("background");
     // The panels come before the squares they hold; the ball and its text lie over the background.
     const auto cards = cardControls();

@@ -9,7 +9,7 @@ namespace daubery {
 class Form1 : public GameWindow {
 public:
     static constexpr std::string_view Name = "Form1";
-    explicit Form1(Daubery& game);
+    explicit Form1(Daubery& owner);
 
     void Form_Load() override;
     void Form_Resize() override;

@@ -8,9 +8,9 @@ namespace daubery {
 
 class GameWindow : public Form {
 protected:
-    GameWindow(Daubery& game, std::string name, std::string caption, int clientWidth, int clientHeight)
-        : Form(game.windows, std::move(name), std::move(caption), clientWidth, clientHeight), game(game),
-          state(game.state) {}
+    GameWindow(Daubery& owner, std::string name, std::string caption, int clientWidth, int clientHeight)
+        : Form(owner.windows, std::move(name), std::move(caption), clientWidth, clientHeight), game(owner),
+          state(owner.state) {}
 
     Daubery& game;
     GameState& state;

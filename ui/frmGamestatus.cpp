@@ -57,8 +57,8 @@ const ControlSpec kControls[] = {
 
 } // namespace
 
-frmGamestatus::frmGamestatus(Daubery& game)
-    : GameWindow(game, std::string(Name), "", ClientWidth, ClientHeight) {
+frmGamestatus::frmGamestatus(Daubery& owner)
+    : GameWindow(owner, std::string(Name), "", ClientWidth, ClientHeight) {
     setCentred(true);
     build(kControls);
     onChange("lblStatus", [this] { lblStatus_Change(); });

@@ -8,7 +8,7 @@ namespace daubery {
 class frmGamestatus : public GameWindow {
 public:
     static constexpr std::string_view Name = "frmGamestatus";
-    explicit frmGamestatus(Daubery& game);
+    explicit frmGamestatus(Daubery& owner);
 
     void Form_Load() override;
     void Form_Activate() override;

@@ -22,7 +22,7 @@ const ControlSpec kControls[] = {
 
 } // namespace
 
-frmHelp::frmHelp(Daubery& game) : GameWindow(game, std::string(Name), "Help", ClientWidth, ClientHeight) {
+frmHelp::frmHelp(Daubery& owner) : GameWindow(owner, std::string(Name), "Help", ClientWidth, ClientHeight) {
     setCentred(true);
     build(kControls);
     onClick("Command2", [this] { Command2_Click(); });

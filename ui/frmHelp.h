@@ -8,7 +8,7 @@ namespace daubery {
 class frmHelp : public GameWindow {
 public:
     static constexpr std::string_view Name = "frmHelp";
-    explicit frmHelp(Daubery& game);
+    explicit frmHelp(Daubery& owner);
 
     void Form_Load() override;
     void Form_Close() override;
