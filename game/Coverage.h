@@ -1,0 +1,18 @@
+#pragma once
+// Counting the covered squares of a pattern on a card. A numbered square is covered when its number
+// is among the called numbers up to a given call; the free space is always covered.
+
+#include "GameState.h"
+#include "Patterns.h"
+
+namespace daubery {
+
+// Matches of the set's numbered squares against calls 1..lastCall, plus one when the set passes
+// through the free space. Numbers are distinct on a card and in the called list, so this is the
+// number of covered squares of the set.
+int coveredSquares(const GameState& state, const Card& card, const CellSet& set, int lastCall);
+
+// The computer players in play, kept inside the card table.
+int opponentCount(const GameState& state);
+
+} // namespace daubery
