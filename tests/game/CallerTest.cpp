@@ -1,0 +1,83 @@
+// The number caller's draw: 75 distinct numbers per round, each position uniform over 1..75.
+
+#include "game/Caller.h"
+#include "Rounds.h"
+#include "game/Patterns.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace daubery;
+
+TEST(Caller, ARoundCallsEveryNumberOnceThenStops) {
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        GameState state;
+        Random random = rounds::seededRandom(seed);
+        std::set<int> called;
+        for (int call = 1; call <= 75; ++call) {
+            ASSERT_EQ(DrawNextNumber(state, random), call);
+            ASSERT_EQ(state.CalledCount, call);
+            const int number = state.CalledNumbers[call];
+            ASSERT_TRUE(called.insert(number).second) << "called twice: " << number;
+            ASSERT_GE(number, 1);
+            ASSERT_LE(number, 75);
+            EXPECT_EQ(state.CalledColumns[call], columnOfNumber(number));
+            EXPECT_EQ(ballText(state, call),
+                      std::string(1, "?BINGO"[columnOfNumber(number)]) + std::to_string(number));
+        }
+        EXPECT_EQ(DrawNextNumber(state, random), NoNumberLeft);
+        EXPECT_EQ(state.CalledCount, 76);
+        EXPECT_EQ(state.CalledNumbers[76], 0);
+        EXPECT_EQ(state.CalledColumns[76], 0);
+    }
+}
+
+TEST(Caller, ANewRoundIgnoresTheLastRoundsNumbers) {
+    GameState state;
+    Random random = rounds::seededRandom(3);
+    for (int call = 1; call <= 75; ++call) DrawNextNumber(state, random);
+    state.CalledCount = 0;
+    std::set<int> called;
+    for (int call = 1; call <= 75; ++call) {
+        ASSERT_EQ(DrawNextNumber(state, random), call);
+        ASSERT_TRUE(called.insert(state.CalledNumbers[call]).second);
+    }
+}
+
+TEST(Caller, BallText) {
+    GameState state;
+    state.CalledNumbers[1] = 7;
+    state.CalledColumns[1] = 1;
+    state.CalledNumbers[2] = 75;
+    state.CalledColumns[2] = 5;
+    EXPECT_EQ(ballText(state, 1), "B7");
+    EXPECT_EQ(ballText(state, 2), "O75");
+    EXPECT_EQ(ballText(state, 0), "");
+    EXPECT_EQ(ballText(state, 1001), "");
+}
+
+// Over many rounds each number is equally likely at the first, a middle and the last call. A draw
+// that leans to a column, or reuses one random value for the column and the number, fails the
+// chi-square bound: 171.6 is exceeded with probability 1e-9 by 74 degrees of freedom.
+TEST(Caller, EveryNumberIsEquallyLikelyAtEveryCall) {
+    constexpr int rounds = 3000;
+    constexpr double bound = 171.6;
+    const int positions[] = {1, 40, 75};
+    std::array<std::array<int, 76>, 3> tally{};
+    for (int round = 0; round < rounds; ++round) {
+        GameState state;
+        Random random = rounds::seededRandom(std::uint64_t(round) + 1000);
+        for (int call = 1; call <= 75; ++call) DrawNextNumber(state, random);
+        for (std::size_t k = 0; k < 3; ++k) ++tally[k][std::size_t(state.CalledNumbers[positions[k]])];
+    }
+    for (std::size_t k = 0; k < 3; ++k) {
+        const double expected = rounds / 75.0;
+        double chiSquare = 0;
+        for (int number = 1; number <= 75; ++number) {
+            const double off = tally[k][std::size_t(number)] - expected;
+            chiSquare += off * off / expected;
+        }
+        EXPECT_LT(chiSquare, bound) << "call " << positions[k];
+    }
+}
