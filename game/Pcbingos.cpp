@@ -1,0 +1,126 @@
+#include "Pcbingos.h"
+
+#include "Coverage.h"
+#include "Patterns.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace daubery {
+
+namespace {
+
+int lastCountedCall(const GameState& state) {
+    return state.CalledCount - 1;
+}
+
+void zeroCounts(GameState& state) {
+    for (int player = 1; player <= opponentCount(state); ++player) state.PcHitCounts[player] = 0;
+}
+
+void addCount(GameState& state, int player, const CellSet& set) {
+    const int covered = coveredSquares(state, state.PcCardNumbers[player], set, lastCountedCall(state));
+    state.PcHitCounts[player] = std::int16_t(state.PcHitCounts[player] + covered);
+}
+
+// Counts the set on every card and returns the lowest player whose count reaches the set's size, or 0.
+int countAndCompare(GameState& state, const CellSet& set) {
+    for (int player = 1; player <= opponentCount(state); ++player) addCount(state, player, set);
+    for (int player = 1; player <= opponentCount(state); ++player)
+        if (state.PcHitCounts[player] == set.size()) return player;
+    return 0;
+}
+
+bool recordWin(GameState& state, int player, std::initializer_list<const CellSet*> sets) {
+    auto& slots = state.PcWinCells[player];
+    int filled = 0;
+    for (const CellSet* set : sets)
+        for (int cell : set->numberedCells())
+            if (slots.holds(filled + 1)) slots[++filled] = std::int16_t(cell);
+    state.PcWinner = player;
+    state.PcWinCellCount = std::int16_t(filled);
+    return true;
+}
+
+bool checkSets(GameState& state, int type) {
+    const auto& sets = gameType(type).sets;
+    for (const CellSet* set : sets) {
+        if (sets.size() > 1) zeroCounts(state);
+        if (const int winner = countAndCompare(state, *set)) return recordWin(state, winner, {set});
+    }
+    return false;
+}
+
+using Check = bool (*)(GameState&);
+constexpr std::array<Check, 11> kChecks{
+    CheckPcRegular,     CheckPcFourCorners,  CheckPcCoverAll, CheckPcPostageStamp,
+    CheckPcBigDiamond,  CheckPcSmallDiamond, CheckPcKite,     CheckPcBigFrame,
+    CheckPcLittleFrame, CheckPcRailroad,     CheckPcAnyBingo,
+};
+
+bool checkType(GameState& state, int type) {
+    if (type < 1 || type > int(kChecks.size())) return false;
+    return kChecks[std::size_t(type - 1)](state);
+}
+
+} // namespace
+
+bool CheckPcRegular(GameState& state) {
+    return checkSets(state, game_type::Regular);
+}
+bool CheckPcFourCorners(GameState& state) {
+    return checkSets(state, game_type::FourCorners);
+}
+bool CheckPcCoverAll(GameState& state) {
+    return checkSets(state, game_type::CoverAll);
+}
+bool CheckPcPostageStamp(GameState& state) {
+    return checkSets(state, game_type::PostageStamp);
+}
+bool CheckPcBigDiamond(GameState& state) {
+    return checkSets(state, game_type::BigDiamond);
+}
+bool CheckPcSmallDiamond(GameState& state) {
+    return checkSets(state, game_type::SmallDiamond);
+}
+bool CheckPcBigFrame(GameState& state) {
+    return checkSets(state, game_type::BigFrame);
+}
+bool CheckPcLittleFrame(GameState& state) {
+    return checkSets(state, game_type::LittleFrame);
+}
+bool CheckPcRailroad(GameState& state) {
+    return checkSets(state, game_type::Railroad);
+}
+
+bool CheckPcKite(GameState& state) {
+    for (const KiteArm& arm : kiteArms()) {
+        zeroCounts(state);
+        const int candidate = countAndCompare(state, *arm.diagonal);
+        if (candidate == 0) continue;
+        for (const CellSet* stamp : arm.stamps) {
+            state.PcHitCounts[candidate] = 0;
+            addCount(state, candidate, *stamp);
+            if (state.PcHitCounts[candidate] == stamp->size())
+                return recordWin(state, candidate, {arm.diagonal, stamp});
+        }
+        return false;
+    }
+    return false;
+}
+
+bool CheckPcAnyBingo(GameState& state) {
+    for (int type = game_type::Regular; type <= game_type::Railroad; ++type) {
+        zeroCounts(state);
+        state.PcWinCellCount = 0;
+        if (checkType(state, type)) return true;
+    }
+    return false;
+}
+
+bool runComputerCheck(GameState& state) {
+    zeroCounts(state);
+    return checkType(state, state.GameType);
+}
+
+} // namespace daubery
