@@ -1,0 +1,124 @@
+// The pattern catalogue against the card's geometry.
+
+#include "game/Patterns.h"
+#include "PlainRules.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+using namespace daubery;
+
+namespace {
+
+std::bitset<CellCount> dotsOn(std::initializer_list<plain::Pattern> patterns) {
+    std::bitset<CellCount> dots;
+    for (const plain::Pattern& p : patterns)
+        for (int cell : plain::numberedCells(p)) dots.set(std::size_t(cell - 1));
+    return dots;
+}
+
+} // namespace
+
+TEST(Catalogue, CellNumberingFollowsTheCard) {
+    for (int cell = 1; cell <= CellCount; ++cell) {
+        const plain::Square s = plain::squareOf(cell);
+        EXPECT_EQ(columnOfCell(cell), s.column) << "cell " << cell;
+        EXPECT_EQ(rowOfCell(cell), s.row) << "cell " << cell;
+    }
+    for (int number = 1; number <= 75; ++number) {
+        const int column = columnOfNumber(number);
+        EXPECT_TRUE(number >= 15 * column - 14 && number <= 15 * column) << number;
+    }
+    std::string letters;
+    for (int column = 1; column <= 5; ++column) letters += columnLetter(column);
+    EXPECT_EQ(letters, "BINGO");
+}
+
+TEST(Catalogue, EverySetIsAPlainPatternInTrialOrder) {
+    for (int type : {1, 2, 3, 4, 5, 6, 8, 9, 10}) {
+        const auto& sets = gameType(type).sets;
+        const auto expected = plain::alternatives(type);
+        ASSERT_EQ(sets.size(), expected.size()) << gameType(type).name;
+        for (std::size_t k = 0; k < sets.size(); ++k) {
+            std::vector<int> squares;
+            for (plain::Square s : expected[k]) squares.push_back(plain::cellOf(s));
+            EXPECT_EQ(sets[k]->squares, squares) << gameType(type).name << " set " << k;
+        }
+    }
+}
+
+// Each line's example-card line: rows 1..5 are lines 0..4, columns B..O lines 5..9, then the
+// diagonal through B1 and the one through B5.
+TEST(Catalogue, LinesDrawTheirOwnExampleLine) {
+    for (const CellSet& set : cardLines()) {
+        std::set<int> columns, rows;
+        for (int cell : set.numberedCells()) {
+            columns.insert(columnOfCell(cell));
+            rows.insert(rowOfCell(cell));
+        }
+        int line = -1;
+        if (columns.size() == 1)
+            line = example_line::ColumnB + *columns.begin() - 1;
+        else if (rows.size() == 1)
+            line = example_line::Row1 + *rows.begin() - 1;
+        else if (set.squares.front() == 1)
+            line = example_line::MainDiagonal;
+        else if (set.squares.front() == 5)
+            line = example_line::AntiDiagonal;
+        EXPECT_EQ(set.exampleLine, line) << set.name;
+    }
+}
+
+TEST(Catalogue, KiteArmsAreTheDiagonalsWithTheStampsAtTheirEnds) {
+    const auto cells = [](const plain::Pattern& p) {
+        std::vector<int> out;
+        for (plain::Square s : p) out.push_back(plain::cellOf(s));
+        return out;
+    };
+    const auto expected = plain::kiteArms();
+    ASSERT_EQ(kiteArms().size(), expected.size());
+    for (std::size_t arm = 0; arm < expected.size(); ++arm) {
+        EXPECT_EQ(kiteArms()[arm].diagonal->squares, cells(expected[arm].diagonal));
+        for (std::size_t k = 0; k < 2; ++k)
+            EXPECT_EQ(kiteArms()[arm].stamps[k]->squares, cells(expected[arm].stamps[k]));
+    }
+}
+
+TEST(Catalogue, NamesAndNumbers) {
+    for (const GameTypeInfo& type : gameTypes()) {
+        EXPECT_EQ(&gameType(type.number), &type);
+        EXPECT_EQ(gameTypeNumber(type.name), type.number);
+    }
+    EXPECT_EQ(gameTypeNumber("Kite"), 0);
+    EXPECT_EQ(drawnGameType(0.0, 10), 1);
+    EXPECT_EQ(drawnGameType(0.99999, 10), 10);
+    EXPECT_EQ(drawnGameType(0.99999, 9), 9);
+}
+
+TEST(Catalogue, ExampleCards) {
+    using namespace plain;
+    const std::bitset<example_line::Count> allLines((1u << example_line::Count) - 1);
+    EXPECT_EQ(exampleMarks(game_type::Regular), (ExampleMarks{{}, allLines}));
+
+    const auto stamps = dotsOn({topLeft(), bottomLeft(), topRight(), bottomRight()});
+    EXPECT_EQ(stamps.count(), 16u);
+    EXPECT_EQ(exampleMarks(game_type::PostageStamp), (ExampleMarks{stamps, {}}));
+
+    std::bitset<example_line::Count> diagonals;
+    diagonals.set(example_line::MainDiagonal).set(example_line::AntiDiagonal);
+    EXPECT_EQ(exampleMarks(game_type::Kite), (ExampleMarks{stamps, diagonals}));
+
+    // Help pages run 0..9 for types 1..10, then Random Pick, then Any Bingo.
+    std::bitset<example_line::Count> mainDiagonal;
+    mainDiagonal.set(example_line::MainDiagonal);
+    EXPECT_EQ(helpPictureMarks(6), (ExampleMarks{dotsOn({topLeft()}), mainDiagonal}));
+    EXPECT_EQ(helpPictureMarks(3), exampleMarks(game_type::PostageStamp));
+    EXPECT_EQ(helpPictureMarks(10), ExampleMarks{});
+    EXPECT_EQ(helpPictureMarks(11), ExampleMarks{});
+    for (int type : {2, 3, 5, 6, 8, 9, 10})
+        EXPECT_EQ(exampleMarks(type), (ExampleMarks{dotsOn({alternatives(type)[0]}), {}})) << type;
+    EXPECT_EQ(exampleMarks(game_type::AnyBingo), ExampleMarks{});
+    EXPECT_EQ(exampleMarks(game_type::RandomPick), ExampleMarks{});
+}
