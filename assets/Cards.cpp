@@ -1,0 +1,273 @@
+// The card pictures: the panel behind a player's card, the small black-and-white example card, the
+// marked cards of the help pages, and the daubs laid over called squares.
+
+#include "Painting.h"
+#include "Style.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace daubery::pictures::paint {
+
+namespace {
+
+// The player's card: five columns of 48 pixels from x 8, five rows of 48 from y 56, under the
+// game's number squares; the heading band above.
+constexpr double PanelLeft = 8, PanelTop = 56, PanelPitch = 48;
+
+// The example card's cell boxes, laid over the picture by the game: 17 × 17 at these lefts and tops.
+constexpr double ExampleLefts[5] = {8, 24, 40, 58, 80};
+constexpr double ExampleTops[5] = {24, 40, 64, 80, 104};
+constexpr double ExampleBox = 17;
+
+// A help card's grid, worked out from its size: square cells with an even margin at the sides
+// and bottom, and the heading band in what is left at the top.
+struct MarkedGeometry {
+    double margin, cell, left, top;
+};
+
+MarkedGeometry markedGeometry(QSizeF size) {
+    const double margin = std::round(size.width() * 0.04);
+    const double cell = std::floor((size.width() - 2 * margin) / 5);
+    const double left = std::floor((size.width() - 5 * cell) / 2);
+    return {margin, cell, left, size.height() - margin - 5 * cell};
+}
+
+QRectF squareIn(double left, double top, double cell, int column, int row) {
+    return {left + cell * (column - 1), top + cell * (row - 1), cell, cell};
+}
+
+// Cream squares with fine ruling, a quiet free space and a dark lip round the whole grid.
+void grid(QPainter& p, const QRectF& area, double cell) {
+    const double lip = std::max(1.0, cell / 24);
+    p.fillRect(area.adjusted(-lip, -lip, lip, lip), style::cardFrameDark);
+    QLinearGradient paper(area.topLeft(), area.bottomLeft());
+    paper.setColorAt(0, style::paper);
+    paper.setColorAt(1, style::paperShade);
+    p.fillRect(area, paper);
+
+    const QRectF free = squareIn(area.left(), area.top(), cell, 3, 3);
+    p.fillRect(free, style::freeSpace);
+    QColor star = style::freeStar;
+    star.setAlphaF(0.45);
+    p.fillPath(paint::star(free.center(), cell * 0.42, cell * 0.17), star);
+
+    for (int k = 1; k < 5; ++k) {
+        p.fillRect(QRectF(area.left() + k * cell, area.top(), style::hairline, area.height()),
+                   style::gridLine);
+        p.fillRect(QRectF(area.left(), area.top() + k * cell, area.width(), style::hairline),
+                   style::gridLine);
+    }
+    // The heading band's shadow falls a little on the first row.
+    QLinearGradient shadow(area.topLeft(), area.topLeft() + QPointF(0, cell / 10));
+    shadow.setColorAt(0, QColor(0, 0, 0, 50));
+    shadow.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(area.topLeft(), QSizeF(area.width(), cell / 10)), shadow);
+}
+
+QPointF cellCentre(QSizeF size, int cell) {
+    return markedCardSquare(size, columnOfCell(cell), rowOfCell(cell)).center();
+}
+
+// The ends of one of the twelve lines of an example card: rows, columns, then the diagonals.
+std::pair<QPointF, QPointF> lineEnds(QSizeF size, int line) {
+    auto at = [&](int column, int row) { return markedCardSquare(size, column, row).center(); };
+    if (line < example_line::ColumnB) return {at(1, line + 1), at(5, line + 1)};
+    if (line < example_line::MainDiagonal) {
+        const int column = line - example_line::ColumnB + 1;
+        return {at(column, 1), at(column, 5)};
+    }
+    if (line == example_line::MainDiagonal) return {at(1, 1), at(5, 5)};
+    return {at(1, 5), at(5, 1)};
+}
+
+QColor lineColour(int line) {
+    if (line < example_line::ColumnB) return style::markRow;
+    if (line < example_line::MainDiagonal) return style::markColumn;
+    return style::markDiagonal;
+}
+
+} // namespace
+
+QPainterPath star(QPointF centre, double outer, double inner, int points) {
+    QPainterPath path;
+    for (int i = 0; i < 2 * points; ++i) {
+        const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / points;
+        const double radius = i % 2 == 0 ? outer : inner;
+        const QPointF point = centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+        if (i == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void markDot(QPainter& p, QPointF centre, double radius) {
+    const QRectF disc(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+    p.setPen(QPen(style::markDot.darker(160), std::max(0.6, radius / 9)));
+    p.setBrush(style::markDot);
+    p.drawEllipse(disc);
+    // A small glint on the upper left, well away from the middle.
+    QRadialGradient glint(centre + QPointF(-0.4, -0.45) * radius, radius * 0.45);
+    glint.setColorAt(0, QColor(255, 255, 255, 170));
+    glint.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glint);
+    p.drawEllipse(disc);
+}
+
+void headingBalls(QPainter& p, const double (&centresX)[5], double centreY, double radius) {
+    const QFont font = style::sans(int(std::round(radius * 1.25)));
+    for (int k = 0; k < 5; ++k) {
+        const QRectF box(centresX[k] - radius, centreY - radius, 2 * radius, 2 * radius);
+        ball(p, box, 0, {style::columnColours[std::size_t(k)], {}, false, {}, {}});
+        const QString letter(QChar(columnLetter(k + 1)));
+        QPainterPath text;
+        const QFontMetricsF metrics(font);
+        const QRectF bounds = metrics.tightBoundingRect(letter);
+        text.addText(box.center() - bounds.center(), font, letter);
+        p.fillPath(text.translated(radius / 14, radius / 14), QColor(0, 0, 0, 110));
+        p.fillPath(text, Qt::white);
+    }
+}
+
+QRectF cardPanelSquare(int column, int row) {
+    return squareIn(PanelLeft, PanelTop, PanelPitch, column, row);
+}
+
+void cardPanel(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF whole(QPointF(0, 0), CardSize);
+    p.fillRect(whole, style::cardFrame);
+    QLinearGradient sheen(0, 0, 0, PanelTop);
+    sheen.setColorAt(0, QColor(255, 255, 255, 46));
+    sheen.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillRect(QRectF(0, 0, whole.width(), PanelTop), sheen);
+
+    double centres[5];
+    for (int k = 0; k < 5; ++k) centres[k] = cardPanelSquare(k + 1, 1).center().x();
+    headingBalls(p, centres, PanelTop / 2 + 1, 21);
+    grid(p, QRectF(PanelLeft, PanelTop, 5 * PanelPitch, 5 * PanelPitch), PanelPitch);
+}
+
+QRectF exampleCardSquare(int column, int row) {
+    return {ExampleLefts[column - 1], ExampleTops[row - 1], ExampleBox, ExampleBox};
+}
+
+void exampleCard(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF card(QPointF(0, 0), ExampleCardSize);
+    QPainterPath outline;
+    outline.addRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    p.fillPath(outline, Qt::white);
+
+    // Faint ruling between the game's cell boxes; their own borders are drawn by the game.
+    const double top = ExampleBox + 4, bottom = card.height() - 1, left = 5, right = card.width() - 4;
+    const double columnRules[] = {ExampleLefts[1], ExampleLefts[2], ExampleLefts[3] - 1,
+                                  (ExampleLefts[3] + ExampleBox + ExampleLefts[4]) / 2 - 0.5};
+    const double rowRules[] = {ExampleTops[1], (ExampleTops[1] + ExampleBox + ExampleTops[2]) / 2 - 0.5,
+                               ExampleTops[3], (ExampleTops[3] + ExampleBox + ExampleTops[4]) / 2 - 0.5};
+    for (double x : columnRules) p.fillRect(QRectF(x, top, 1, bottom - top), style::exampleGrid);
+    for (double y : rowRules) p.fillRect(QRectF(left, y, right - left, 1), style::exampleGrid);
+    p.fillRect(QRectF(left, top - 2, right - left, 1), style::exampleInk); // under the heading
+
+    // The free space: a small star in the middle square.
+    const QRectF free = exampleCardSquare(3, 3);
+    p.fillPath(star(free.center(), 6.5, 2.7), style::exampleInk);
+
+    p.setPen(QPen(style::exampleInk, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(outline);
+}
+
+QRectF markedCardSquare(QSizeF size, int column, int row) {
+    const MarkedGeometry g = markedGeometry(size);
+    return squareIn(g.left, g.top, g.cell, column, row);
+}
+
+void markedCard(QPainter& p, QSizeF size, const ExampleMarks& marks) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const MarkedGeometry g = markedGeometry(size);
+    QPainterPath card;
+    card.addRoundedRect(QRectF(QPointF(0, 0), size), g.margin * 1.2, g.margin * 1.2);
+    p.fillPath(card, style::cardFrame);
+
+    // The heading: coloured balls when there is room for them, plain letters when not.
+    double centres[5];
+    for (int k = 0; k < 5; ++k) centres[k] = markedCardSquare(size, k + 1, 1).center().x();
+    const double radius = std::min(g.cell * 0.46, g.top / 2 - 2);
+    if (radius >= 8) {
+        headingBalls(p, centres, g.top / 2 + 0.5, radius);
+    } else {
+        const QFont font = style::sans(int(std::max(6.0, std::round(g.top * 0.72))));
+        for (int k = 0; k < 5; ++k) {
+            const QString letter(QChar(columnLetter(k + 1)));
+            const QRectF bounds = QFontMetricsF(font).tightBoundingRect(letter);
+            QPainterPath text;
+            text.addText(QPointF(centres[k], g.top / 2) - bounds.center(), font, letter);
+            p.fillPath(text, Qt::white);
+        }
+    }
+    grid(p, QRectF(g.left, g.top, 5 * g.cell, 5 * g.cell), g.cell);
+
+    const double width = std::max(1.2, style::markLine * g.cell / 23);
+    for (int line = 0; line < example_line::Count; ++line) {
+        if (!marks.lines.test(std::size_t(line))) continue;
+        const auto [from, to] = lineEnds(size, line);
+        p.setPen(QPen(lineColour(line), width, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(from, to);
+    }
+    for (int cell = 1; cell <= CellCount; ++cell)
+        if (marks.dots.test(std::size_t(cell - 1))) markDot(p, cellCentre(size, cell), g.cell * 0.33);
+}
+
+void dot(QPainter& p, const QColor& colour) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(DotSize.width() / 2, DotSize.height() / 2);
+    const double radius = DotSize.width() / 2 - 1.6;
+    // A dauber's mark is nearly round, its edge a little uneven where the ink soaked in.
+    QPainterPath blot;
+    constexpr int steps = 96;
+    for (int i = 0; i <= steps; ++i) {
+        const double phi = 2 * std::numbers::pi * i / steps;
+        const double r = radius * (1 + 0.022 * std::sin(3 * phi + 0.7) + 0.016 * std::sin(7 * phi + 2.1));
+        const QPointF point = centre + QPointF(r * std::cos(phi), r * std::sin(phi));
+        if (i == 0)
+            blot.moveTo(point);
+        else
+            blot.lineTo(point);
+    }
+    blot.closeSubpath();
+
+    auto ink = [&](double alpha) {
+        QColor c = colour;
+        c.setAlphaF(float(alpha));
+        return c;
+    };
+    // Thin in the middle, so the number beneath shows; denser at the rim where the ink gathers.
+    QRadialGradient wash(centre, radius * 1.04);
+    wash.setColorAt(0.0, ink(style::dotInkAlpha * 0.9));
+    wash.setColorAt(0.7, ink(style::dotInkAlpha));
+    wash.setColorAt(0.9, ink(style::dotRimAlpha));
+    wash.setColorAt(1.0, ink(style::dotRimAlpha * 0.8));
+    p.fillPath(blot, wash);
+    p.setPen(QPen(ink(std::min(1.0, style::dotRimAlpha + 0.12)).darker(115), 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(blot);
+
+    // The wet sheen of fresh ink.
+    QRadialGradient sheen(centre + QPointF(-0.42, -0.46) * radius, radius * 0.42);
+    sheen.setColorAt(0, QColor(255, 255, 255, 120));
+    sheen.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setClipPath(blot);
+    p.fillRect(QRectF(QPointF(0, 0), DotSize), sheen);
+}
+
+} // namespace daubery::pictures::paint

@@ -1,0 +1,58 @@
+#pragma once
+// The painters behind the pictures. Each paints in the picture's own device-independent
+// coordinates, from (0, 0); the caller sets up the device pixel ratio.
+
+#include "game/Patterns.h"
+
+#include <QColor>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace daubery::pictures::paint {
+
+inline constexpr QSizeF BackgroundSize{750, 375};
+inline constexpr QSizeF CardSize{250, 300};
+inline constexpr QSizeF BallSize{55, 54};
+inline constexpr QSizeF DotSize{30, 30};
+inline constexpr QSizeF ExampleCardSize{101, 122};
+inline constexpr QSizeF HelpPageSize{125, 150};
+inline constexpr QSizeF OptionsLikenessSize{300, 250};
+inline constexpr QSizeF FourCornersSampleSize{66, 75};
+
+// A ball: its body colour, and what its faces carry. The game's frames leave the faces blank
+// for the label that the game lays over the resting ball.
+struct BallLook {
+    QColor body;
+    QPointF faceAt;         // where the front face's middle is at turn 0, in ball radii from the centre
+    bool faces = true;      // two white faces on opposite sides, or a plain ball
+    QString letter, number; // printed on the faces, letter above number
+};
+
+// The ball in `box`, turned `turn` of a full spin (0 upright, 1 all the way round).
+void ball(QPainter& p, const QRectF& box, double turn, const BallLook& look);
+// The look of the game's called ball, whose face at rest lies under the game's ball label.
+BallLook calledBall();
+
+void background(QPainter& p);
+void cardPanel(QPainter& p);
+void dot(QPainter& p, const QColor& colour);
+void exampleCard(QPainter& p);
+// A card of the given size, marked as the catalogue's marks say: the help pages and samples.
+void markedCard(QPainter& p, QSizeF size, const ExampleMarks& marks);
+void optionsLikeness(QPainter& p);
+
+// Squares of the card pictures, column and row 1..5.
+QRectF cardPanelSquare(int column, int row);
+QRectF exampleCardSquare(int column, int row);
+QRectF markedCardSquare(QSizeF size, int column, int row);
+
+// Shared pieces.
+QPainterPath star(QPointF centre, double outer, double inner, int points = 5);
+void markDot(QPainter& p, QPointF centre, double radius);
+// The heading letters B I N G O as small coloured balls, centred at the given x positions.
+void headingBalls(QPainter& p, const double (&centresX)[5], double centreY, double radius);
+
+} // namespace daubery::pictures::paint

@@ -1,0 +1,244 @@
+// The painted pictures: each at its size and sharp at a scaled screen's pixel ratio, the daubs
+// see-through, the ball turning, and the help and example cards marked exactly as the pattern
+// catalogue says.
+
+#include "assets/Pictures.h"
+#include "assets/Style.h"
+#include "game/Patterns.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace pictures = daubery::pictures;
+using daubery::ExampleMarks;
+namespace line = daubery::example_line;
+
+namespace {
+
+const std::map<std::string, QSize>& expectedSizes() {
+    static const std::map<std::string, QSize> sizes = [] {
+        std::map<std::string, QSize> all{{"background", {750, 375}},
+                                         {"card", {250, 300}},
+                                         {"example-card", {101, 122}},
+                                         {"help-options", {300, 250}},
+                                         {"help-four-corners", {66, 75}}};
+        for (int frame = 0; frame < 13; ++frame) all["ball-" + std::to_string(frame)] = {55, 54};
+        for (const char* colour : {"blue", "red", "green", "yellow", "purple"})
+            all[std::string("dot-") + colour] = {30, 30};
+        for (int page = 0; page < 12; ++page) all["help-page-" + std::to_string(page)] = {125, 150};
+        return all;
+    }();
+    return sizes;
+}
+
+// The colour of the device pixel under a point given in the picture's own coordinates.
+QColor at(const QImage& image, QPointF point) {
+    const double dpr = image.devicePixelRatio();
+    return image.pixelColor(int(point.x() * dpr), int(point.y() * dpr));
+}
+
+bool isRed(const QColor& c) {
+    return c.red() > 170 && c.green() < 90 && c.blue() < 90;
+}
+bool isYellow(const QColor& c) {
+    return c.red() > 170 && c.green() > 130 && c.blue() < 100;
+}
+bool isBlue(const QColor& c) {
+    return c.blue() > 130 && c.red() < 90 && c.green() < 90;
+}
+
+// Whether any device pixel within half a picture pixel of the point passes the test.
+template <typename Test> bool near(const QImage& image, QPointF point, Test test) {
+    for (double dx : {-0.5, 0.0, 0.5})
+        for (double dy : {-0.5, 0.0, 0.5})
+            if (test(at(image, point + QPointF(dx, dy)))) return true;
+    return false;
+}
+
+// What a marked card shows, read back from its pixels: a red dot is looked for a little below
+// and right of each square's middle, where no line of the card passes; a line is looked for
+// where it crosses the ruling between two squares, away from every dot.
+ExampleMarks readMarks(const std::string& name, const QImage& image) {
+    ExampleMarks seen;
+    auto square = [&](int column, int row) { return pictures::squareRect(name, column, row); };
+    for (int cell = 1; cell <= daubery::CellCount; ++cell) {
+        const QRectF s = square(daubery::columnOfCell(cell), daubery::rowOfCell(cell));
+        const QPointF probe = s.center() + QPointF(0.92, 0.38) * (0.24 * s.width());
+        if (isRed(at(image, probe))) seen.dots.set(std::size_t(cell - 1));
+    }
+    for (int k = 0; k < 5; ++k) {
+        const QPointF rowProbe(square(2, k + 1).left(), square(1, k + 1).center().y());
+        if (near(image, rowProbe, isRed)) seen.lines.set(std::size_t(line::Row1 + k));
+        const QPointF columnProbe(square(k + 1, 1).center().x(), square(k + 1, 2).top());
+        if (near(image, columnProbe, isYellow)) seen.lines.set(std::size_t(line::ColumnB + k));
+    }
+    if (near(image, square(2, 2).topLeft(), isBlue)) seen.lines.set(line::MainDiagonal);
+    if (near(image, square(2, 4).bottomLeft(), isBlue)) seen.lines.set(line::AntiDiagonal);
+    return seen;
+}
+
+std::string describe(const ExampleMarks& marks) {
+    return "dots " + marks.dots.to_string() + " lines " + marks.lines.to_string();
+}
+
+int luminance(const QColor& c) {
+    return (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
+}
+
+} // namespace
+
+TEST(Pictures, EveryPictureExistsAtItsSizeAndAtTwiceThePixelsOnADoubledScreen) {
+    std::set<std::string> listed(pictures::names().begin(), pictures::names().end());
+    EXPECT_EQ(listed.size(), pictures::names().size()) << "a name is listed twice";
+    std::set<std::string> expected;
+    for (const auto& [name, size] : expectedSizes()) expected.insert(name);
+    EXPECT_EQ(listed, expected);
+
+    for (const auto& [name, size] : expectedSizes()) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(pictures::size(name), size);
+        const QImage plain = pictures::image(name);
+        ASSERT_FALSE(plain.isNull());
+        EXPECT_EQ(plain.size(), size);
+        EXPECT_EQ(plain.devicePixelRatio(), 1.0);
+        const QImage doubled = pictures::image(name, 2.0);
+        EXPECT_EQ(doubled.size(), size * 2);
+        EXPECT_EQ(doubled.devicePixelRatio(), 2.0);
+        EXPECT_EQ(doubled.deviceIndependentSize(), QSizeF(size));
+    }
+    EXPECT_EQ(pictures::size("ball-13"), QSize());
+    EXPECT_TRUE(pictures::image("ball-13").isNull());
+    EXPECT_TRUE(pictures::image("card", 0).isNull());
+    EXPECT_TRUE(pictures::squareRect("background", 1, 1).isEmpty());
+    EXPECT_TRUE(pictures::squareRect("card", 6, 1).isEmpty());
+}
+
+TEST(Pictures, WindowBackgroundsCoverEveryPixel) {
+    for (const char* name : {"background", "card", "help-options"}) {
+        SCOPED_TRACE(name);
+        for (double dpr : {1.0, 2.0}) {
+            const QImage image = pictures::image(name, dpr);
+            int seeThrough = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) seeThrough += image.pixelColor(x, y).alpha() != 255;
+            EXPECT_EQ(seeThrough, 0) << "at ratio " << dpr;
+        }
+    }
+}
+
+TEST(Pictures, CardRulingIsSharpAtAnyWholePixelRatio) {
+    // The ruling between the B and I columns runs down x 56..57. Painted at ratio 1 and 2 it covers
+    // exactly its pixels, with no blurred half-tone beside it.
+    const QColor rule = pictures::style::gridLine;
+    const QPointF inSecondRow(56, 120);
+    for (int dpr : {1, 2, 3}) {
+        SCOPED_TRACE(dpr);
+        const QImage card = pictures::image("card", dpr);
+        const int x = 56 * dpr, y = int(inSecondRow.y()) * dpr;
+        for (int k = 0; k < dpr; ++k) EXPECT_EQ(card.pixelColor(x + k, y), rule);
+        EXPECT_GT(luminance(card.pixelColor(x - 1, y)), luminance(rule) + 20);
+        EXPECT_GT(luminance(card.pixelColor(x + dpr, y)), luminance(rule) + 20);
+    }
+    EXPECT_EQ(pictures::squareRect("card", 2, 1), QRectF(56, 56, 48, 48));
+    EXPECT_EQ(pictures::squareRect("card", 3, 3), QRectF(104, 152, 48, 48));
+}
+
+TEST(Pictures, DotsAreSeeThroughDaubsOfTheirColour) {
+    const std::map<std::string, std::function<bool(const QColor&)>> hue{
+        {"dot-blue", [](const QColor& c) { return c.blue() > c.red() + 60 && c.blue() > c.green() + 40; }},
+        {"dot-red", [](const QColor& c) { return c.red() > c.green() + 80 && c.red() > c.blue() + 80; }},
+        {"dot-green", [](const QColor& c) { return c.green() > c.red() + 60 && c.green() > c.blue() + 40; }},
+        {"dot-yellow", [](const QColor& c) { return c.red() > c.blue() + 80 && c.green() > c.blue() + 80; }},
+        {"dot-purple", [](const QColor& c) { return c.red() > c.green() + 40 && c.blue() > c.green() + 60; }},
+    };
+    for (const auto& [name, ofItsColour] : hue) {
+        SCOPED_TRACE(name);
+        for (double dpr : {1.0, 2.0}) {
+            const QImage dot = pictures::image(name, dpr);
+            const int last = dot.width() - 1;
+            for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+                EXPECT_EQ(dot.pixelColor(corner).alpha(), 0);
+            // The middle lets a dark number show through: clearly coloured, far from opaque.
+            const QColor middle = at(dot, QPointF(15, 15));
+            EXPECT_GT(middle.alpha(), 60);
+            EXPECT_LT(middle.alpha(), 170);
+            EXPECT_TRUE(ofItsColour(middle)) << middle.name().toStdString();
+            EXPECT_GT(at(dot, QPointF(15, 3)).alpha(), middle.alpha()) << "the rim is denser than the middle";
+        }
+    }
+}
+
+TEST(Pictures, BallTurnsThroughThirteenDifferentFramesAndRestsWithALightFace) {
+    std::vector<QImage> frames;
+    for (int frame = 0; frame < 13; ++frame)
+        frames.push_back(pictures::image("ball-" + std::to_string(frame)));
+    for (int frame = 0; frame < 13; ++frame) {
+        SCOPED_TRACE(frame);
+        const QImage& a = frames[std::size_t(frame)];
+        EXPECT_EQ(a.pixelColor(0, 0).alpha(), 0);
+        EXPECT_EQ(a.pixelColor(54, 53).alpha(), 0);
+        EXPECT_EQ(a.pixelColor(27, 27).alpha(), 255);
+        const QImage& b = frames[std::size_t((frame + 1) % 13)];
+        int changed = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) changed += a.pixelColor(x, y) != b.pixelColor(x, y);
+        EXPECT_GT(changed, 200) << "the next frame shows the ball turned on";
+    }
+    // At rest the game writes the called number at x 24..57, y 11..28 of frame 0, in dark bold
+    // letters: the face beneath the letters' core is light.
+    int light = 0, all = 0;
+    for (int y = 14; y <= 25; ++y)
+        for (int x = 28; x <= 50; ++x, ++all) light += luminance(frames[0].pixelColor(x, y)) > 170;
+    EXPECT_GT(light, all * 9 / 10);
+}
+
+TEST(Pictures, HelpPagesMarkExactlyTheCataloguesCellsAndLines) {
+    for (int page = 0; page < daubery::GameTypeCount; ++page) {
+        const std::string name = "help-page-" + std::to_string(page);
+        SCOPED_TRACE(name);
+        for (double dpr : {1.0, 2.0}) {
+            const ExampleMarks expected = daubery::helpPictureMarks(page);
+            const ExampleMarks seen = readMarks(name, pictures::image(name, dpr));
+            EXPECT_EQ(seen, expected) << "seen " << describe(seen) << "\nwanted " << describe(expected);
+        }
+    }
+}
+
+TEST(Pictures, KitePageShowsTheTopLeftStampWithItsDiagonalAndTheCompositesAreEmpty) {
+    const ExampleMarks kite = readMarks("help-page-6", pictures::image("help-page-6"));
+    EXPECT_EQ(kite.dots.to_ulong(), 0b1100011ul) << "B1, B2, I1 and I2";
+    EXPECT_EQ(kite.lines.to_ulong(), 1ul << line::MainDiagonal);
+    for (const char* name : {"help-page-10", "help-page-11"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(readMarks(name, pictures::image(name)), ExampleMarks{});
+    }
+}
+
+TEST(Pictures, FourCornersSampleMarksTheFourCorners) {
+    for (double dpr : {1.0, 2.0}) {
+        const ExampleMarks seen = readMarks("help-four-corners", pictures::image("help-four-corners", dpr));
+        EXPECT_EQ(seen, daubery::exampleMarks(daubery::game_type::FourCorners)) << describe(seen);
+        EXPECT_EQ(seen.dots.count(), 4u);
+    }
+}
+
+TEST(Pictures, ExampleCardIsBlankWithAMarkInTheMiddle) {
+    for (double dpr : {1.0, 2.0}) {
+        const QImage card = pictures::image("example-card", dpr);
+        for (int column = 1; column <= 5; ++column)
+            for (int row = 1; row <= 5; ++row) {
+                const QColor middle = at(card, pictures::squareRect("example-card", column, row).center());
+                if (column == 3 && row == 3)
+                    EXPECT_LT(luminance(middle), 80) << "the free space's mark";
+                else
+                    EXPECT_EQ(middle, QColor(Qt::white)) << column << "," << row;
+            }
+        int red = 0;
+        for (int y = 0; y < card.height(); ++y)
+            for (int x = 0; x < card.width(); ++x) red += isRed(card.pixelColor(x, y));
+        EXPECT_EQ(red, 0) << "the game lays the pattern's circles over the card itself";
+    }
+    EXPECT_EQ(pictures::squareRect("example-card", 4, 5), QRectF(58, 104, 17, 17));
+}
