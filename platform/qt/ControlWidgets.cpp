@@ -1,0 +1,402 @@
+#include "ControlWidgets.h"
+
+#include "assets/Pictures.h"
+#include "platform/Form.h"
+#include "platform/Windows.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace daubery {
+
+int pixels(int twips) {
+    return int(std::lround(twips / 15.0));
+}
+
+QString displayText(const std::string& text) {
+    // The game writes its line breaks as line feed and carriage return pairs.
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    shown.remove(QLatin1Char('\r'));
+    return shown;
+}
+
+QColor qtColour(int rgb) {
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+QFont controlFont(const Control& control) {
+    QFont font(control.has(look::Serif) ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(control.has(look::Serif) ? QFont::Serif : QFont::SansSerif);
+    // Point sizes are meant at 96 dots per inch, whatever the screen reports.
+    font.setPixelSize(std::max(1, int(std::lround(control.fontSize() * 96.0 / 72.0))));
+    font.setBold(control.has(look::Bold));
+    font.setUnderline(control.has(look::Underline));
+    return font;
+}
+
+void syncCommon(QWidget& widget, const Control& control) {
+    widget.setGeometry(pixels(control.left()), pixels(control.top()), pixels(control.width()),
+                       pixels(control.height()));
+    widget.setVisible(control.visible());
+    widget.setEnabled(control.enabled());
+    widget.setToolTip(QString::fromStdString(control.tooltip()));
+    if (control.has(look::HandCursor)) widget.setCursor(Qt::PointingHandCursor);
+    if (control.has(look::HelpCursor)) widget.setCursor(Qt::WhatsThisCursor);
+}
+
+namespace {
+
+bool takesMouse(const Control& control) {
+    return control.onClick || control.onMouseMove || control.onMouseUp;
+}
+
+void setTextColour(QWidget& widget, QPalette::ColorRole role, const Control& control) {
+    QPalette palette = widget.palette();
+    if (control.foreColor() != colour::Default) {
+        palette.setColor(QPalette::Active, role, qtColour(control.foreColor()));
+        palette.setColor(QPalette::Inactive, role, qtColour(control.foreColor()));
+    } else {
+        palette.setColor(QPalette::Active, role, QApplication::palette().color(QPalette::Active, role));
+        palette.setColor(QPalette::Inactive, role, QApplication::palette().color(QPalette::Active, role));
+    }
+    widget.setPalette(palette);
+}
+
+class LabelWidget : public QLabel {
+public:
+    LabelWidget(Control& control, QWidget* parent, Windows& windows)
+        : QLabel(parent), control_(control), windows_(windows) {
+        setAttribute(Qt::WA_TransparentForMouseEvents, !takesMouse(control));
+        setMouseTracking(bool(control.onMouseMove));
+        setTextFormat(Qt::PlainText);
+    }
+    void sync() {
+        syncCommon(*this, control_);
+        setText(displayText(control_.caption()));
+        setFont(controlFont(control_));
+        setWordWrap(control_.has(look::WordWrap));
+        Qt::Alignment alignment = control_.has(look::Centred) ? Qt::AlignHCenter : Qt::AlignLeft;
+        alignment |=
+            control_.has(look::WordWrap) && !control_.has(look::Centred) ? Qt::AlignTop : Qt::AlignVCenter;
+        setAlignment(alignment);
+        setFrameShape(control_.has(look::Bordered) ? QFrame::Box : QFrame::NoFrame);
+        setLineWidth(1);
+        const bool opaque = control_.has(look::Opaque) && control_.backColor() != colour::Default;
+        setAutoFillBackground(opaque);
+        QPalette palette = this->palette();
+        if (opaque) palette.setColor(QPalette::Window, qtColour(control_.backColor()));
+        setPalette(palette);
+        setTextColour(*this, QPalette::WindowText, control_);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton) return;
+        const bool inside = rect().contains(event->position().toPoint());
+        Control& control = control_;
+        Windows& windows = windows_;
+        windows.dispatch([&] {
+            windows.userMouseUp(control);
+            if (inside) windows.userClick(control);
+        });
+    }
+    void mouseMoveEvent(QMouseEvent*) override { windows_.userMouseMove(control_); }
+
+private:
+    Control& control_;
+    Windows& windows_;
+};
+
+class ImageWidget : public QWidget {
+public:
+    ImageWidget(Control& control, QWidget* parent, Windows& windows)
+        : QWidget(parent), control_(control), windows_(windows) {
+        setAttribute(Qt::WA_TransparentForMouseEvents, !takesMouse(control));
+    }
+    void sync() {
+        syncCommon(*this, control_);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const QImage picture = pictures::image(control_.picture(), devicePixelRatioF());
+        if (picture.isNull()) return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (control_.has(look::Stretch))
+            painter.drawImage(rect(), picture);
+        else
+            painter.drawImage(QPoint(0, 0), picture);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (rect().contains(event->position().toPoint())) windows_.userClick(control_);
+    }
+
+private:
+    Control& control_;
+    Windows& windows_;
+};
+
+class PanelWidget : public QWidget {
+public:
+    PanelWidget(Control& control, QWidget* parent) : QWidget(parent), control_(control) {}
+    void sync() {
+        syncCommon(*this, control_);
+        const bool filled = control_.backColor() != colour::Default;
+        setAutoFillBackground(filled);
+        if (filled) {
+            QPalette palette = this->palette();
+            palette.setColor(QPalette::Window, qtColour(control_.backColor()));
+            setPalette(palette);
+        }
+    }
+
+private:
+    Control& control_;
+};
+
+class ButtonWidget : public QPushButton {
+public:
+    ButtonWidget(Control& control, QWidget* parent, Windows& windows)
+        : QPushButton(parent), control_(control) {
+        setFocusPolicy(Qt::TabFocus);
+        connect(this, &QPushButton::clicked, this, [&control, &windows] { windows.userClick(control); });
+    }
+    void sync() {
+        syncCommon(*this, control_);
+        setText(displayText(control_.caption()));
+        setFont(controlFont(control_));
+    }
+
+private:
+    Control& control_;
+};
+
+class ListWidget : public QComboBox {
+public:
+    ListWidget(Control& control, QWidget* parent, Windows& windows) : QComboBox(parent), control_(control) {
+        setEditable(false);
+        connect(this, &QComboBox::activated, this, [&control, &windows](int position) {
+            if (!windows.userPick(control, position)) return;
+        });
+    }
+    void sync() {
+        syncCommon(*this, control_);
+        setFont(controlFont(control_));
+        QSignalBlocker quiet(this);
+        if (count() != int(control_.items().size())) {
+            clear();
+            for (const auto& item : control_.items()) addItem(QString::fromStdString(item));
+        }
+        setCurrentIndex(control_.listIndex());
+    }
+
+private:
+    Control& control_;
+};
+
+template <class Button> class ToggleWidget : public Button {
+public:
+    ToggleWidget(Control& control, QWidget* parent, Windows& windows) : Button(parent), control_(control) {
+        if constexpr (std::is_same_v<Button, QRadioButton>) this->setAutoExclusive(false);
+        QObject::connect(this, &Button::clicked, this, [this, &control, &windows] {
+            windows.userClick(control);
+            sync();
+        });
+    }
+    void sync() {
+        syncCommon(*this, control_);
+        this->setText(displayText(control_.caption()));
+        this->setFont(controlFont(control_));
+        QSignalBlocker quiet(this);
+        this->setChecked(control_.value() != 0);
+    }
+
+private:
+    Control& control_;
+};
+
+class TextLineWidget : public QLineEdit {
+public:
+    TextLineWidget(Control& control, QWidget* parent) : QLineEdit(parent), control_(control) {
+        connect(this, &QLineEdit::textEdited, this,
+                [&control](const QString& text) { control.setText(text.toStdString()); });
+    }
+    void sync() {
+        syncCommon(*this, control_);
+        setFont(controlFont(control_));
+        if (text().toStdString() != control_.text()) setText(QString::fromStdString(control_.text()));
+    }
+
+private:
+    Control& control_;
+};
+
+class TextPageWidget : public QPlainTextEdit {
+public:
+    TextPageWidget(Control& control, QWidget* parent) : QPlainTextEdit(parent), control_(control) {
+        setReadOnly(true);
+        setFrameShape(QFrame::NoFrame);
+    }
+    void sync() {
+        syncCommon(*this, control_);
+        setFont(controlFont(control_));
+        QPalette palette = this->palette();
+        if (control_.backColor() != colour::Default)
+            palette.setColor(QPalette::Base, qtColour(control_.backColor()));
+        setPalette(palette);
+        setTextColour(*this, QPalette::Text, control_);
+        const QString shown = displayText(control_.text());
+        if (toPlainText() != shown) setPlainText(shown);
+    }
+
+private:
+    Control& control_;
+};
+
+// A line is drawn by a widget covering the rectangle between its ends, clicks passing through.
+class LineWidget : public QWidget {
+public:
+    LineWidget(Control& control, QWidget* parent) : QWidget(parent), control_(control) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    void sync() {
+        const QRect box = QRect(QPoint(pixels(control_.left()), pixels(control_.top())),
+                                QPoint(pixels(control_.x2()), pixels(control_.y2())))
+                              .normalized()
+                              .adjusted(-Margin, -Margin, Margin, Margin);
+        setGeometry(box);
+        setVisible(control_.visible());
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(
+            QPen(qtColour(control_.foreColor() == colour::Default ? colour::Black : control_.foreColor()),
+                 1.6, Qt::SolidLine, Qt::RoundCap));
+        const QPointF origin = geometry().topLeft();
+        painter.drawLine(QPointF(pixels(control_.left()), pixels(control_.top())) - origin +
+                             QPointF(0.5, 0.5),
+                         QPointF(pixels(control_.x2()), pixels(control_.y2())) - origin + QPointF(0.5, 0.5));
+    }
+
+private:
+    static constexpr int Margin = 2;
+    Control& control_;
+};
+
+class CircleWidget : public QWidget {
+public:
+    CircleWidget(Control& control, QWidget* parent) : QWidget(parent), control_(control) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    void sync() {
+        syncCommon(*this, control_);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const int fill = control_.backColor() == colour::Default ? colour::Red : control_.backColor();
+        painter.setBrush(qtColour(fill));
+        painter.setPen(QPen(qtColour(fill).darker(140), 0.8));
+        painter.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+
+private:
+    Control& control_;
+};
+
+} // namespace
+
+QWidget* createControlWidget(Control& control, QWidget* parent, Windows& windows) {
+    switch (control.kind()) {
+    case ControlKind::Label:
+        return new LabelWidget(control, parent, windows);
+    case ControlKind::Button:
+        return new ButtonWidget(control, parent, windows);
+    case ControlKind::Image:
+        return new ImageWidget(control, parent, windows);
+    case ControlKind::Panel:
+        return new PanelWidget(control, parent);
+    case ControlKind::List:
+        return new ListWidget(control, parent, windows);
+    case ControlKind::CheckBox:
+        return new ToggleWidget<QCheckBox>(control, parent, windows);
+    case ControlKind::OptionButton:
+        return new ToggleWidget<QRadioButton>(control, parent, windows);
+    case ControlKind::TextBox:
+        if (control.has(look::WordWrap)) return new TextPageWidget(control, parent);
+        return new TextLineWidget(control, parent);
+    case ControlKind::Line:
+        return new LineWidget(control, parent);
+    case ControlKind::Circle:
+        return new CircleWidget(control, parent);
+    case ControlKind::Timer:
+    case ControlKind::Menu:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+void syncControlWidget(QWidget& widget, const Control& control) {
+    switch (control.kind()) {
+    case ControlKind::Label:
+        static_cast<LabelWidget&>(widget).sync();
+        break;
+    case ControlKind::Button:
+        static_cast<ButtonWidget&>(widget).sync();
+        break;
+    case ControlKind::Image:
+        static_cast<ImageWidget&>(widget).sync();
+        break;
+    case ControlKind::Panel:
+        static_cast<PanelWidget&>(widget).sync();
+        break;
+    case ControlKind::List:
+        static_cast<ListWidget&>(widget).sync();
+        break;
+    case ControlKind::CheckBox:
+        static_cast<ToggleWidget<QCheckBox>&>(widget).sync();
+        break;
+    case ControlKind::OptionButton:
+        static_cast<ToggleWidget<QRadioButton>&>(widget).sync();
+        break;
+    case ControlKind::TextBox:
+        if (control.has(look::WordWrap))
+            static_cast<TextPageWidget&>(widget).sync();
+        else
+            static_cast<TextLineWidget&>(widget).sync();
+        break;
+    case ControlKind::Line:
+        static_cast<LineWidget&>(widget).sync();
+        break;
+    case ControlKind::Circle:
+        static_cast<CircleWidget&>(widget).sync();
+        break;
+    case ControlKind::Timer:
+    case ControlKind::Menu:
+        break;
+    }
+}
+
+} // namespace daubery

@@ -1,0 +1,45 @@
+#pragma once
+// A window of the game shown on the desktop: its client area at the designed size, its controls as
+// widgets and its menus in a menu bar, all kept in step with the model.
+
+#include "platform/Form.h"
+
+#include <QMainWindow>
+#include <map>
+
+class QAction;
+class QMenu;
+
+namespace daubery {
+
+class Windows;
+
+class FormWindow : public QMainWindow {
+public:
+    FormWindow(Form& form, Windows& windows);
+    ~FormWindow() override;
+
+    // Stops listening to the model: the window is going away.
+    void release();
+    void syncWindow();
+    void showAsModel();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void addMenu(Control& item);
+    void syncMenu(const Control& item);
+
+    Form& form_;
+    Windows& windows_;
+    QWidget* client_;
+    std::map<const Control*, QWidget*> widgets_;
+    std::map<const Control*, QAction*> actions_;
+    std::map<const Control*, QMenu*> menus_;
+    bool placed_ = false;
+    bool released_ = false;
+};
+
+} // namespace daubery

@@ -1,0 +1,147 @@
+#include "QtPlatform.h"
+
+#include "FormWindow.h"
+#include "platform/Windows.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+#include <chrono>
+
+namespace daubery {
+
+namespace {
+
+// A tick this far behind its time is not fired late in a burst: the timer takes up its beat anew.
+constexpr std::int64_t MaxTimerLag = 250;
+
+QString shownText(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    shown.remove(QLatin1Char('\r'));
+    return shown;
+}
+
+// Opens an address the way the desktop does, where "start" and "explorer" are not commands.
+bool openAddress(const QString& opener, const QString& address) {
+#if defined(Q_OS_WIN)
+    if (opener == QLatin1String("start"))
+        return QProcess::startDetached(QStringLiteral("cmd"),
+                                       {QStringLiteral("/c"), QStringLiteral("start"), QString(), address});
+    return QProcess::startDetached(QStringLiteral("explorer"), {address});
+#else
+    if (opener == QLatin1String("start")) {
+#if defined(Q_OS_MACOS)
+        return QProcess::startDetached(QStringLiteral("open"), {address});
+#else
+        return QProcess::startDetached(QStringLiteral("xdg-open"), {address});
+#endif
+    }
+    return QDesktopServices::openUrl(QUrl(address));
+#endif
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() {
+    clock_.start();
+    heartbeat_.setSingleShot(true);
+    heartbeat_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&heartbeat_, &QTimer::timeout, [this] { tick(); });
+}
+
+QtPlatform::~QtPlatform() = default;
+
+std::uint64_t QtPlatform::clockSeed() {
+    return std::uint64_t(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+FormWindow* QtPlatform::window(const Form& form) const {
+    const auto found = shown_.find(&form);
+    return found == shown_.end() ? nullptr : found->second;
+}
+
+void QtPlatform::attach(Form& form) {
+    shown_[&form] = new FormWindow(form, *windows_);
+}
+
+void QtPlatform::detach(Form& form) {
+    if (auto loop = modalLoops_.find(&form); loop != modalLoops_.end()) loop->second->quit();
+    FormWindow* shown = window(form);
+    if (!shown) return;
+    shown_.erase(&form);
+    shown->release();
+    shown->hide();
+    shown->deleteLater();
+}
+
+void QtPlatform::show(Form& form) {
+    if (FormWindow* shown = window(form)) shown->showAsModel();
+}
+
+void QtPlatform::hide(Form& form) {
+    if (auto loop = modalLoops_.find(&form); loop != modalLoops_.end()) loop->second->quit();
+    if (FormWindow* shown = window(form)) shown->hide();
+}
+
+void QtPlatform::runModal(Form& form) {
+    if (quitting_) return;
+    QEventLoop loop;
+    modalLoops_[&form] = &loop;
+    loop.exec();
+    modalLoops_.erase(&form);
+}
+
+void QtPlatform::messageBox(const std::string& title, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), shownText(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+bool QtPlatform::runCommand(const std::string& commandLine, WindowStyle) {
+    QStringList words = QProcess::splitCommand(QString::fromStdString(commandLine));
+    if (words.isEmpty()) return false;
+    const QString program = words.takeFirst();
+    if ((program == QLatin1String("start") || program == QLatin1String("explorer")) && words.size() == 1)
+        return openAddress(program, words.front());
+    return QProcess::startDetached(program, words);
+}
+
+void QtPlatform::pumpEvents() {
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::timersChanged() {
+    if (!windows_ || quitting_) return;
+    const auto due = windows_->nextDue();
+    if (!due) {
+        heartbeat_.stop();
+        return;
+    }
+    heartbeat_.start(int(std::max<std::int64_t>(0, *due - now())));
+}
+
+void QtPlatform::tick() {
+    if (!windows_ || quitting_) return;
+    windows_->runTimersUntil(now(), MaxTimerLag);
+    timersChanged();
+}
+
+void QtPlatform::quit() {
+    quitting_ = true;
+    heartbeat_.stop();
+    for (auto& [form, loop] : modalLoops_) loop->quit();
+    for (auto& [form, shown] : shown_) shown->hide();
+    QCoreApplication::exit(0);
+}
+
+} // namespace daubery

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what Daubery needs from Debian's packages: "build" for the game, "test" for the tests too.
+set -euo pipefail
+what=${1:-build}
+packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
+if [ "$what" = test ]; then
+  packages+=(libgtest-dev googletest xvfb xauth x11-utils xdotool imagemagick)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds Daubery twice (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test of both builds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh test
+jobs=$(nproc)
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+(cd build && ctest --output-on-failure -j"$jobs")
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDAUBERY_SANITIZE=ON -DDAUBERY_BENCH=OFF >/dev/null
+cmake --build build-sanitize -j"$jobs"
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")
