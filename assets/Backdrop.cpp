@@ -22,6 +22,8 @@ constexpr double RailTop = 304;               // the claim button lies on the ra
 const QRectF Chute(263, -8, 74, 154);         // the ball falls down it and rests at (272, 101)
 const QRectF ReadoutPlate(267, 147, 74, 74);  // under the balance and wins, x 272..337, y 152..216
 const QPointF BallRest(272 + 27.5, 101 + 27); // the resting ball's centre
+// The panel that holds a card picture, a little larger than the picture.
+constexpr QSizeF CardPanelSize(257, 305);
 // The second card's place, x 344..601: the game's name sits there, clear of the chute.
 constexpr double TitleMiddle = 472.5;
 
@@ -125,8 +127,16 @@ void showCard(QPainter& p) {
     p.translate(52, 66);
     p.rotate(-9);
     p.scale(0.6, 0.6);
-    // A soft shadow under the card.
-    p.fillRect(QRectF(8, 10, CardSize.width(), CardSize.height()), QColor(0, 0, 0, 70));
+    // A soft shadow under the card, in layers that spread and fade.
+    for (int k = 0; k < 8; ++k) {
+        const double spread = 2.0 * k;
+        QPainterPath layer;
+        layer.addRoundedRect(QRectF(QPointF(6, 9), CardPanelSize).adjusted(-spread, -spread, spread, spread),
+                             spread, spread);
+        p.fillPath(layer, QColor(0, 0, 0, 16));
+    }
+    // The card in its panel, whose edge runs on past the picture as in the game.
+    p.fillRect(QRectF(QPointF(0, 0), CardPanelSize), style::cardFrame);
     cardPanel(p);
     constexpr int numbers[5][5] = {{7, 12, 3, 14, 9},
                                    {22, 17, 29, 19, 26},

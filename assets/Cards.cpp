@@ -45,23 +45,23 @@ QRectF squareIn(double left, double top, double cell, int column, int row) {
 // Cream squares with fine ruling, a quiet free space and a dark lip round the whole grid.
 void grid(QPainter& p, const QRectF& area, double cell) {
     const double lip = std::max(1.0, cell / 24);
-    p.fillRect(area.adjusted(-lip, -lip, lip, lip), style::cardFrameDark);
+    p.fillRect(crisp(p, area.adjusted(-lip, -lip, lip, lip)), style::cardFrameDark);
     QLinearGradient paper(area.topLeft(), area.bottomLeft());
     paper.setColorAt(0, style::paper);
     paper.setColorAt(1, style::paperShade);
-    p.fillRect(area, paper);
+    p.fillRect(crisp(p, area), paper);
 
     const QRectF free = squareIn(area.left(), area.top(), cell, 3, 3);
-    p.fillRect(free, style::freeSpace);
+    p.fillRect(crisp(p, free), style::freeSpace);
     QColor star = style::freeStar;
-    star.setAlphaF(0.45);
-    p.fillPath(paint::star(free.center(), cell * 0.42, cell * 0.17), star);
+    star.setAlphaF(0.32);
+    p.fillPath(paint::star(free.center(), cell * 0.4, cell * 0.16), star);
 
     for (int k = 1; k < 5; ++k) {
-        p.fillRect(QRectF(area.left() + k * cell, area.top(), style::hairline, area.height()),
-                   style::gridLine);
-        p.fillRect(QRectF(area.left(), area.top() + k * cell, area.width(), style::hairline),
-                   style::gridLine);
+        const QRectF down(area.left() + k * cell, area.top(), style::hairline, area.height());
+        const QRectF across(area.left(), area.top() + k * cell, area.width(), style::hairline);
+        p.fillRect(crisp(p, down), style::gridLine);
+        p.fillRect(crisp(p, across), style::gridLine);
     }
     // The heading band's shadow falls a little on the first row.
     QLinearGradient shadow(area.topLeft(), area.topLeft() + QPointF(0, cell / 10));
@@ -93,6 +93,16 @@ QColor lineColour(int line) {
 }
 
 } // namespace
+
+QRectF crisp(const QPainter& p, const QRectF& rect) {
+    const QTransform toDevice = p.deviceTransform();
+    if (toDevice.type() > QTransform::TxScale) return rect;
+    const QRectF device = toDevice.mapRect(rect);
+    const double left = std::round(device.left()), top = std::round(device.top());
+    const double width = std::max(1.0, std::round(device.width()));
+    const double height = std::max(1.0, std::round(device.height()));
+    return toDevice.inverted().mapRect(QRectF(left, top, width, height));
+}
 
 QPainterPath star(QPointF centre, double outer, double inner, int points) {
     QPainterPath path;
@@ -174,9 +184,9 @@ void exampleCard(QPainter& p) {
                                   (ExampleLefts[3] + ExampleBox + ExampleLefts[4]) / 2 - 0.5};
     const double rowRules[] = {ExampleTops[1], (ExampleTops[1] + ExampleBox + ExampleTops[2]) / 2 - 0.5,
                                ExampleTops[3], (ExampleTops[3] + ExampleBox + ExampleTops[4]) / 2 - 0.5};
-    for (double x : columnRules) p.fillRect(QRectF(x, top, 1, bottom - top), style::exampleGrid);
-    for (double y : rowRules) p.fillRect(QRectF(left, y, right - left, 1), style::exampleGrid);
-    p.fillRect(QRectF(left, top - 2, right - left, 1), style::exampleInk); // under the heading
+    for (double x : columnRules) p.fillRect(crisp(p, QRectF(x, top, 1, bottom - top)), style::exampleGrid);
+    for (double y : rowRules) p.fillRect(crisp(p, QRectF(left, y, right - left, 1)), style::exampleGrid);
+    p.fillRect(crisp(p, QRectF(left, top - 2, right - left, 1)), style::exampleInk); // under the heading
 
     // The free space: a small star in the middle square.
     const QRectF free = exampleCardSquare(3, 3);
@@ -237,7 +247,7 @@ void dot(QPainter& p, const QColor& colour) {
     constexpr int steps = 96;
     for (int i = 0; i <= steps; ++i) {
         const double phi = 2 * std::numbers::pi * i / steps;
-        const double r = radius * (1 + 0.022 * std::sin(3 * phi + 0.7) + 0.016 * std::sin(7 * phi + 2.1));
+        const double r = radius * (1 + 0.016 * std::sin(3 * phi + 0.7) + 0.011 * std::sin(7 * phi + 2.1));
         const QPointF point = centre + QPointF(r * std::cos(phi), r * std::sin(phi));
         if (i == 0)
             blot.moveTo(point);

@@ -50,6 +50,9 @@ QRectF exampleCardSquare(int column, int row);
 QRectF markedCardSquare(QSizeF size, int column, int row);
 
 // Shared pieces.
+// The rectangle moved to whole device pixels, so thin rules stay sharp at ratios such as 1.25
+// and 1.5; unchanged when the painter is rotated or sheared.
+QRectF crisp(const QPainter& p, const QRectF& rect);
 QPainterPath star(QPointF centre, double outer, double inner, int points = 5);
 void markDot(QPainter& p, QPointF centre, double radius);
 // The heading letters B I N G O as small coloured balls, centred at the given x positions.

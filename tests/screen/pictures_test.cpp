@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -128,18 +130,23 @@ TEST(Pictures, WindowBackgroundsCoverEveryPixel) {
     }
 }
 
-TEST(Pictures, CardRulingIsSharpAtAnyWholePixelRatio) {
-    // The ruling between the B and I columns runs down x 56..57. Painted at ratio 1 and 2 it covers
-    // exactly its pixels, with no blurred half-tone beside it.
+TEST(Pictures, CardRulingIsSharpAtAnyPixelRatio) {
+    // Across the ruling between the B and I columns (x 56..57) every device pixel is either the
+    // rule's own colour or clearly the paper: no blurred half-tone, at whole or fractional ratios.
     const QColor rule = pictures::style::gridLine;
-    const QPointF inSecondRow(56, 120);
-    for (int dpr : {1, 2, 3}) {
+    for (double dpr : {1.0, 1.25, 1.5, 2.0, 3.0}) {
         SCOPED_TRACE(dpr);
         const QImage card = pictures::image("card", dpr);
-        const int x = 56 * dpr, y = int(inSecondRow.y()) * dpr;
-        for (int k = 0; k < dpr; ++k) EXPECT_EQ(card.pixelColor(x + k, y), rule);
-        EXPECT_GT(luminance(card.pixelColor(x - 1, y)), luminance(rule) + 20);
-        EXPECT_GT(luminance(card.pixelColor(x + dpr, y)), luminance(rule) + 20);
+        const int y = int(120 * dpr);
+        int ruled = 0;
+        for (int x = int(50 * dpr); x < int(62 * dpr); ++x) {
+            const QColor c = card.pixelColor(x, y);
+            if (c == rule)
+                ++ruled;
+            else
+                EXPECT_GT(luminance(c), luminance(rule) + 20) << "at x " << x;
+        }
+        EXPECT_EQ(ruled, std::max(1, int(std::lround(dpr))));
     }
     EXPECT_EQ(pictures::squareRect("card", 2, 1), QRectF(56, 56, 48, 48));
     EXPECT_EQ(pictures::squareRect("card", 3, 3), QRectF(104, 152, 48, 48));
