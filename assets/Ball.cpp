@@ -50,9 +50,8 @@ struct Face {
 // `radius` round `face.middle`. Rim points on the far side are pulled onto the ball's outline,
 // where the visible part of the patch ends.
 QPainterPath capOutline(const Face& face, double radius, QPointF centre, double r) {
-    QPainterPath path;
     constexpr int steps = 144;
-    for (int i = 0; i <= steps; ++i) {
+    return loop(steps, [&](int i) {
         const double phi = 2 * std::numbers::pi * i / steps;
         Vec rim = std::cos(radius) * face.middle +
                   std::sin(radius) * (std::cos(phi) * face.right + std::sin(phi) * face.up);
@@ -60,14 +59,8 @@ QPainterPath capOutline(const Face& face, double radius, QPointF centre, double 
             const double flat = std::hypot(rim.x, rim.y);
             rim = {rim.x / flat, rim.y / flat, 0};
         }
-        const QPointF point(centre.x() + r * rim.x, centre.y() + r * rim.y);
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    path.closeSubpath();
-    return path;
+        return QPointF(centre.x() + r * rim.x, centre.y() + r * rim.y);
+    });
 }
 
 bool capShows(const Face& face, double radius) {

@@ -104,19 +104,21 @@ QRectF crisp(const QPainter& p, const QRectF& rect) {
     return toDevice.inverted().mapRect(QRectF(left, top, width, height));
 }
 
-QPainterPath star(QPointF centre, double outer, double inner, int points) {
+QPainterPath loop(int count, const std::function<QPointF(int)>& pointAt) {
+    QPolygonF points;
+    for (int k = 0; k < count; ++k) points << pointAt(k);
     QPainterPath path;
-    for (int i = 0; i < 2 * points; ++i) {
-        const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / points;
-        const double radius = i % 2 == 0 ? outer : inner;
-        const QPointF point = centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
+    path.addPolygon(points);
     path.closeSubpath();
     return path;
+}
+
+QPainterPath star(QPointF centre, double outer, double inner, int points) {
+    return loop(2 * points, [&](int i) {
+        const double angle = -std::numbers::pi / 2 + i * std::numbers::pi / points;
+        const double radius = i % 2 == 0 ? outer : inner;
+        return centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
+    });
 }
 
 void markDot(QPainter& p, QPointF centre, double radius) {
@@ -243,18 +245,12 @@ void dot(QPainter& p, const QColor& colour) {
     const QPointF centre(DotSize.width() / 2, DotSize.height() / 2);
     const double radius = DotSize.width() / 2 - 1.6;
     // A dauber's mark is nearly round, its edge a little uneven where the ink soaked in.
-    QPainterPath blot;
     constexpr int steps = 96;
-    for (int i = 0; i <= steps; ++i) {
+    const QPainterPath blot = loop(steps, [&](int i) {
         const double phi = 2 * std::numbers::pi * i / steps;
         const double r = radius * (1 + 0.016 * std::sin(3 * phi + 0.7) + 0.011 * std::sin(7 * phi + 2.1));
-        const QPointF point = centre + QPointF(r * std::cos(phi), r * std::sin(phi));
-        if (i == 0)
-            blot.moveTo(point);
-        else
-            blot.lineTo(point);
-    }
-    blot.closeSubpath();
+        return centre + QPointF(r * std::cos(phi), r * std::sin(phi));
+    });
 
     auto ink = [&](double alpha) {
         QColor c = colour;

@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 
 namespace daubery::pictures::paint {
@@ -53,6 +55,8 @@ QRectF markedCardSquare(QSizeF size, int column, int row);
 // The rectangle moved to whole device pixels, so thin rules stay sharp at ratios such as 1.25
 // and 1.5; unchanged when the painter is rotated or sheared.
 QRectF crisp(const QPainter& p, const QRectF& rect);
+// A closed outline through `count` points, the k-th at pointAt(k).
+QPainterPath loop(int count, const std::function<QPointF(int)>& pointAt);
 QPainterPath star(QPointF centre, double outer, double inner, int points = 5);
 void markDot(QPainter& p, QPointF centre, double radius);
 // The heading letters B I N G O as small coloured balls, centred at the given x positions.
