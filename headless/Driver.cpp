@@ -366,7 +366,9 @@ Driver::Answer Driver::stateField(std::string_view path, const json::Value* newV
         using TableT = std::remove_reference_t<decltype(table)>;
         if (at.size() != 1 + sizeof...(rest) || !TableT::holds(at[0])) return bad;
         if constexpr (sizeof...(rest) == 0) {
-            return scalar(table[at[0]]);
+            const int position = at[0];
+            at.clear();
+            return scalar(table[position]);
         } else {
             auto& row = table[at[0]];
             using RowT = std::remove_reference_t<decltype(row)>;
