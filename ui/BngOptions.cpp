@@ -13,90 +13,81 @@ namespace {
 using K = ControlKind;
 using namespace look;
 
-constexpr int ClientWidth = 4575, ClientHeight = 4065;
-constexpr int SampleLeft = 2640, SampleTop = 420;
+namespace area = options_area;
+
+constexpr int ListTop = 255, ListHeight = 315, HeadingHeight = 255;
+constexpr int SampleLeft = area::SampleCard.left, SampleTop = area::SampleCard.top;
+constexpr int ButtonTop = 3480, ButtonWidth = 1335, ButtonHeight = 420;
 constexpr int OneBoardClaimWidth = 3735, TwoBoardsClaimWidth = 8895, PlayingWidth = 9300;
 constexpr std::string_view PlayersTip = "More players you have the harder it is to win";
 
+// A choice's heading and its read-only list below it.
+constexpr ControlSpec heading(std::string_view name, const DialogArea& at, std::string_view caption,
+                              std::string_view tooltip = {}) {
+    return {.name = name,
+            .kind = K::Label,
+            .left = at.left,
+            .top = at.top,
+            .width = at.width,
+            .height = HeadingHeight,
+            .caption = caption,
+            .flags = Bold,
+            .tooltip = tooltip};
+}
+constexpr ControlSpec list(std::string_view name, const DialogArea& at, std::string_view tooltip = {}) {
+    return {.name = name,
+            .kind = K::List,
+            .left = at.left,
+            .top = at.top + ListTop,
+            .width = at.width,
+            .height = ListHeight,
+            .tooltip = tooltip};
+}
+
 const ControlSpec kControls[] = {
-    {.name = "Label2",
-     .kind = K::Label,
-     .left = 120,
-     .top = 120,
-     .width = 2055,
-     .height = 255,
-     .caption = "Number of Boards",
-     .flags = Bold},
-    {.name = "Combo1", .kind = K::List, .left = 120, .top = 375, .width = 2055, .height = 315},
-    {.name = "Label3",
-     .kind = K::Label,
-     .left = 120,
-     .top = 810,
-     .width = 2055,
-     .height = 255,
-     .caption = "Game Type",
-     .flags = Bold},
-    {.name = "Combo2", .kind = K::List, .left = 120, .top = 1065, .width = 2055, .height = 315},
-    {.name = "lblSeconds",
-     .kind = K::Label,
-     .left = 120,
-     .top = 1500,
-     .width = 2055,
-     .height = 255,
-     .caption = "Time Between Ball's",
-     .flags = Bold},
-    {.name = "cmbSeconds", .kind = K::List, .left = 120, .top = 1755, .width = 2055, .height = 315},
-    {.name = "Label4",
-     .kind = K::Label,
-     .left = 120,
-     .top = 2190,
-     .width = 2055,
-     .height = 255,
-     .caption = "Number of Pc players",
-     .flags = Bold,
-     .tooltip = PlayersTip},
-    {.name = "cmbPlayers",
-     .kind = K::List,
-     .left = 120,
-     .top = 2445,
-     .width = 2055,
-     .height = 315,
-     .tooltip = PlayersTip},
+    heading("Label2", area::Boards, "Number of Boards"),
+    list("Combo1", area::Boards),
+    heading("Label3", area::GameType, "Game Type"),
+    list("Combo2", area::GameType),
+    heading("lblSeconds", area::Seconds, "Time Between Ball's"),
+    list("cmbSeconds", area::Seconds),
+    heading("Label4", area::Players, "Number of Pc players", PlayersTip),
+    list("cmbPlayers", area::Players, PlayersTip),
     {.name = "lblVisit",
      .kind = K::Label,
-     .left = 120,
-     .top = 2940,
+     .left = area::StartAndLink.left,
+     .top = area::StartAndLink.top,
      .width = 2055,
      .height = 255,
-     .caption = "Visit the Daubery web site",
+     .caption = "Visit us for more games",
      .flags = HandCursor | Underline,
      .foreColor = colour::Blue},
     {.name = "Command1",
      .kind = K::Button,
-     .left = 120,
-     .top = 3480,
-     .width = 1335,
-     .height = 420,
+     .left = area::StartAndLink.left,
+     .top = ButtonTop,
+     .width = ButtonWidth,
+     .height = ButtonHeight,
      .caption = "Start",
      .flags = Bold},
     {.name = "Command2",
      .kind = K::Button,
      .left = 1560,
-     .top = 3480,
-     .width = 1335,
-     .height = 420,
+     .top = ButtonTop,
+     .width = ButtonWidth,
+     .height = ButtonHeight,
      .caption = "Cancel"},
     {.name = "cmdHelp",
      .kind = K::Button,
      .left = 3000,
-     .top = 3480,
-     .width = 1335,
-     .height = 420,
+     .top = ButtonTop,
+     .width = ButtonWidth,
+     .height = ButtonHeight,
      .caption = "Help"},
     {.name = "lblexamplename",
      .kind = K::Label,
      .left = 2400,
-     .top = 120,
+     .top = area::Sample.top,
      .width = 2055,
      .height = 255,
      .flags = Bold | Centred},
@@ -104,8 +95,8 @@ const ControlSpec kControls[] = {
      .kind = K::Image,
      .left = SampleLeft,
      .top = SampleTop,
-     .width = 1515,
-     .height = 1830,
+     .width = area::SampleCard.width,
+     .height = area::SampleCard.height,
      .picture = "example-card"},
     {.name = "Label5",
      .kind = K::Label,
@@ -121,24 +112,24 @@ const ControlSpec kControls[] = {
 
 const ControlSpec kExplanation{.name = "lblInfo",
                                .kind = K::Label,
-                               .left = 2280,
-                               .top = 2310,
-                               .width = 2175,
-                               .height = 1050,
+                               .left = area::SampleText.left,
+                               .top = area::SampleText.top,
+                               .width = area::SampleText.width,
+                               .height = area::SampleText.height,
                                .flags = Centred | WordWrap};
 // Lies over the whole sample, so a click anywhere on it asks for help on the selected game.
 const ControlSpec kSampleCover{.name = "lblhelp",
                                .kind = K::Label,
-                               .left = 2280,
-                               .top = 120,
-                               .width = 2295,
-                               .height = 3240,
+                               .left = area::Sample.left,
+                               .top = area::Sample.top,
+                               .width = area::Sample.width,
+                               .height = area::Sample.height,
                                .tooltip = "Click here if you would like help on this game."};
 
 } // namespace
 
 BngOptions::BngOptions(Daubery& owner)
-    : GameWindow(owner, std::string(Name), "Select your options", ClientWidth, ClientHeight) {
+    : GameWindow(owner, std::string(Name), "Select your options", area::ClientWidth, area::ClientHeight) {
     setCentred(true);
     build(kControls);
     for (const ControlSpec& spec : exampleCardControls(SampleLeft, SampleTop)) add(spec);
@@ -218,16 +209,20 @@ void BngOptions::Command2_Click() {
 }
 
 void BngOptions::cmdHelp_Click() {
-    state.HelpFromOptions = 6;
+    state.HelpFromOptions = frmHelp::OpenedFromOptions;
     windows().show(game.helpViewer(), true);
 }
 
 void BngOptions::lblhelp_Click() {
+    ShowSelectedGameHelp();
+}
+
+void BngOptions::ShowSelectedGameHelp() {
     const Control& types = control("Combo2");
     if (types.text() == gameType(game_type::AnyBingo).name)
-        state.HelpPage = 11;
+        state.HelpPage = help_page::AnyBingo;
     else if (types.text() == gameType(game_type::RandomPick).name)
-        state.HelpPage = 10;
+        state.HelpPage = help_page::RandomPick;
     else
         state.HelpPage = std::int16_t(types.listIndex());
     windows().show(game.helpViewer(), true);

@@ -1,40 +1,350 @@
 #include "frmHelp.h"
 
+#include "BngOptions.h"
 #include "Form1.h"
+#include "HelpTexts.h"
+
+#include <array>
+#include <string>
+#include <vector>
 
 namespace daubery {
 
 namespace {
 
 using K = ControlKind;
+using namespace look;
 
 constexpr int ClientWidth = 6120, ClientHeight = 4275;
 
+// The link across the top, the three panels in the same place under it, Cancel across the bottom.
+constexpr int PanelTop = 240, PanelHeight = 3600;
+constexpr int CancelTop = 3870, CancelHeight = 360;
+
+// The page view: a card picture with the page's text to its right, the start page over both.
+constexpr int PictureLeft = 240, PictureTop = 240, PictureWidth = 1875, PictureHeight = 2250;
+constexpr int PageButtonTop = 3120, PageButtonWidth = 1215, PageButtonHeight = 375;
+
+// The contents list: a heading, then one line for each item.
+constexpr int ContentsTop = 420, ContentsStep = 240;
+
+// The guide's picture of the options dialog and the column of explanations to its right.
+constexpr int GuidePictureWidth = 4500, GuidePictureHeight = 3750;
+constexpr int GuideTextLeft = 4560, GuideTextWidth = 1500;
+// The face of the pictured dialog, under the guide's own sample text.
+constexpr int PicturedDialogFace = rgb(239, 239, 239);
+
+// Where a part of the options dialog lies on the guide's picture of it.
+constexpr int onPictureX(int twips) {
+    return twips * GuidePictureWidth / options_area::ClientWidth;
+}
+constexpr int onPictureY(int twips) {
+    return twips * GuidePictureHeight / options_area::ClientHeight;
+}
+ControlSpec overPictured(ControlSpec spec, const DialogArea& area) {
+    spec.left = onPictureX(area.left);
+    spec.top = onPictureY(area.top);
+    spec.width = onPictureX(area.left + area.width) - spec.left;
+    spec.height = onPictureY(area.top + area.height) - spec.top;
+    return spec;
+}
+
+constexpr ControlSpec panel(std::string_view name, unsigned flags) {
+    return {.name = name,
+            .kind = K::Panel,
+            .left = 0,
+            .top = PanelTop,
+            .width = ClientWidth,
+            .height = PanelHeight,
+            .flags = flags};
+}
+
+constexpr ControlSpec pageButton(std::string_view name, int left, std::string_view caption,
+                                 unsigned flags = 0) {
+    return {.name = name,
+            .kind = K::Button,
+            .left = left,
+            .top = PageButtonTop,
+            .width = PageButtonWidth,
+            .height = PageButtonHeight,
+            .caption = caption,
+            .flags = flags,
+            .container = "pctinfo"};
+}
+
 const ControlSpec kControls[] = {
+    {.name = "lblVisit",
+     .kind = K::Label,
+     .left = 120,
+     .top = 15,
+     .width = 5880,
+     .height = 225,
+     .caption = "Click here to visit the Daubery web site",
+     .flags = Centred | HandCursor | Underline,
+     .foreColor = colour::Blue},
+    panel("pctContents", 0),
+    panel("pctinfo", Hidden),
+    panel("pctHelpOption", Hidden),
     {.name = "Command2",
      .kind = K::Button,
      .left = 120,
-     .top = 3840,
+     .top = CancelTop,
      .width = 5880,
-     .height = 375,
+     .height = CancelHeight,
      .caption = "Cancel"},
+
+    {.name = "Label1",
+     .kind = K::Label,
+     .left = 240,
+     .top = 60,
+     .width = 5640,
+     .height = 330,
+     .caption = "Contents",
+     .flags = Bold,
+     .container = "pctContents",
+     .fontSize = 12},
+
+    {.name = "lblHelp",
+     .kind = K::Label,
+     .left = PictureLeft + PictureWidth + 240,
+     .top = PictureTop,
+     .width = 5880 - (PictureLeft + PictureWidth + 240),
+     .height = 2640,
+     .flags = WordWrap,
+     .container = "pctinfo",
+     .fontSize = 9.75},
+    pageButton("cmdBack", 990, "< Back", Disabled),
+    pageButton("Command1", 2445, "Contents"),
+    pageButton("cmdNext", 3900, "Next >"),
 };
+
+// Lies in front of the page's picture and text.
+const ControlSpec kStartPage{.name = "lblstart",
+                             .kind = K::TextBox,
+                             .left = 120,
+                             .top = 120,
+                             .width = 5880,
+                             .height = 2880,
+                             .flags = WordWrap,
+                             .container = "pctinfo",
+                             .backColor = colour::Grey};
+
+const ControlSpec kGuidePicture{.name = "imgOptions",
+                                .kind = K::Image,
+                                .width = GuidePictureWidth,
+                                .height = GuidePictureHeight,
+                                .container = "pctHelpOption",
+                                .picture = "help-options"};
+
+// Over the pictured sample: the Four Corners card and its explanation.
+const ControlSpec kGuideSampleCard{.name = "Image1",
+                                   .kind = K::Image,
+                                   .flags = Stretch,
+                                   .container = "pctHelpOption",
+                                   .picture = "help-four-corners"};
+const ControlSpec kGuideSampleText{.name = "Label2",
+                                   .kind = K::Label,
+                                   .caption = help_text::GuideSample,
+                                   .flags = Centred | WordWrap | Opaque,
+                                   .container = "pctHelpOption",
+                                   .fontSize = 6.75,
+                                   .backColor = PicturedDialogFace};
+
+// The six parts of the pictured dialog, in the order of their explanations.
+constexpr std::array<DialogArea, 6> kGuideAreas{options_area::Boards,       options_area::GameType,
+                                                options_area::Seconds,      options_area::Players,
+                                                options_area::StartAndLink, options_area::Sample};
+
+const ControlSpec kGuideLink{.name = "lblHlp",
+                             .kind = K::Label,
+                             .left = GuideTextLeft,
+                             .top = 3240,
+                             .width = GuideTextWidth,
+                             .height = 255,
+                             .caption = "Help on Bingo",
+                             .flags = HandCursor | Underline,
+                             .container = "pctHelpOption",
+                             .foreColor = colour::Blue};
+
+std::vector<ControlSpec> arrays() {
+    std::vector<ControlSpec> specs;
+    for (int i = 0; i < int(help_text::Contents.size()); ++i)
+        specs.push_back({.name = "lblcontents",
+                         .index = i,
+                         .kind = K::Label,
+                         .left = 480,
+                         .top = ContentsTop + ContentsStep * i,
+                         .width = 5160,
+                         .height = ContentsStep,
+                         .caption = help_text::Contents[std::size_t(i)],
+                         .flags = HandCursor,
+                         .container = "pctContents"});
+    return specs;
+}
 
 } // namespace
 
 frmHelp::frmHelp(Daubery& owner) : GameWindow(owner, std::string(Name), "Help", ClientWidth, ClientHeight) {
     setCentred(true);
     build(kControls);
+    for (const ControlSpec& spec : arrays()) add(spec);
+    for (int page = 0; page < help_page::Count; ++page) {
+        const std::string picture = "help-page-" + std::to_string(page);
+        add({.name = "imgHelp",
+             .index = page,
+             .kind = K::Image,
+             .left = PictureLeft,
+             .top = PictureTop,
+             .width = PictureWidth,
+             .height = PictureHeight,
+             .flags = Hidden,
+             .container = "pctinfo",
+             .picture = picture});
+    }
+    add(kStartPage).setText(std::string(help_text::StartPage));
+
+    add(kGuidePicture);
+    add(overPictured(kGuideSampleCard, options_area::SampleCard));
+    add(overPictured(kGuideSampleText, options_area::SampleText));
+    // The hot spots lie over the pictures; the sample's, made last, takes the corner it shares with
+    // the buttons' area.
+    for (int k = 0; k < int(kGuideAreas.size()); ++k)
+        add(overPictured({.name = "lblobject",
+                          .index = k,
+                          .kind = K::Label,
+                          .flags = HandCursor,
+                          .container = "pctHelpOption"},
+                         kGuideAreas[std::size_t(k)]));
+    for (int k = 0; k < int(help_text::OptionsGuide.size()); ++k)
+        add({.name = "lblopinfo",
+             .index = k,
+             .kind = K::Label,
+             .left = GuideTextLeft,
+             .top = 120,
+             .width = GuideTextWidth,
+             .height = 3000,
+             .caption = help_text::OptionsGuide[std::size_t(k)],
+             .flags = WordWrap | (k == help_text::GuideIntroduction ? 0u : Hidden),
+             .container = "pctHelpOption"});
+    add(kGuideLink);
+
+    onClick("cmdNext", [this] { cmdNext_Click(); });
+    onClick("cmdBack", [this] { cmdBack_Click(); });
+    onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Command2_Click(); });
+    onClick("lblcontents", [this](int Index) { lblcontents_Click(Index); });
+    onMouseMove("lblcontents", [this](int Index) { lblcontents_MouseMove(Index); });
+    onClick("lblobject", [this](int Index) { lblobject_Click(Index); });
+    onClick("lblHlp", [this] { lblHlp_Click(); });
+    onClick("lblVisit", [this] { lblVisit_Click(); });
 }
 
 void frmHelp::Form_Load() {
-    if (state.HelpOrigin != 4) {
+    if (state.HelpOrigin != OpenerPaused) {
         if (!state.Paused) game.TogglePause();
         game.mainWindow().control("bngPause").setEnabled(false);
         game.mainWindow().control("bngPlay").setEnabled(false);
     }
     state.HelpOrigin = 0;
+
+    if (state.HelpPage < 0) {
+        state.HelpPage = help_page::Start;
+        control("lblstart").setVisible(true);
+    }
+    for (int page = 0; page < help_page::Count; ++page)
+        state.HelpTexts[page] = std::string(help_text::Pages[std::size_t(page)]);
+
+    const int page = state.HelpPage;
+    if (page >= 0 && page <= help_page::Last) {
+        hidePagePictures();
+        control("lblHelp").setCaption("");
+        bringToFront("pctinfo");
+        control("lblstart").setVisible(false);
+        if (page > 0) control("cmdBack").setEnabled(true);
+        control("imgHelp", page).setVisible(true);
+        showPageText(page);
+        if (page == help_page::Last) control("cmdNext").setEnabled(false);
+    }
+
+    if (state.HelpFromOptions != 0) {
+        bringToFront("pctHelpOption");
+        state.HelpFromOptions = 0;
+    }
+}
+
+void frmHelp::bringToFront(std::string_view panel) {
+    for (auto name : {"pctContents", "pctinfo", "pctHelpOption"}) control(name).setVisible(name == panel);
+}
+
+void frmHelp::hidePagePictures() {
+    for (int page = 0; page < help_page::Count; ++page) control("imgHelp", page).setVisible(false);
+}
+
+void frmHelp::showPageText(int page) {
+    control("lblHelp").setCaption(state.HelpTexts[page]);
+}
+
+void frmHelp::cmdNext_Click() {
+    if (state.HelpPage >= help_page::Last) return;
+    control("lblstart").setVisible(false);
+    if (state.HelpPage != 0) control("cmdBack").setEnabled(true);
+    const int page = ++state.HelpPage;
+    control("imgHelp", page).setVisible(true);
+    if (page != 0) control("imgHelp", page - 1).setVisible(false);
+    showPageText(page);
+    if (page == help_page::Last) control("cmdNext").setEnabled(false);
+}
+
+void frmHelp::cmdBack_Click() {
+    if (state.HelpPage <= help_page::Start) return;
+    control("cmdNext").setEnabled(true);
+    const int page = --state.HelpPage;
+    if (page != help_page::Start) {
+        control("imgHelp", page).setVisible(true);
+        control("imgHelp", page + 1).setVisible(false);
+        showPageText(page);
+    } else {
+        control("lblstart").setVisible(true);
+        control("cmdBack").setEnabled(false);
+    }
+}
+
+void frmHelp::Command1_Click() {
+    bringToFront("pctContents");
+}
+
+void frmHelp::highlightContentsItem(int index) {
+    for (int i = 0; i < int(help_text::Contents.size()); ++i)
+        control("lblcontents", i).setForeColor(colour::Default);
+    control("lblcontents", index).setForeColor(colour::Blue);
+}
+
+void frmHelp::lblcontents_Click(int Index) {
+    highlightContentsItem(Index);
+    hidePagePictures();
+    control("lblHelp").setCaption("");
+    bringToFront("pctinfo");
+    const int page = state.HelpPage = std::int16_t(Index - 1);
+    if (page != help_page::Start) {
+        control("lblstart").setVisible(false);
+        if (page > 0) control("cmdBack").setEnabled(true);
+        control("imgHelp", page).setVisible(true);
+        showPageText(page);
+        control("cmdNext").setEnabled(page != help_page::Last);
+    } else {
+        control("lblstart").setVisible(true);
+        control("cmdBack").setEnabled(false);
+        control("cmdNext").setEnabled(true);
+    }
+}
+
+void frmHelp::lblcontents_MouseMove(int Index) {
+    highlightContentsItem(Index);
+}
+
+void frmHelp::lblobject_Click(int Index) {
+    for (int k = 0; k < int(help_text::OptionsGuide.size()); ++k)
+        control("lblopinfo", k).setVisible(k == Index);
 }
 
 void frmHelp::closing() {
@@ -44,7 +354,7 @@ void frmHelp::closing() {
 }
 
 void frmHelp::Command2_Click() {
-    state.HelpPage = -1;
+    state.HelpPage = help_page::Start;
     closing();
     windows().unload(*this);
 }
@@ -52,6 +362,19 @@ void frmHelp::Command2_Click() {
 void frmHelp::Form_Close() {
     closing();
     windows().unload(*this);
+}
+
+void frmHelp::lblHlp_Click() {
+    closing();
+    windows().unload(*this);
+    // Opens a new viewer on the page of the game picked in the options dialog, which is open
+    // beneath the guide.
+    if (Form* options = windows().loaded(BngOptions::Name))
+        static_cast<BngOptions*>(options)->ShowSelectedGameHelp();
+}
+
+void frmHelp::lblVisit_Click() {
+    game.OpenWebSite();
 }
 
 } // namespace daubery
