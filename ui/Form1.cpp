@@ -23,6 +23,8 @@ using namespace look;
 constexpr int ClientWidth = 9990;
 constexpr int ClientHeight = 5160;
 constexpr int StartHeight = 5745;
+// The panels are a little larger than their card pictures: the card's crimson edge fills the rest.
+constexpr int CardEdge = rgb(150, 24, 44);
 // Below the message board, which sits at the top of the screen.
 constexpr int PlaceLeft = 1500, PlaceTop = 2475;
 
@@ -55,9 +57,9 @@ const ControlSpec kControls[] = {
     {.name = "lblball", .kind = K::Label, .left = 4440, .top = 1680, .width = 495, .height = 255,
      .flags = Hidden | Bold | Centred, .fontSize = 9.75, .foreColor = rgb(20, 20, 60)},
     {.name = "Picture1", .kind = K::Panel, .left = 0, .top = 0, .width = 3855, .height = 4575,
-     .flags = Hidden},
+     .flags = Hidden, .backColor = CardEdge},
     {.name = "Picture2", .kind = K::Panel, .left = 5160, .top = 0, .width = 3855, .height = 4575,
-     .flags = Hidden},
+     .flags = Hidden, .backColor = CardEdge},
     {.name = "Image1", .index = 0, .kind = K::Image, .width = 3750, .height = 4500, .container = "Picture1",
      .picture = "card"},
     {.name = "Image1", .index = 1, .kind = K::Image, .width = 3750, .height = 4500, .container = "Picture2",
