@@ -33,6 +33,13 @@ private:
     const Form& form_;
 };
 
+// Widgets are named as their controls, Label1[5] for an element of an array, so they can be found.
+QString widgetName(const Control& control) {
+    QString name = QString::fromStdString(control.name());
+    if (control.index() >= 0) name += QStringLiteral("[%1]").arg(control.index());
+    return name;
+}
+
 bool hasItems(const Form& form, const Control& menu) {
     for (const auto& c : form.controls())
         if (c->container() == &menu) return true;
@@ -44,6 +51,7 @@ bool hasItems(const Form& form, const Control& menu) {
 FormWindow::FormWindow(Form& form, Windows& windows)
     : QMainWindow(nullptr, form.hasMenu() ? Qt::Window : Qt::Dialog), form_(form), windows_(windows),
       client_(new ClientArea(form, this)) {
+    setObjectName(QString::fromStdString(form.name()));
     setCentralWidget(client_);
     setAttribute(Qt::WA_DeleteOnClose, false);
     for (const auto& owned : form.controls()) {
@@ -56,6 +64,7 @@ FormWindow::FormWindow(Form& form, Windows& windows)
         QWidget* widget = createControlWidget(control, parent, windows);
         if (!widget) continue;
         widgets_[&control] = widget;
+        widget->setObjectName(widgetName(control));
         syncControlWidget(*widget, control);
         control.changed = [widget](Control& c) { syncControlWidget(*widget, c); };
     }
@@ -89,6 +98,7 @@ void FormWindow::addMenu(Control& item) {
         connect(action, &QAction::triggered, this, [&item, &windows] { windows.userClick(item); });
     }
     actions_[&item] = action;
+    action->setObjectName(widgetName(item));
     syncMenu(item);
     item.changed = [this](Control& c) { syncMenu(c); };
 }

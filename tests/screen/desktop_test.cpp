@@ -1,0 +1,156 @@
+// The game's windows as real widgets: the menu bar as the player reads it, and a round played by
+// triggering menus and pressing buttons the way the desktop delivers them.
+#include "game/Patterns.h"
+#include "platform/qt/FormWindow.h"
+#include "platform/qt/QtPlatform.h"
+#include "ui/Bingomsg.h"
+#include "ui/BngOptions.h"
+#include "ui/Daubery.h"
+#include "ui/Form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace daubery;
+
+namespace {
+
+class Desktop : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game = std::make_unique<Daubery>(platform);
+        platform.setWindows(game->windows);
+        game->rnd.seed(11);
+        game->start();
+    }
+    void TearDown() override {
+        game.reset();
+        QCoreApplication::processEvents();
+    }
+
+    FormWindow* window(std::string_view name) {
+        Form* form = game->windows.loaded(name);
+        return form ? platform.window(*form) : nullptr;
+    }
+    QAction* menu(std::string_view name) {
+        return window("Form1")->findChild<QAction*>(QString::fromUtf8(name));
+    }
+    template <class W = QWidget> W* widget(std::string_view window, const char* name) {
+        return this->window(window)->findChild<W*>(QString::fromUtf8(name));
+    }
+
+    // Play, then Start as soon as the options dialog is on screen.
+    void playWithDefaults() {
+        QTimer::singleShot(0, [this] {
+            ASSERT_NE(window("BngOptions"), nullptr);
+            EXPECT_TRUE(window("BngOptions")->isVisible());
+            QTest::mouseClick(widget<QPushButton>("BngOptions", "Command1"), Qt::LeftButton);
+        });
+        menu("bngPlay")->trigger();
+    }
+
+    QtPlatform platform;
+    std::unique_ptr<Daubery> game;
+};
+
+QStringList texts(const QList<QAction*>& actions, bool visibleOnly) {
+    QStringList shown;
+    for (QAction* action : actions)
+        if (!visibleOnly || action->isVisible()) shown << action->text();
+    return shown;
+}
+
+TEST_F(Desktop, MenuBarReadsAsTheMenuTableWhenTheGameStarts) {
+    FormWindow* main = window("Form1");
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->windowTitle(), "Daubery");
+    const QList<QAction*> bar = main->menuBar()->actions();
+    EXPECT_EQ(texts(bar, false), QStringList({"&File", "&Play", "&Next game", "&Options", "Help"}));
+    EXPECT_EQ(texts(bar, true), QStringList({"&File", "&Play", "&Options", "Help"}));
+    EXPECT_EQ(texts(menu("bngfile")->menu()->actions(), true), QStringList({"E&xit"}));
+    EXPECT_EQ(texts(menu("bngOpt")->menu()->actions(), true),
+              QStringList({"Dotter Color", "&Sound Off", "Pause"}));
+    EXPECT_EQ(texts(menu("bngOptdot")->menu()->actions(), true),
+              QStringList({"Blue", "Red", "Green", "Yellow", "Purple"}));
+    EXPECT_FALSE(menu("bngPause")->isEnabled());
+    const QStringList help = texts(menu("bnghelp")->menu()->actions(), true);
+    ASSERT_EQ(help.size(), 3);
+    EXPECT_EQ(help.mid(0, 2), QStringList({"Full Help", "About"}));
+    EXPECT_FALSE(menu("helpgame")->isVisible());
+    // Before a round only the table and the web link show.
+    EXPECT_FALSE(widget("Form1", "Picture1")->isVisible());
+    EXPECT_FALSE(widget("Form1", "Command1")->isVisible());
+    EXPECT_TRUE(widget("Form1", "Label2")->isVisible());
+}
+
+TEST_F(Desktop, WindowsTakeTheirDesignedSizeAtFifteenTwipsToAPixel) {
+    EXPECT_EQ(window("Form1")->centralWidget()->size(), QSize(666, 344));
+    EXPECT_EQ(widget("Form1", "Command1")->geometry(), QRect(8, 312, 593, 25));
+    playWithDefaults();
+    // One card: the window narrows to 9300 twips and the claim button to 3735.
+    EXPECT_EQ(window("Form1")->centralWidget()->width(), 612);
+    EXPECT_EQ(widget("Form1", "Command1")->width(), 249);
+    EXPECT_EQ(window("Bingomsg")->centralWidget()->size(), QSize(635, 131));
+}
+
+TEST_F(Desktop, PlayStartsARoundAndEndPlayClearsTheTable) {
+    playWithDefaults();
+    EXPECT_EQ(window("BngOptions"), nullptr);
+    ASSERT_NE(window("Bingomsg"), nullptr);
+    EXPECT_TRUE(window("Bingomsg")->isVisible());
+    EXPECT_EQ(window("Bingomsg")->windowTitle(), "Daubery message board");
+    EXPECT_EQ(menu("bngPlay")->text(), "&End Play");
+    EXPECT_TRUE(menu("helpgame")->isVisible());
+    EXPECT_EQ(menu("helpgame")->text(), "How to play Regular Bingo");
+    EXPECT_TRUE(menu("bngPause")->isEnabled());
+    EXPECT_TRUE(widget("Form1", "Picture1")->isVisible());
+    EXPECT_FALSE(widget("Form1", "Picture2")->isVisible());
+    EXPECT_EQ(widget<QLabel>("Form1", "Label1[1]")->text().toStdString(),
+              std::to_string(game->state.Card1Numbers[1]));
+    EXPECT_EQ(widget<QLabel>("Form1", "Label1[49]")->text(), "Free Space");
+    EXPECT_EQ(widget<QPushButton>("Form1", "Command1")->text(), "B I N G O");
+    EXPECT_EQ(widget<QLabel>("Form1", "lblBalance")->text(), "$0");
+
+    menu("bngPlay")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window("Bingomsg"), nullptr);
+    EXPECT_EQ(menu("bngPlay")->text(), "&Play");
+    EXPECT_FALSE(widget("Form1", "Picture1")->isVisible());
+    EXPECT_FALSE(widget("Form1", "Command1")->isVisible());
+    EXPECT_FALSE(menu("bngPause")->isEnabled());
+}
+
+TEST_F(Desktop, TheBallLandsWithItsTextAndAClickDaubsACalledSquare) {
+    playWithDefaults();
+    // Let the caller's ticks of the first call and the whole fall come due at once.
+    game->windows.runTimersUntil(platform.now() + 101 * 25 + 57 * 25);
+    const int called = game->state.CalledNumbers[1];
+    EXPECT_EQ(game->state.CalledCount, 1);
+    QLabel* ballText = widget<QLabel>("Form1", "lblball");
+    EXPECT_TRUE(ballText->isVisible());
+    EXPECT_EQ(ballText->text().toStdString(),
+              std::string(1, columnLetter(columnOfNumber(called))) + std::to_string(called));
+
+    // The free space daubs with a click, anywhere on it, before or after calls.
+    QTest::mouseClick(widget("Form1", "Label1[49]"), Qt::LeftButton);
+    EXPECT_TRUE(widget("Form1", "Image2[49]")->isVisible());
+    // A square with a number not called does not take a dot.
+    for (int i = 1; i <= 24; ++i) {
+        if (game->state.Card1Numbers[i] == called) continue;
+        QTest::mouseClick(widget("Form1", ("Label1[" + std::to_string(i) + "]").c_str()), Qt::LeftButton);
+        EXPECT_FALSE(widget("Form1", ("Image2[" + std::to_string(i) + "]").c_str())->isVisible()) << i;
+    }
+}
+
+} // namespace
