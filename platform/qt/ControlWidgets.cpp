@@ -88,8 +88,7 @@ public:
         setFont(controlFont(control_));
         setWordWrap(control_.has(look::WordWrap));
         Qt::Alignment alignment = control_.has(look::Centred) ? Qt::AlignHCenter : Qt::AlignLeft;
-        alignment |=
-            control_.has(look::WordWrap) && !control_.has(look::Centred) ? Qt::AlignTop : Qt::AlignVCenter;
+        alignment |= control_.has(look::WordWrap) ? Qt::AlignTop : Qt::AlignVCenter;
         setAlignment(alignment);
         setFrameShape(control_.has(look::Bordered) ? QFrame::Box : QFrame::NoFrame);
         setLineWidth(1);

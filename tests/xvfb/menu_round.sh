@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# On a real (virtual) screen: the main window opens, real mouse clicks on its menus play a round
+# and end it, and File/Exit ends the program. Screenshots go to the folder given second.
+set -euo pipefail
+game=$1
+shots=${2:-screens}
+mkdir -p "$shots"
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x900x24 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+pid=
+trap 'kill $pid $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+
+fail() { echo "FAILED: $*"; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
+window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+await() { # a window by title, or its absence with "gone"
+  for _ in $(seq 100); do
+    if [ "${2:-}" = gone ]; then [ -z "$(window "$1")" ] && return 0
+    else [ -n "$(window "$1")" ] && return 0; fi
+    sleep 0.1
+  done
+  fail "window '$1' ${2:-did not appear}"
+}
+# Clicks at a point given relative to a window's top-left corner.
+click_in() {
+  eval "$(xdotool getwindowgeometry --shell "$(window "$1")")"
+  xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+  sleep 0.4
+}
+
+"$game" &
+pid=$!
+await Daubery
+import -window root "$shots/start.png"
+click_in Daubery 57 8                     # Play
+await "Select your options"
+import -window root "$shots/options.png"
+click_in "Select your options" 52 246     # Start
+await "Daubery message board"
+sleep 3                                   # the first ball falls
+import -window root "$shots/round.png"
+click_in Daubery 70 8                     # End Play
+await "Daubery message board" gone
+click_in Daubery 57 8                     # Play again
+await "Select your options"
+click_in "Select your options" 52 246
+await "Daubery message board"
+click_in Daubery 20 8                     # File
+click_in Daubery 40 30                    # Exit
+for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $pid 2>/dev/null && fail "Exit did not end the program"
+wait $pid || fail "the program did not end cleanly"
+pid=
