@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "ControlWidgets.h"
 #include "FormWindow.h"
 #include "platform/Windows.h"
 
@@ -18,14 +19,6 @@ namespace {
 
 // A tick this far behind its time is not fired late in a burst: the timer takes up its beat anew.
 constexpr std::int64_t MaxTimerLag = 250;
-
-QString shownText(const std::string& text) {
-    QString shown = QString::fromStdString(text);
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
-    shown.remove(QLatin1Char('\r'));
-    return shown;
-}
 
 // Opens an address the way the desktop does, where "start" and "explorer" are not commands.
 bool openAddress(const QString& opener, const QString& address) {
@@ -98,7 +91,7 @@ void QtPlatform::runModal(Form& form) {
 }
 
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), shownText(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), displayText(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }
