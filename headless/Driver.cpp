@@ -4,12 +4,17 @@
 #include "game/Caller.h"
 #include "game/Dealing.h"
 #include "game/Pcbingos.h"
+#include "ui/Bingomsg.h"
 #include "ui/BngOptions.h"
 #include "ui/Form1.h"
+#include "ui/frmGamestatus.h"
+#include "ui/frmHelp.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
+#include <span>
 
 namespace daubery {
 
@@ -64,10 +69,14 @@ bool splitIndexes(std::string_view segment, std::string_view& name, std::vector<
 std::vector<std::string> splitCommands(std::string_view text) {
     std::vector<std::string> commands;
     std::string current;
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '"' && (i == 0 || text[i - 1] != '\\')) quoted = !quoted;
+    bool quoted = false, escaped = false;
+    for (const char c : text) {
+        if (escaped)
+            escaped = false;
+        else if (quoted && c == '\\')
+            escaped = true;
+        else if (c == '"')
+            quoted = !quoted;
         if (c == ';' && !quoted) {
             if (!trim(current).empty()) commands.emplace_back(trim(current));
             current.clear();
@@ -81,6 +90,62 @@ std::vector<std::string> splitCommands(std::string_view text) {
 
 json::Value windowStateValue(WindowState state) {
     return int(state);
+}
+
+// The properties the driver reads, which of them it writes, and the JSON each holds.
+enum class Holds { Text, Flag, Number, Items };
+struct Property {
+    std::string_view name;
+    Holds holds;
+    bool settable;
+};
+constexpr Property ControlProperties[] = {
+    {"caption", Holds::Text, true},     {"visible", Holds::Flag, true},      {"enabled", Holds::Flag, true},
+    {"forecolor", Holds::Number, true}, {"backcolor", Holds::Number, true},  {"tooltip", Holds::Text, true},
+    {"left", Holds::Number, true},      {"top", Holds::Number, true},        {"width", Holds::Number, true},
+    {"height", Holds::Number, true},    {"x2", Holds::Number, false},        {"y2", Holds::Number, false},
+    {"picture", Holds::Text, true},     {"list_index", Holds::Number, true}, {"text", Holds::Text, true},
+    {"value", Holds::Number, true},     {"interval", Holds::Number, true},   {"items", Holds::Items, false},
+    {"reachable", Holds::Flag, false}};
+constexpr Property WindowProperties[] = {
+    {"loaded", Holds::Flag, false},        {"caption", Holds::Text, true},  {"visible", Holds::Flag, true},
+    {"window_state", Holds::Number, true}, {"left", Holds::Number, false},  {"top", Holds::Number, false},
+    {"width", Holds::Number, true},        {"height", Holds::Number, true}, {"picture", Holds::Text, false},
+    {"backcolor", Holds::Number, false}};
+
+const Property* findProperty(bool ofControl, std::string_view name) {
+    const std::span<const Property> known = ofControl ? std::span<const Property>(ControlProperties)
+                                                      : std::span<const Property>(WindowProperties);
+    for (const Property& property : known)
+        if (property.name == name) return &property;
+    return nullptr;
+}
+
+// A value the property can take; a window state is one of the three.
+bool fits(const Property& property, const json::Value& value) {
+    switch (property.holds) {
+    case Holds::Text:
+        return value.string() != nullptr;
+    case Holds::Flag:
+        return value.boolean() != nullptr;
+    case Holds::Number: {
+        const auto n = value.integer();
+        return n && (property.name != "window_state" || (*n >= 0 && *n <= 2));
+    }
+    case Holds::Items:
+        return false;
+    }
+    return false;
+}
+
+// A window as its class builds it, not loaded: its controls' names, with no load steps run.
+std::unique_ptr<Form> windowLayout(Daubery& game, std::string_view window) {
+    if (window == Form1::Name) return std::make_unique<Form1>(game);
+    if (window == BngOptions::Name) return std::make_unique<BngOptions>(game);
+    if (window == Bingomsg::Name) return std::make_unique<Bingomsg>(game);
+    if (window == frmGamestatus::Name) return std::make_unique<frmGamestatus>(game);
+    if (window == frmHelp::Name) return std::make_unique<frmHelp>(game);
+    return nullptr;
 }
 
 } // namespace
@@ -101,7 +166,11 @@ std::string Driver::execute(std::string_view line) {
 Driver::Answer Driver::run(std::string_view line) {
     const auto [verb, argument] = splitWord(line);
     if (verb.empty()) return {false, {}, "empty command"};
-    if (verb == "start") return start(argument);
+    if (verb == "start") {
+        // A fresh game would pull the windows away from under the event that opened the responder.
+        if (responding_ > 0) return {false, {}, "start cannot run inside a responder"};
+        return start(argument);
+    }
     if (!game_) return {false, {}, "no game yet: start <seed>"};
     if (verb == "get") return get(argument);
     if (game_->windows.ended()) return {false, {}, "the program has ended"};
@@ -133,8 +202,7 @@ Driver::Answer Driver::start(std::string_view argument) {
     return {};
 }
 
-std::optional<Driver::Target> Driver::resolve(std::string_view path, bool load, bool wantProperty,
-                                              std::string& error) {
+std::optional<Driver::Target> Driver::resolve(std::string_view path, bool wantProperty, std::string& error) {
     std::vector<std::string_view> segments;
     for (std::size_t at = 0;;) {
         const auto dot = path.find('.', at);
@@ -154,27 +222,36 @@ std::optional<Driver::Target> Driver::resolve(std::string_view path, bool load, 
         error = "unknown window " + std::string(segments[0]);
         return std::nullopt;
     }
-    Form* form = game_->windows.loaded(target.windowName);
-    const bool onlyAsksLoaded = next + 1 == segments.size() && segments[next] == "loaded";
-    if (!form && load && !onlyAsksLoaded) form = &game_->windows.form(target.windowName);
-    target.form = form;
+    target.form = game_->windows.loaded(target.windowName);
+    // Names are judged against the window's own controls, built apart when it is not loaded, so
+    // that a wrong name never loads it.
+    const std::unique_ptr<Form> layout = target.form ? nullptr : windowLayout(*game_, target.windowName);
+    if (!target.form && !layout) {
+        error = "unknown window " + target.windowName;
+        return std::nullopt;
+    }
+    const Form& controls = target.form ? *target.form : *layout;
 
-    if (next < segments.size() && !onlyAsksLoaded) {
+    if (next < segments.size()) {
         std::string_view name;
         std::vector<int> indexes;
         if (!splitIndexes(segments[next], name, indexes) || indexes.size() > 1) {
             error = "malformed path " + std::string(path);
             return std::nullopt;
         }
-        const bool isControl = form ? form->find(name, indexes.empty() ? -1 : indexes[0]) != nullptr : false;
-        const bool windowProperty = indexes.empty() && next + 1 == segments.size() && !isControl;
+        const int index = indexes.empty() ? -1 : indexes[0];
+        const Control* control = controls.find(name, index);
+        const bool isControl = control != nullptr;
+        const bool windowProperty = !isControl && indexes.empty() && next + 1 == segments.size();
         if (!windowProperty) {
-            if (!form) return target; // a control of a window that is not loaded
-            target.control = form->find(name, indexes.empty() ? -1 : indexes[0]);
-            if (!target.control) {
+            if (!isControl) {
                 error = "unknown control " + std::string(segments[next]);
                 return std::nullopt;
             }
+            target.controlName = std::string(name);
+            target.index = index;
+            target.kind = control->kind();
+            target.control = target.form ? target.form->find(name, index) : nullptr;
             ++next;
         }
     }
@@ -184,7 +261,18 @@ std::optional<Driver::Target> Driver::resolve(std::string_view path, bool load, 
         error = "malformed path " + std::string(path);
         return std::nullopt;
     }
+    if (wantProperty && !findProperty(!target.controlName.empty(), target.property)) {
+        error =
+            (target.controlName.empty() ? "unknown window property " : "unknown property ") + target.property;
+        return std::nullopt;
+    }
     return target;
+}
+
+void Driver::load(Target& target) {
+    if (target.form) return;
+    target.form = &game_->windows.form(target.windowName);
+    if (!target.controlName.empty()) target.control = target.form->find(target.controlName, target.index);
 }
 
 Driver::Answer Driver::userAction(std::string_view verb, std::string_view argument) {
@@ -204,16 +292,17 @@ Driver::Answer Driver::userAction(std::string_view verb, std::string_view argume
         Form* form = windows.loaded(path);
         return form && windows.userClose(*form) ? Answer{} : Answer{true, {}, "ignored"};
     }
-    const auto target = resolve(path, false, false, error);
+    const auto target = resolve(path, false, error);
     if (!target) return {false, {}, error};
-    if (!target->control) return {true, {}, "ignored"};
+    if (target->controlName.empty()) return {false, {}, path + " is not a control"};
+    if (verb == "pick" && target->kind != ControlKind::List) return {false, {}, path + " is not a list"};
+    if (!target->control) return {true, {}, "ignored"}; // its window is not loaded
     Control& control = *target->control;
     bool received = false;
     if (verb == "click") received = windows.userClick(control);
     if (verb == "mouse_move") received = windows.userMouseMove(control);
     if (verb == "mouse_up") received = windows.userMouseUp(control);
     if (verb == "pick") {
-        if (control.kind() != ControlKind::List) return {false, {}, path + " is not a list"};
         if (position < 0 || position >= int(control.items().size()))
             return {false, {}, "no such list position"};
         received = windows.userPick(control, position);
@@ -242,11 +331,12 @@ Driver::Answer Driver::get(std::string_view path) {
     if (game_->windows.ended()) return {false, {}, "the program has ended"};
 
     std::string error;
-    const auto target = resolve(path, true, true, error);
+    auto target = resolve(path, true, error);
     if (!target) return {false, {}, error};
     const std::string& p = target->property;
-    if (!target->control) {
+    if (target->controlName.empty()) {
         if (p == "loaded") return {true, target->form != nullptr, {}};
+        load(*target); // any other read loads the window
         const Form& form = *target->form;
         if (p == "caption") return {true, form.caption(), {}};
         if (p == "visible") return {true, form.visible(), {}};
@@ -259,6 +349,7 @@ Driver::Answer Driver::get(std::string_view path) {
         if (p == "backcolor") return {true, form.backColor(), {}};
         return {false, {}, "unknown window property " + p};
     }
+    load(*target);
     const Control& c = *target->control;
     if (p == "caption") return {true, c.caption(), {}};
     if (p == "visible") return {true, c.visible(), {}};
@@ -291,17 +382,21 @@ Driver::Answer Driver::set(std::string_view path, std::string_view valueText) {
     if (!value) return {false, {}, "set needs a JSON value"};
     if (path.substr(0, 6) == "state.") return stateField(path.substr(6), &*value);
     std::string error;
-    const auto target = resolve(path, true, true, error);
+    auto target = resolve(path, true, error);
     if (!target) return {false, {}, error};
     const std::string& p = target->property;
     const auto number = value->integer();
     const bool* flag = value->boolean();
     const std::string* text = value->string();
     Answer wrongType{false, {}, "wrong value for " + p};
+    // Judged before the window is loaded, so a wrong value changes nothing.
+    const Property* property = findProperty(!target->controlName.empty(), p);
+    if (!property || !property->settable || !fits(*property, *value)) return wrongType;
+    load(*target);
     Windows& windows = game_->windows;
     bool done = false;
     windows.dispatch([&] {
-        if (!target->control) {
+        if (target->controlName.empty()) {
             Form& form = *target->form;
             if (p == "caption" && text) form.setCaption(*text), done = true;
             if (p == "visible" && flag) *flag ? windows.show(form) : windows.hide(form), done = true;
@@ -566,28 +661,37 @@ Driver::Answer Driver::call(std::string_view argument) {
     const std::string_view controlName = procedure.substr(dot + 1, underscore - dot - 1);
     const std::string_view event = procedure.substr(underscore + 1);
     if (!g.windows.defines(window)) return {false, {}, "unknown window " + std::string(window)};
+    constexpr std::string_view FormEvents[] = {"Load", "Unload", "Activate", "Resize"};
+    constexpr std::string_view ControlEvents[] = {"Click", "Change", "MouseMove", "MouseUp", "Timer"};
+    const bool formEvent = controlName == "Form";
+    const auto events = formEvent ? std::span<const std::string_view>(FormEvents)
+                                  : std::span<const std::string_view>(ControlEvents);
+    if (std::ranges::find(events, event) == events.end())
+        return {false, {}, "unknown event " + std::string(event)};
+    const int index = number ? int(*number) : -1;
+    if (!formEvent) {
+        // The name is judged before the window is loaded, so a wrong one changes nothing.
+        const std::unique_ptr<Form> layout = g.windows.loaded(window) ? nullptr : windowLayout(g, window);
+        const Form& controls = layout ? *layout : *g.windows.loaded(window);
+        if (!controls.find(controlName, index))
+            return {false, {}, "unknown control " + std::string(controlName)};
+    }
     Form& form = g.windows.form(window);
-    if (controlName == "Form") {
-        std::function<void()> handler;
+    std::function<void()> handler;
+    if (formEvent) {
         if (event == "Load") handler = [&form] { form.Form_Load(); };
         if (event == "Unload") handler = [&form] { form.Form_Unload(); };
         if (event == "Activate") handler = [&form] { form.Form_Activate(); };
         if (event == "Resize") handler = [&form] { form.Form_Resize(); };
-        if (!handler) return {false, {}, "unknown procedure " + std::string(procedure)};
         g.windows.dispatch(handler);
         return {};
     }
-    Control* control = form.find(controlName, number ? int(*number) : -1);
-    if (!control) return {false, {}, "unknown control " + std::string(controlName)};
-    std::function<void()> handler;
-    if (event == "Click") handler = control->onClick;
-    if (event == "Change") handler = control->onChange;
-    if (event == "MouseMove") handler = control->onMouseMove;
-    if (event == "MouseUp") handler = control->onMouseUp;
-    if (event == "Timer") handler = control->onTimer;
-    if (event != "Click" && event != "Change" && event != "MouseMove" && event != "MouseUp" &&
-        event != "Timer")
-        return {false, {}, "unknown event " + std::string(event)};
+    const Control& control = form.control(controlName, index);
+    if (event == "Click") handler = control.onClick;
+    if (event == "Change") handler = control.onChange;
+    if (event == "MouseMove") handler = control.onMouseMove;
+    if (event == "MouseUp") handler = control.onMouseUp;
+    if (event == "Timer") handler = control.onTimer;
     g.windows.dispatch(handler);
     return {};
 }
@@ -632,11 +736,13 @@ void Driver::answerModal(Form& form) {
     }
     const std::vector<std::string> commands = takeResponder();
     answering_.push_back(form.name());
+    ++responding_;
     json::Array answers;
     for (const std::string& command : commands) {
         if (windows.ended()) break;
         answers.emplace_back(execute(command));
     }
+    --responding_;
     answering_.pop_back();
     responded_ = std::move(answers);
     // A window the responder left open is closed as by its title-bar button.
@@ -647,8 +753,10 @@ void Driver::answerModal(Form& form) {
 void Driver::answerMessageBox() {
     if (responders_.empty()) return;
     const std::vector<std::string> commands = takeResponder();
+    ++responding_;
     json::Array answers;
     for (const std::string& command : commands) answers.emplace_back(execute(command));
+    --responding_;
     responded_ = std::move(answers);
 }
 

@@ -26,10 +26,14 @@ public:
     HeadlessPlatform* platform() const { return platform_.get(); }
 
 private:
+    // A window, or a control of it, and a property; the window may not be loaded yet.
     struct Target {
         Form* form = nullptr;
         Control* control = nullptr;
         std::string windowName;
+        std::string controlName; // empty for the window itself
+        int index = -1;
+        ControlKind kind = ControlKind::Label;
         std::string property;
     };
     struct Answer {
@@ -47,8 +51,11 @@ private:
     Answer advance(std::string_view argument);
     Answer respond(std::string_view argument);
 
-    // Splits "Window.Control[3].property"; a path inside a responder may leave out its window.
-    std::optional<Target> resolve(std::string_view path, bool load, bool wantProperty, std::string& error);
+    // Splits "Window.Control[3].property" and checks every name without loading the window; a path
+    // inside a responder may leave out its window.
+    std::optional<Target> resolve(std::string_view path, bool wantProperty, std::string& error);
+    // Loads the target's window, running its load steps, when it is not loaded yet.
+    void load(Target& target);
     Answer stateField(std::string_view path, const json::Value* newValue);
 
     void answerModal(Form& form);
@@ -61,6 +68,7 @@ private:
     json::Array responded_;
     std::vector<std::string> answering_; // the modal windows whose responders are running, innermost last
     std::string modalError_;
+    int responding_ = 0; // responders running, message boxes' included
 };
 
 } // namespace daubery
