@@ -21,110 +21,57 @@ constexpr int ButtonTop = 3480, ButtonWidth = 1335, ButtonHeight = 420;
 constexpr int OneBoardClaimWidth = 3735, TwoBoardsClaimWidth = 8895, PlayingWidth = 9300;
 constexpr std::string_view PlayersTip = "More players you have the harder it is to win";
 
-// A choice's heading and its read-only list below it.
-constexpr ControlSpec heading(std::string_view name, const DialogArea& at, std::string_view caption,
-                              std::string_view tooltip = {}) {
-    return {.name = name,
-            .kind = K::Label,
-            .left = at.left,
-            .top = at.top,
-            .width = at.width,
-            .height = HeadingHeight,
-            .caption = caption,
-            .flags = Bold,
-            .tooltip = tooltip};
-}
-constexpr ControlSpec list(std::string_view name, const DialogArea& at, std::string_view tooltip = {}) {
-    return {.name = name,
-            .kind = K::List,
-            .left = at.left,
-            .top = at.top + ListTop,
-            .width = at.width,
-            .height = ListHeight,
-            .tooltip = tooltip};
-}
-
+// Each choice: its heading, and its read-only list below.
+// clang-format off
 const ControlSpec kControls[] = {
-    heading("Label2", area::Boards, "Number of Boards"),
-    list("Combo1", area::Boards),
-    heading("Label3", area::GameType, "Game Type"),
-    list("Combo2", area::GameType),
-    heading("lblSeconds", area::Seconds, "Time Between Ball's"),
-    list("cmbSeconds", area::Seconds),
-    heading("Label4", area::Players, "Number of Pc players", PlayersTip),
-    list("cmbPlayers", area::Players, PlayersTip),
-    {.name = "lblVisit",
-     .kind = K::Label,
-     .left = area::StartAndLink.left,
-     .top = area::StartAndLink.top,
-     .width = 2055,
-     .height = 255,
-     .caption = "Visit us for more games",
-     .flags = HandCursor | Underline,
+    {.name = "Label2", .kind = K::Label, .left = area::Boards.left, .top = area::Boards.top,
+     .width = area::Boards.width, .height = HeadingHeight, .caption = "Number of Boards", .flags = Bold},
+    {.name = "Combo1", .kind = K::List, .left = area::Boards.left, .top = area::Boards.top + ListTop,
+     .width = area::Boards.width, .height = ListHeight},
+    {.name = "Label3", .kind = K::Label, .left = area::GameType.left, .top = area::GameType.top,
+     .width = area::GameType.width, .height = HeadingHeight, .caption = "Game Type", .flags = Bold},
+    {.name = "Combo2", .kind = K::List, .left = area::GameType.left, .top = area::GameType.top + ListTop,
+     .width = area::GameType.width, .height = ListHeight},
+    {.name = "lblSeconds", .kind = K::Label, .left = area::Seconds.left, .top = area::Seconds.top,
+     .width = area::Seconds.width, .height = HeadingHeight, .caption = "Time Between Ball's", .flags = Bold},
+    {.name = "cmbSeconds", .kind = K::List, .left = area::Seconds.left, .top = area::Seconds.top + ListTop,
+     .width = area::Seconds.width, .height = ListHeight},
+    {.name = "Label4", .kind = K::Label, .left = area::Players.left, .top = area::Players.top,
+     .width = area::Players.width, .height = HeadingHeight, .caption = "Number of Pc players", .flags = Bold,
+     .tooltip = PlayersTip},
+    {.name = "cmbPlayers", .kind = K::List, .left = area::Players.left, .top = area::Players.top + ListTop,
+     .width = area::Players.width, .height = ListHeight, .tooltip = PlayersTip},
+    {.name = "lblVisit", .kind = K::Label, .left = area::StartAndLink.left, .top = area::StartAndLink.top,
+     .width = 2055, .height = 255, .caption = "Visit us for more games", .flags = HandCursor | Underline,
      .foreColor = colour::Blue},
-    {.name = "Command1",
-     .kind = K::Button,
-     .left = area::StartAndLink.left,
-     .top = ButtonTop,
-     .width = ButtonWidth,
-     .height = ButtonHeight,
-     .caption = "Start",
-     .flags = Bold},
-    {.name = "Command2",
-     .kind = K::Button,
-     .left = 1560,
-     .top = ButtonTop,
-     .width = ButtonWidth,
-     .height = ButtonHeight,
-     .caption = "Cancel"},
-    {.name = "cmdHelp",
-     .kind = K::Button,
-     .left = 3000,
-     .top = ButtonTop,
-     .width = ButtonWidth,
-     .height = ButtonHeight,
-     .caption = "Help"},
-    {.name = "lblexamplename",
-     .kind = K::Label,
-     .left = 2400,
-     .top = area::Sample.top,
-     .width = 2055,
-     .height = 255,
-     .flags = Bold | Centred},
-    {.name = "Image1",
-     .kind = K::Image,
-     .left = SampleLeft,
-     .top = SampleTop,
-     .width = area::SampleCard.width,
-     .height = area::SampleCard.height,
-     .picture = "example-card"},
-    {.name = "Label5",
-     .kind = K::Label,
-     .left = SampleLeft,
-     .top = SampleTop,
-     .width = 1455,
-     .height = 255,
-     .caption = " B   I    N  G  O",
-     .flags = Bold | Opaque,
-     .foreColor = colour::Black,
+    {.name = "Command1", .kind = K::Button, .left = area::StartAndLink.left, .top = ButtonTop,
+     .width = ButtonWidth, .height = ButtonHeight, .caption = "Start", .flags = Bold},
+    {.name = "Command2", .kind = K::Button, .left = 1560, .top = ButtonTop, .width = ButtonWidth,
+     .height = ButtonHeight, .caption = "Cancel"},
+    {.name = "cmdHelp", .kind = K::Button, .left = 3000, .top = ButtonTop, .width = ButtonWidth,
+     .height = ButtonHeight, .caption = "Help"},
+    {.name = "lblexamplename", .kind = K::Label, .left = 2400, .top = area::Sample.top, .width = 2055,
+     .height = 255, .flags = Bold | Centred},
+    {.name = "Image1", .kind = K::Image, .left = SampleLeft, .top = SampleTop,
+     .width = area::SampleCard.width, .height = area::SampleCard.height, .picture = "example-card"},
+    {.name = "Label5", .kind = K::Label, .left = SampleLeft, .top = SampleTop, .width = 1455, .height = 255,
+     .caption = " B   I    N  G  O", .flags = Bold | Opaque, .foreColor = colour::Black,
      .backColor = colour::White},
 };
+// clang-format on
 
-const ControlSpec kExplanation{.name = "lblInfo",
-                               .kind = K::Label,
-                               .left = area::SampleText.left,
-                               .top = area::SampleText.top,
-                               .width = area::SampleText.width,
-                               .height = area::SampleText.height,
-                               .flags = Centred | WordWrap};
+// clang-format off
+const ControlSpec kExplanation
+    {.name = "lblInfo", .kind = K::Label, .left = area::SampleText.left, .top = area::SampleText.top,
+     .width = area::SampleText.width, .height = area::SampleText.height, .flags = Centred | WordWrap};
+// clang-format on
 // Lies over the whole sample, so a click anywhere on it asks for help on the selected game.
-const ControlSpec kSampleCover{.name = "lblhelp",
-                               .kind = K::Label,
-                               .left = area::Sample.left,
-                               .top = area::Sample.top,
-                               .width = area::Sample.width,
-                               .height = area::Sample.height,
-                               .tooltip = "Click here if you would like help on this game."};
+// clang-format off
+const ControlSpec kSampleCover
+    {.name = "lblhelp", .kind = K::Label, .left = area::Sample.left, .top = area::Sample.top,
+     .width = area::Sample.width, .height = area::Sample.height,
+     .tooltip = "Click here if you would like help on this game."};
+// clang-format on
 
 } // namespace
 

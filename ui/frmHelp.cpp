@@ -28,6 +28,10 @@ constexpr int PageButtonTop = 3120, PageButtonWidth = 1215, PageButtonHeight = 3
 // The contents list: a heading, then one line for each item.
 constexpr int ContentsTop = 420, ContentsStep = 240;
 
+constexpr std::array<std::string_view, help_page::Count> PagePictures{
+    "help-page-0", "help-page-1", "help-page-2", "help-page-3", "help-page-4",  "help-page-5",
+    "help-page-6", "help-page-7", "help-page-8", "help-page-9", "help-page-10", "help-page-11"};
+
 // The guide's picture of the options dialog and the column of explanations to its right.
 constexpr int GuidePictureWidth = 4500, GuidePictureHeight = 3750;
 constexpr int GuideTextLeft = 4560, GuideTextWidth = 1500;
@@ -41,132 +45,70 @@ constexpr int onPictureX(int twips) {
 constexpr int onPictureY(int twips) {
     return twips * GuidePictureHeight / options_area::ClientHeight;
 }
-ControlSpec overPictured(ControlSpec spec, const DialogArea& area) {
-    spec.left = onPictureX(area.left);
-    spec.top = onPictureY(area.top);
-    spec.width = onPictureX(area.left + area.width) - spec.left;
-    spec.height = onPictureY(area.top + area.height) - spec.top;
-    return spec;
+constexpr int pictureWidth(const DialogArea& area) {
+    return onPictureX(area.left + area.width) - onPictureX(area.left);
+}
+constexpr int pictureHeight(const DialogArea& area) {
+    return onPictureY(area.top + area.height) - onPictureY(area.top);
 }
 
-constexpr ControlSpec panel(std::string_view name, unsigned flags) {
-    return {.name = name,
-            .kind = K::Panel,
-            .left = 0,
-            .top = PanelTop,
-            .width = ClientWidth,
-            .height = PanelHeight,
-            .flags = flags};
-}
-
-constexpr ControlSpec pageButton(std::string_view name, int left, std::string_view caption,
-                                 unsigned flags = 0) {
-    return {.name = name,
-            .kind = K::Button,
-            .left = left,
-            .top = PageButtonTop,
-            .width = PageButtonWidth,
-            .height = PageButtonHeight,
-            .caption = caption,
-            .flags = flags,
-            .container = "pctinfo"};
-}
-
+// clang-format off
 const ControlSpec kControls[] = {
-    {.name = "lblVisit",
-     .kind = K::Label,
-     .left = 120,
-     .top = 15,
-     .width = 5880,
-     .height = 225,
-     .caption = "Click here to visit the Daubery web site",
-     .flags = Centred | HandCursor | Underline,
+    {.name = "lblVisit", .kind = K::Label, .left = 120, .top = 15, .width = 5880, .height = 225,
+     .caption = "Click here to visit the Daubery web site", .flags = Centred | HandCursor | Underline,
      .foreColor = colour::Blue},
-    panel("pctContents", 0),
-    panel("pctinfo", Hidden),
-    panel("pctHelpOption", Hidden),
-    {.name = "Command2",
-     .kind = K::Button,
-     .left = 120,
-     .top = CancelTop,
-     .width = 5880,
-     .height = CancelHeight,
-     .caption = "Cancel"},
-
-    {.name = "Label1",
-     .kind = K::Label,
-     .left = 240,
-     .top = 60,
-     .width = 5640,
-     .height = 330,
-     .caption = "Contents",
-     .flags = Bold,
-     .container = "pctContents",
-     .fontSize = 12},
-
-    {.name = "lblHelp",
-     .kind = K::Label,
-     .left = PictureLeft + PictureWidth + 240,
-     .top = PictureTop,
-     .width = 5880 - (PictureLeft + PictureWidth + 240),
-     .height = 2640,
-     .flags = WordWrap,
-     .container = "pctinfo",
-     .fontSize = 9.75},
-    pageButton("cmdBack", 990, "< Back", Disabled),
-    pageButton("Command1", 2445, "Contents"),
-    pageButton("cmdNext", 3900, "Next >"),
+    {.name = "pctContents", .kind = K::Panel, .left = 0, .top = PanelTop, .width = ClientWidth,
+     .height = PanelHeight},
+    {.name = "pctinfo", .kind = K::Panel, .left = 0, .top = PanelTop, .width = ClientWidth,
+     .height = PanelHeight, .flags = Hidden},
+    {.name = "pctHelpOption", .kind = K::Panel, .left = 0, .top = PanelTop, .width = ClientWidth,
+     .height = PanelHeight, .flags = Hidden},
+    {.name = "Command2", .kind = K::Button, .left = 120, .top = CancelTop, .width = 5880,
+     .height = CancelHeight, .caption = "Cancel"},
+    {.name = "Label1", .kind = K::Label, .left = 240, .top = 60, .width = 5640, .height = 330,
+     .caption = "Contents", .flags = Bold, .container = "pctContents", .fontSize = 12},
+    {.name = "lblHelp", .kind = K::Label, .left = PictureLeft + PictureWidth + 240, .top = PictureTop,
+     .width = 5880 - (PictureLeft + PictureWidth + 240), .height = 2640, .flags = WordWrap,
+     .container = "pctinfo", .fontSize = 9.75},
+    {.name = "cmdBack", .kind = K::Button, .left = 990, .top = PageButtonTop, .width = PageButtonWidth,
+     .height = PageButtonHeight, .caption = "< Back", .flags = Disabled, .container = "pctinfo"},
+    {.name = "Command1", .kind = K::Button, .left = 2445, .top = PageButtonTop, .width = PageButtonWidth,
+     .height = PageButtonHeight, .caption = "Contents", .container = "pctinfo"},
+    {.name = "cmdNext", .kind = K::Button, .left = 3900, .top = PageButtonTop, .width = PageButtonWidth,
+     .height = PageButtonHeight, .caption = "Next >", .container = "pctinfo"},
 };
+// clang-format on
 
-// Lies in front of the page's picture and text.
-const ControlSpec kStartPage{.name = "lblstart",
-                             .kind = K::TextBox,
-                             .left = 120,
-                             .top = 120,
-                             .width = 5880,
-                             .height = 2880,
-                             .flags = WordWrap,
-                             .container = "pctinfo",
-                             .backColor = colour::Grey};
-
-const ControlSpec kGuidePicture{.name = "imgOptions",
-                                .kind = K::Image,
-                                .width = GuidePictureWidth,
-                                .height = GuidePictureHeight,
-                                .container = "pctHelpOption",
-                                .picture = "help-options"};
-
-// Over the pictured sample: the Four Corners card and its explanation.
-const ControlSpec kGuideSampleCard{.name = "Image1",
-                                   .kind = K::Image,
-                                   .flags = Stretch,
-                                   .container = "pctHelpOption",
-                                   .picture = "help-four-corners"};
-const ControlSpec kGuideSampleText{.name = "Label2",
-                                   .kind = K::Label,
-                                   .caption = help_text::GuideSample,
-                                   .flags = Centred | WordWrap | Opaque,
-                                   .container = "pctHelpOption",
-                                   .fontSize = 6.75,
-                                   .backColor = PicturedDialogFace};
+// In front of the contents and the pictures: the start page, over the page's picture and text; the
+// guide's picture of the options dialog, and over its sample the Four Corners card and explanation.
+// clang-format off
+const ControlSpec kInFront[] = {
+    {.name = "lblstart", .kind = K::TextBox, .left = 120, .top = 120, .width = 5880, .height = 2880,
+     .flags = WordWrap, .container = "pctinfo", .backColor = colour::Grey},
+    {.name = "imgOptions", .kind = K::Image, .width = GuidePictureWidth, .height = GuidePictureHeight,
+     .container = "pctHelpOption", .picture = "help-options"},
+    {.name = "Image1", .kind = K::Image, .left = onPictureX(options_area::SampleCard.left),
+     .top = onPictureY(options_area::SampleCard.top), .width = pictureWidth(options_area::SampleCard),
+     .height = pictureHeight(options_area::SampleCard), .flags = Stretch, .container = "pctHelpOption",
+     .picture = "help-four-corners"},
+    {.name = "Label2", .kind = K::Label, .left = onPictureX(options_area::SampleText.left),
+     .top = onPictureY(options_area::SampleText.top), .width = pictureWidth(options_area::SampleText),
+     .height = pictureHeight(options_area::SampleText), .caption = help_text::GuideSample,
+     .flags = Centred | WordWrap | Opaque, .container = "pctHelpOption", .fontSize = 6.75,
+     .backColor = PicturedDialogFace},
+    {.name = "lblHlp", .kind = K::Label, .left = GuideTextLeft, .top = 3240, .width = GuideTextWidth,
+     .height = 255, .caption = "Help on Bingo", .flags = HandCursor | Underline, .container = "pctHelpOption",
+     .foreColor = colour::Blue},
+};
+// clang-format on
 
 // The six parts of the pictured dialog, in the order of their explanations.
 constexpr std::array<DialogArea, 6> kGuideAreas{options_area::Boards,       options_area::GameType,
                                                 options_area::Seconds,      options_area::Players,
                                                 options_area::StartAndLink, options_area::Sample};
 
-const ControlSpec kGuideLink{.name = "lblHlp",
-                             .kind = K::Label,
-                             .left = GuideTextLeft,
-                             .top = 3240,
-                             .width = GuideTextWidth,
-                             .height = 255,
-                             .caption = "Help on Bingo",
-                             .flags = HandCursor | Underline,
-                             .container = "pctHelpOption",
-                             .foreColor = colour::Blue};
-
-std::vector<ControlSpec> arrays() {
+// The contents items and the page pictures.
+std::vector<ControlSpec> pageArrays() {
     std::vector<ControlSpec> specs;
     for (int i = 0; i < int(help_text::Contents.size()); ++i)
         specs.push_back({.name = "lblcontents",
@@ -179,6 +121,46 @@ std::vector<ControlSpec> arrays() {
                          .caption = help_text::Contents[std::size_t(i)],
                          .flags = HandCursor,
                          .container = "pctContents"});
+    for (int page = 0; page < help_page::Count; ++page)
+        specs.push_back({.name = "imgHelp",
+                         .index = page,
+                         .kind = K::Image,
+                         .left = PictureLeft,
+                         .top = PictureTop,
+                         .width = PictureWidth,
+                         .height = PictureHeight,
+                         .flags = Hidden,
+                         .container = "pctinfo",
+                         .picture = PagePictures[std::size_t(page)]});
+    return specs;
+}
+
+// The guide's hot spots over the pictured dialog, and its explanations, the introduction shown.
+std::vector<ControlSpec> guideArrays() {
+    std::vector<ControlSpec> specs;
+    for (int k = 0; k < int(kGuideAreas.size()); ++k) {
+        const DialogArea& area = kGuideAreas[std::size_t(k)];
+        specs.push_back({.name = "lblobject",
+                         .index = k,
+                         .kind = K::Label,
+                         .left = onPictureX(area.left),
+                         .top = onPictureY(area.top),
+                         .width = pictureWidth(area),
+                         .height = pictureHeight(area),
+                         .flags = HandCursor,
+                         .container = "pctHelpOption"});
+    }
+    for (int k = 0; k < int(help_text::OptionsGuide.size()); ++k)
+        specs.push_back({.name = "lblopinfo",
+                         .index = k,
+                         .kind = K::Label,
+                         .left = GuideTextLeft,
+                         .top = 120,
+                         .width = GuideTextWidth,
+                         .height = 3000,
+                         .caption = help_text::OptionsGuide[std::size_t(k)],
+                         .flags = WordWrap | (k == help_text::GuideIntroduction ? 0u : Hidden),
+                         .container = "pctHelpOption"});
     return specs;
 }
 
@@ -187,46 +169,12 @@ std::vector<ControlSpec> arrays() {
 frmHelp::frmHelp(Daubery& owner) : GameWindow(owner, std::string(Name), "Help", ClientWidth, ClientHeight) {
     setCentred(true);
     build(kControls);
-    for (const ControlSpec& spec : arrays()) add(spec);
-    for (int page = 0; page < help_page::Count; ++page) {
-        const std::string picture = "help-page-" + std::to_string(page);
-        add({.name = "imgHelp",
-             .index = page,
-             .kind = K::Image,
-             .left = PictureLeft,
-             .top = PictureTop,
-             .width = PictureWidth,
-             .height = PictureHeight,
-             .flags = Hidden,
-             .container = "pctinfo",
-             .picture = picture});
-    }
-    add(kStartPage).setText(std::string(help_text::StartPage));
-
-    add(kGuidePicture);
-    add(overPictured(kGuideSampleCard, options_area::SampleCard));
-    add(overPictured(kGuideSampleText, options_area::SampleText));
-    // The hot spots lie over the pictures; the sample's, made last, takes the corner it shares with
-    // the buttons' area.
-    for (int k = 0; k < int(kGuideAreas.size()); ++k)
-        add(overPictured({.name = "lblobject",
-                          .index = k,
-                          .kind = K::Label,
-                          .flags = HandCursor,
-                          .container = "pctHelpOption"},
-                         kGuideAreas[std::size_t(k)]));
-    for (int k = 0; k < int(help_text::OptionsGuide.size()); ++k)
-        add({.name = "lblopinfo",
-             .index = k,
-             .kind = K::Label,
-             .left = GuideTextLeft,
-             .top = 120,
-             .width = GuideTextWidth,
-             .height = 3000,
-             .caption = help_text::OptionsGuide[std::size_t(k)],
-             .flags = WordWrap | (k == help_text::GuideIntroduction ? 0u : Hidden),
-             .container = "pctHelpOption"});
-    add(kGuideLink);
+    for (const ControlSpec& spec : pageArrays()) add(spec);
+    build(kInFront);
+    control("lblstart").setText(std::string(help_text::StartPage));
+    // The hot spots are made last, over the guide's pictures; the sample's, the last of them, takes the
+    // corner it shares with the area of the buttons.
+    for (const ControlSpec& spec : guideArrays()) add(spec);
 
     onClick("cmdNext", [this] { cmdNext_Click(); });
     onClick("cmdBack", [this] { cmdBack_Click(); });
