@@ -1,0 +1,294 @@
+// The options dialog as the player meets it: what Start stores and how it sets the table up, the
+// Random Pick draw, Cancel and the close button, and the sample card of every game type.
+
+#include "Dialogs.h"
+#include "game/Patterns.h"
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using play::DialogTable;
+using play::Options;
+
+TEST(OptionsStart, StartingAtOnceDealsRegularBingoOnOneCardAgainstOnePlayer) {
+    DialogTable t;
+    t.play();
+    const auto& s = t.state();
+    EXPECT_EQ(s.GameType, 1);
+    EXPECT_EQ(s.GameName, "Regular Bingo");
+    EXPECT_FALSE(s.RandomPick);
+    EXPECT_EQ(s.BoardCount, 1);
+    EXPECT_EQ(s.PcPlayerCount, 1);
+    EXPECT_EQ(s.CallInterval, 5000);
+
+    EXPECT_FALSE(t.flag("BngOptions.loaded"));
+    EXPECT_EQ(t.text("Form1.caption"), "Daubery");
+    EXPECT_EQ(t.number("Form1.width"), 9300);
+    EXPECT_TRUE(t.flag("Form1.Picture1.visible"));
+    EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
+    EXPECT_TRUE(t.flag("Form1.Command1.visible"));
+    EXPECT_EQ(t.number("Form1.Command1.width"), 3735);
+    for (auto readout : {"lblWins", "lblWins2", "lblBalance", "lblbalnce2"})
+        EXPECT_TRUE(t.flag(std::string("Form1.") + readout + ".visible")) << readout;
+    EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&End Play");
+    EXPECT_TRUE(t.flag("Form1.helpgame.visible"));
+    EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play Regular Bingo");
+    EXPECT_TRUE(t.calling());
+    EXPECT_TRUE(t.flag("Bingomsg.visible"));
+    EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), "Regular Bingo");
+}
+
+// The choices are stored before the round is dealt: the jackpot and the board's message already
+// count the six opponents, and the second card and the wide claim button are there.
+TEST(OptionsStart, TheChosenValuesAreStoredAndDealtWith) {
+    DialogTable t;
+    t.play({.boards = 1, .gameType = 7, .seconds = 2, .opponents = 5});
+    const auto& s = t.state();
+    EXPECT_EQ(s.GameType, 8);
+    EXPECT_EQ(s.GameName, "Big Picture Frame");
+    EXPECT_EQ(s.BoardCount, 2);
+    EXPECT_EQ(s.CallInterval, 15000);
+    EXPECT_EQ(s.PcPlayerCount, 6);
+    EXPECT_EQ(s.Jackpot, 30);
+    EXPECT_NE(t.text("Bingomsg.lblMsg.caption").find("6 players"), std::string::npos);
+    EXPECT_TRUE(t.flag("Form1.Picture1.visible"));
+    EXPECT_TRUE(t.flag("Form1.Picture2.visible"));
+    EXPECT_EQ(t.number("Form1.Command1.width"), 8895);
+
+    // Ten seconds between balls: half of it passes before the first number, not half of five.
+    t.ok("click Form1.bngPlay");
+    t.play({.seconds = 1});
+    EXPECT_EQ(s.CallInterval, 10000);
+    t.ticks(120);
+    EXPECT_EQ(s.CalledCount, 0);
+    t.ticks(100);
+    EXPECT_EQ(s.CalledCount, 1);
+
+    // Back to one card: the second is hidden again and the button narrowed.
+    t.ok("click Form1.bngPlay");
+    t.play();
+    EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
+    EXPECT_EQ(t.number("Form1.Command1.width"), 3735);
+}
+
+TEST(OptionsStart, StartRestoresAMaximisedMainWindow) {
+    DialogTable t;
+    t.ok("set Form1.window_state 2");
+    t.play();
+    EXPECT_EQ(t.number("Form1.window_state"), 0);
+}
+
+// Random Pick draws one of the ten patterns, never Any Bingo, and the drawn game's name is what
+// the player reads everywhere; the caption alone tells that it was drawn.
+TEST(OptionsStart, RandomPickDrawsAPatternAndNamesIt) {
+    std::set<int> drawn;
+    for (long long seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        DialogTable t(seed);
+        t.play({.gameType = 11});
+        const auto& s = t.state();
+        ASSERT_GE(s.GameType, 1);
+        ASSERT_LE(s.GameType, 10);
+        drawn.insert(s.GameType);
+        EXPECT_TRUE(s.RandomPick);
+        const std::string name(daubery::gameType(s.GameType).name);
+        EXPECT_EQ(s.GameName, name);
+        EXPECT_EQ(t.text("Form1.caption"), "Daubery - Random Pick");
+        EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), name);
+        EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play " + name);
+        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption").rfind("You are playing " + name + ",", 0), 0u);
+    }
+    EXPECT_GE(drawn.size(), 7u) << "forty rounds should draw most of the ten patterns";
+
+    // A chosen game after a drawn one is no longer drawn.
+    DialogTable t;
+    t.play({.gameType = 11});
+    t.ok("click Form1.bngPlay");
+    t.play({.gameType = 2});
+    EXPECT_FALSE(t.state().RandomPick);
+    EXPECT_EQ(t.state().GameType, 3);
+    EXPECT_EQ(t.text("Form1.caption"), "Daubery");
+}
+
+// Cancel and the close button keep the last game type picked and nothing else; the next opening
+// shows the defaults again.
+TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
+    DialogTable t;
+    t.play({.boards = 1, .gameType = 0, .seconds = 2, .opponents = 3});
+    t.ok("click Form1.bngPlay"); // End Play
+
+    const std::pair<const char*, int> leavings[] = {{"click Command2", 6}, {"close BngOptions", 9}};
+    for (const auto& [leave, picked] : leavings) {
+        SCOPED_TRACE(leave);
+        t.ok("respond pick Combo2 4; pick Combo1 0; pick cmbSeconds 0; pick Combo2 " +
+             std::to_string(picked) + "; " + leave);
+        t.ok("click Form1.bngPlay");
+        const auto& s = t.state();
+        EXPECT_EQ(s.GameType, picked + 1);
+        EXPECT_EQ(s.GameName, "Regular Bingo");
+        EXPECT_EQ(s.BoardCount, 2);
+        EXPECT_EQ(s.CallInterval, 15000);
+        EXPECT_EQ(s.PcPlayerCount, 4);
+        EXPECT_FALSE(t.flag("BngOptions.loaded"));
+        EXPECT_FALSE(t.flag("Bingomsg.loaded"));
+        EXPECT_FALSE(t.calling());
+        EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&Play");
+        EXPECT_FALSE(t.flag("Form1.Command1.visible"));
+    }
+
+    t.whileOpen([&] {
+        for (auto list : {"Combo1", "Combo2", "cmbSeconds", "cmbPlayers"})
+            EXPECT_EQ(t.number(std::string("BngOptions.") + list + ".list_index"), 0) << list;
+        EXPECT_EQ(t.text("BngOptions.lblexamplename.caption"), "Regular Bingo");
+        EXPECT_EQ(t.state().GameType, 1);
+        t.ok("click BngOptions.Command2");
+    });
+    t.ok("click Form1.bngPlay");
+}
+
+TEST(OptionsDialog, OpensWithItsListsAndTips) {
+    DialogTable t;
+    t.whileOpen([&] {
+        EXPECT_EQ(t.text("BngOptions.caption"), "Select your options");
+        EXPECT_EQ(t.texts("BngOptions.Combo1.items"), (std::vector<std::string>{"1 Board", "2 Boards"}));
+        EXPECT_EQ(t.texts("BngOptions.Combo2.items"),
+                  (std::vector<std::string>{"Regular Bingo", "Four Corners", "Cover All", "Postage Stamp",
+                                            "Big Diamond", "Small Diamond", "Kite Bingo", "Big Picture Frame",
+                                            "Little Picture Frame", "B & O Railroad Tracks", "Any Bingo",
+                                            "Random Pick"}));
+        EXPECT_EQ(t.texts("BngOptions.cmbSeconds.items"),
+                  (std::vector<std::string>{"5 Seconds", "10 Seconds", "15 Seconds"}));
+        EXPECT_EQ(t.texts("BngOptions.cmbPlayers.items"),
+                  (std::vector<std::string>{"1 Pc player", "2 Pc player", "3 Pc player", "4 Pc player",
+                                            "5 Pc player", "6 Pc player"}));
+        for (auto tipped : {"Label4", "cmbPlayers"})
+            EXPECT_EQ(t.text(std::string("BngOptions.") + tipped + ".tooltip"),
+                      "More players you have the harder it is to win");
+        EXPECT_EQ(t.text("BngOptions.lblhelp.tooltip"), "Click here if you would like help on this game.");
+        // The main window cannot be reached while the dialog is open.
+        t.ignored("click Form1.bngPlay");
+    });
+    t.ok("click Form1.bngPlay");
+}
+
+// A card square by column letter and row from the top, as the element of the sample's arrays.
+int element(const std::string& square) {
+    const int column = int(std::string("BINGO").find(square[0])) + 1, row = square[1] - '0';
+    const int firstCell[] = {0, 1, 6, 11, 15, 20};
+    const int cell = firstCell[column] + row - 1 - (column == 3 && row > 3 ? 1 : 0);
+    return cell - 1;
+}
+
+std::vector<int> elements(const std::vector<std::string>& squares) {
+    std::set<int> sorted;
+    for (const auto& square : squares) sorted.insert(element(square));
+    return {sorted.begin(), sorted.end()};
+}
+
+struct Sample {
+    std::vector<std::string> dots;
+    std::vector<int> lines;
+};
+
+const std::vector<std::string> kStamps{"B1", "B2", "I1", "I2", "B4", "B5", "I4", "I5",
+                                       "G1", "G2", "O1", "O2", "G4", "G5", "O4", "O5"};
+const std::vector<std::string> kColumnsBandO{"B1", "B2", "B3", "B4", "B5", "O1", "O2", "O3", "O4", "O5"};
+
+Sample expectedSample(int gameType) {
+    switch (gameType) {
+    case 1:
+        return {{}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
+    case 2:
+        return {{"B1", "B5", "O1", "O5"}, {}};
+    case 3: {
+        std::vector<std::string> all;
+        for (char column : std::string("BINGO"))
+            for (char row = '1'; row <= '5'; ++row)
+                if (!(column == 'N' && row == '3')) all.push_back({column, row});
+        return {all, {}};
+    }
+    case 4:
+        return {kStamps, {}};
+    case 5:
+        return {{"B3", "N1", "N5", "O3", "I2", "I4", "G2", "G4"}, {}};
+    case 6:
+        return {{"I3", "N2", "N4", "G3"}, {}};
+    case 7:
+        return {kStamps, {10, 11}};
+    case 8:
+        return {
+            {"B1", "B2", "B3", "B4", "B5", "I1", "I5", "N1", "N5", "G1", "G5", "O1", "O2", "O3", "O4", "O5"},
+            {}};
+    case 9:
+        return {{"I2", "I3", "I4", "N2", "N4", "G2", "G3", "G4"}, {}};
+    case 10:
+        return {kColumnsBandO, {}};
+    default:
+        return {};
+    }
+}
+
+// Every type picked after another, so what the earlier one showed must be cleared: Kite after
+// Regular keeps only the two diagonals, Any Bingo after Kite is an empty card.
+TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
+    DialogTable t;
+    t.whileOpen([&] {
+        for (int position : {0, 6, 10, 1, 2, 3, 4, 5, 7, 8, 9, 11, 6, 0}) {
+            const int type = position + 1;
+            SCOPED_TRACE("game type " + std::to_string(type));
+            t.ok("pick BngOptions.Combo2 " + std::to_string(position));
+            EXPECT_EQ(t.state().GameType, type);
+            const Sample expected = expectedSample(type);
+            EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), elements(expected.dots));
+            EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), expected.lines);
+            EXPECT_EQ(t.text("BngOptions.lblexamplename.caption"), t.text("BngOptions.Combo2.text"));
+            EXPECT_FALSE(t.text("BngOptions.lblInfo.caption").empty());
+        }
+        t.ok("pick BngOptions.Combo2 6");
+        EXPECT_EQ(t.text("BngOptions.lblInfo.caption"),
+                  "To play this game you have to have Bingo on one corner and one connecting diagnal line");
+        t.ok("pick BngOptions.Combo2 11");
+        EXPECT_EQ(t.text("BngOptions.lblInfo.caption"),
+                  "This will radomly pick games for you to play automaticly");
+        t.ok("pick BngOptions.Combo2 7");
+        const std::string bigFrame = t.text("BngOptions.lblInfo.caption");
+        t.ok("pick BngOptions.Combo2 8");
+        EXPECT_EQ(t.text("BngOptions.lblInfo.caption"), bigFrame);
+        t.ok("click BngOptions.Command2");
+    });
+    t.ok("click Form1.bngPlay");
+    EXPECT_EQ(t.state().GameType, 9);
+}
+
+// The sample opens the help page of the game selected, in the help viewer's own order.
+TEST(OptionsSample, ClickingItOpensTheSelectedGamesHelpPage) {
+    DialogTable t;
+    t.whileOpen([&] {
+        // List position and help page: Random Pick and Any Bingo swap places in the help.
+        const std::pair<int, int> pages[] = {{11, 10}, {10, 11}, {9, 9}, {6, 6}, {0, 0}};
+        for (const auto& [position, page] : pages) {
+            SCOPED_TRACE("list position " + std::to_string(position));
+            t.ok("pick BngOptions.Combo2 " + std::to_string(position));
+            bool opened = false;
+            t.whileOpen([&, page = page] {
+                opened = true;
+                EXPECT_EQ(t.state().HelpPage, page);
+                EXPECT_TRUE(t.flag("frmHelp.pctinfo.visible"));
+                EXPECT_EQ(t.visibleOf("frmHelp.imgHelp", 12), std::vector<int>{page});
+                EXPECT_EQ(t.text("frmHelp.lblHelp.caption"),
+                          t.text("state.HelpTexts[" + std::to_string(page) + "]"));
+            });
+            t.ok("click BngOptions.lblhelp");
+            EXPECT_TRUE(opened);
+            EXPECT_TRUE(t.flag("BngOptions.loaded"));
+        }
+        t.ok("click BngOptions.Command2");
+    });
+    t.ok("click Form1.bngPlay");
+}
+
+} // namespace
