@@ -739,8 +739,14 @@ void Driver::answerModal(Form& form) {
     ++responding_;
     json::Array answers;
     for (const std::string& command : commands) {
-        if (windows.ended()) break;
-        answers.emplace_back(execute(command));
+        // The modal loop ends with its window: later commands would run where the program never is,
+        // between the window's closing and the rest of the handler that showed it.
+        if (windows.ended())
+            answers.emplace_back("error the program has ended");
+        else if (windows.loaded(form.name()) != &form || !form.visible())
+            answers.emplace_back("error " + form.name() + " has closed");
+        else
+            answers.emplace_back(execute(command));
     }
     --responding_;
     answering_.pop_back();

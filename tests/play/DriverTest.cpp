@@ -161,6 +161,18 @@ TEST(Driver, RespondersAnswerModalWindowsAndMessageBoxesInTurn) {
     t.ok("respond clear");
     EXPECT_EQ(t.number("responders"), 0);
 
+    // What a responder asks after its window has closed is not run: no time passes between Start and
+    // the rest of Play.
+    t.ok("respond click Command1; advance 2525; get state.CalledCount");
+    t.ok("click Form1.bngPlay");
+    EXPECT_EQ(t.texts("responded"),
+              (std::vector<std::string>{"ok", "error BngOptions has closed", "error BngOptions has closed"}));
+    EXPECT_EQ(t.state().CalledCount, 0);
+    t.ticks(101);
+    EXPECT_EQ(t.state().CalledCount, 1);
+    EXPECT_EQ(t.text("Form1.lblball.caption").substr(1), std::to_string(t.state().CalledNumbers[1]));
+    t.ok("click Form1.bngPlay");
+
     // A message box takes the next responder, whose commands run while it is open; with none it is
     // simply answered OK.
     t.play({.opponents = 1});
