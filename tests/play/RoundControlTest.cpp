@@ -82,10 +82,14 @@ TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
               "You are playing Cover All, Jackpot is $30. There is 6 players playing against you.");
 }
 
+// While the options are open the table stays as it was; Cancel deals nothing.
 TEST(RoundControl, CancelLeavesTheTableIdle) {
     Table t;
-    t.ok("respond pick Combo2 6; click Command2");
+    t.ok("respond get Form1.bngPlay.caption; get Form1.Timer1.enabled; get Form1.Command1.visible;"
+         " pick Combo2 6; click Command2");
     t.ok("click Form1.bngPlay");
+    EXPECT_EQ(t.texts("responded"),
+              (std::vector<std::string>{R"(ok "&Play")", "ok false", "ok false", "ok", "ok"}));
     EXPECT_ROUND(t, Round::Idle);
     EXPECT_EQ(t.state().GameType, 7);
     EXPECT_FALSE(t.flag("Bingomsg.loaded"));
@@ -174,18 +178,18 @@ TEST(RoundControl, NextGameChargesTheRoundEvenPastZero) {
         EXPECT_EQ(t.number("Bingomsg.lblselctedNums[" + std::to_string(n) + "].forecolor"), Silver);
 
     // Two computer players cost $10, taken from a balance of 3.
-    t.ok("start 3");
-    t.play({.opponents = 1});
-    t.ok("set state.Balance 3");
-    t.callUntilComputerWins();
-    EXPECT_ROUND(t, Round::ComputerWon);
-    t.ok("click Form1.Bngnext");
-    EXPECT_EQ(t.messageBoxes(), (Boxes{{"Next Game", "This Game will cost $10.00"}}));
-    EXPECT_EQ(s.Balance, -7);
-    EXPECT_EQ(t.text("Form1.lblBalance.caption"), "$-7");
-    EXPECT_ROUND(t, Round::Running);
-    t.nextCall();
-    EXPECT_EQ(s.CalledCount, 1);
+    Table second(3);
+    second.play({.opponents = 1});
+    second.ok("set state.Balance 3");
+    second.callUntilComputerWins();
+    EXPECT_ROUND(second, Round::ComputerWon);
+    second.ok("click Form1.Bngnext");
+    EXPECT_EQ(second.messageBoxes(), (Boxes{{"Next Game", "This Game will cost $10.00"}}));
+    EXPECT_EQ(second.state().Balance, -7);
+    EXPECT_EQ(second.text("Form1.lblBalance.caption"), "$-7");
+    EXPECT_ROUND(second, Round::Running);
+    second.nextCall();
+    EXPECT_EQ(second.state().CalledCount, 1);
 }
 
 TEST(RoundControl, TryAgainFromTheMenuStartsTheMoneyAfresh) {

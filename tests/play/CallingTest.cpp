@@ -1,0 +1,244 @@
+// The number caller as the player meets it: the cadence of the balls, the falling ball, the board
+// lighting up one call behind, the message line, the beep, the caller running out of numbers, and
+// daubing the cards.
+
+#include "Play.h"
+
+#include <set>
+
+namespace {
+
+using namespace play;
+
+std::string square(int index) {
+    return "Form1.Label1[" + std::to_string(index) + "]";
+}
+std::string dot(int index) {
+    return "Form1.Image2[" + std::to_string(index) + "]";
+}
+std::string boardNumber(int n) {
+    return "Bingomsg.lblselctedNums[" + std::to_string(n) + "].forecolor";
+}
+
+// The ball's text: the column's letter and the number.
+std::string ball(int number) {
+    return std::string(1, "BINGO"[(number - 1) / 15]) + std::to_string(number);
+}
+
+TEST(Calling, TheFirstBallComesHalfTheIntervalAndOneTickAfterTheDeal) {
+    for (const int seconds : {0, 1, 2}) {
+        Table t;
+        t.play({.seconds = seconds});
+        const int ticks = 100 * (seconds + 1) + 1; // CallInterval / 50 + 1
+        t.ticks(ticks - 1);
+        EXPECT_EQ(t.state().CalledCount, 0) << ticks;
+        t.ticks(1);
+        EXPECT_EQ(t.state().CalledCount, 1) << ticks;
+        t.ticks(ticks - 1);
+        EXPECT_EQ(t.state().CalledCount, 1) << ticks;
+        t.ticks(1);
+        EXPECT_EQ(t.state().CalledCount, 2) << ticks;
+    }
+}
+
+// A Cover All round against two computer players whose cards both wait for the 75th number: every
+// number comes once, and the tick after the 75th call counts them all and gives the round to
+// computer player 1.
+TEST(Calling, AfterTheSeventyFifthBallTheNextTickEndsTheRound) {
+    Table t;
+    for (long long seed = 1;; ++seed) {
+        ASSERT_LT(seed, 200) << "no round reached the last ball";
+        t.ok("start " + std::to_string(seed));
+        t.play({.gameType = 2, .opponents = 1});
+        while (t.calling() && t.state().CalledCount < 75) t.nextCall();
+        if (t.calling()) break;
+    }
+    const GameState& s = t.state();
+    std::set<int> called;
+    for (int k = 1; k <= 75; ++k) {
+        called.insert(s.CalledNumbers[k]);
+        EXPECT_EQ(s.CalledColumns[k], (s.CalledNumbers[k] - 1) / 15 + 1);
+    }
+    EXPECT_EQ(called.size(), 75u);
+    EXPECT_EQ(*called.begin(), 1);
+    const std::string lastBall = t.text("Form1.lblball.caption");
+    EXPECT_EQ(lastBall, ball(s.CalledNumbers[75]));
+    const long long beeps = t.number("beeps");
+
+    t.nextCall();
+    EXPECT_EQ(s.CalledCount, 77);
+    EXPECT_FALSE(t.calling());
+    EXPECT_EQ(t.text("Form1.lblball.caption"), lastBall);
+    EXPECT_EQ(t.number("beeps"), beeps + 1);
+    EXPECT_EQ(s.PcWinner, 1);
+    EXPECT_ROUND(t, Round::ComputerWon);
+    t.ticks(1000);
+    EXPECT_EQ(s.CalledCount, 77);
+}
+
+TEST(Calling, TheBoardLightsEachNumberOneCallAfterTheBall) {
+    Table t;
+    t.play();
+    const GameState& s = t.state();
+    for (int call = 1; call <= 5; ++call) {
+        t.nextCall();
+        for (int n = 1; n <= 75; ++n) {
+            int expected = Silver;
+            for (int k = 1; k <= call - 2; ++k)
+                if (s.CalledNumbers[k] == n) expected = Yellow;
+            if (call >= 2 && s.CalledNumbers[call - 1] == n) expected = Red;
+            EXPECT_EQ(t.number(boardNumber(n)), expected) << "number " << n << " after call " << call;
+        }
+        EXPECT_EQ(t.text("Form1.lblball.caption"), ball(s.CalledNumbers[call]));
+    }
+}
+
+TEST(Calling, EveryCallRewritesTheMessageLine) {
+    Table t;
+    t.play({.opponents = 5});
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
+              "You are playing Regular Bingo, Jackpot is $30. There is 6 players playing against you.");
+    t.nextCall();
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
+              "You are playing Regular Bingo, Jackpot is $30. There is 6 playing against you.");
+    t.ok("click Form1.bngPause");
+    t.ok("click Form1.bngPause");
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Unpaused");
+    t.nextCall();
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
+              "You are playing Regular Bingo, Jackpot is $30. There is 6 playing against you.");
+}
+
+TEST(Calling, TheBallFallsInFiftySevenStepsAndKeepsSpinningFromFallToFall) {
+    Table t;
+    t.play();
+    const GameState& s = t.state();
+    t.nextCall();
+    EXPECT_FALSE(t.flag("Form1.lblball.visible"));
+    EXPECT_TRUE(t.flag("Form1.tmrBallrool.enabled"));
+    for (int step = 1; step <= 57; ++step) {
+        const int frame = s.BallFrame;
+        t.ticks(1);
+        EXPECT_TRUE(t.flag("Form1.imgBallroll.visible"));
+        EXPECT_EQ(t.number("Form1.imgBallroll.top"), 35 * step - 480) << step;
+        EXPECT_EQ(t.flag("Form1.lblball.visible"), step == 57) << step;
+        const std::string shown = step < 57 ? "ball-" + std::to_string(frame) : "ball-0";
+        EXPECT_EQ(t.text("Form1.imgBallroll.picture"), shown) << step;
+    }
+    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
+    EXPECT_EQ(s.RollStep, 0);
+    EXPECT_EQ(s.BallFrame, 57 % 13);
+    t.ticks(40);
+    EXPECT_EQ(t.number("Form1.imgBallroll.top"), 1515); // resting until the next call
+
+    t.nextCall();
+    t.ticks(1);
+    EXPECT_EQ(t.number("Form1.imgBallroll.top"), -445);
+    EXPECT_EQ(t.text("Form1.imgBallroll.picture"), "ball-5");
+}
+
+// Only reachable by the handler itself: a new round dealt while the ball falls starts the fall
+// over from the top, since nothing stops the fall's timer.
+TEST(Calling, ANewRoundDealtWhileTheBallFallsRestartsTheFall) {
+    Table t;
+    t.play();
+    t.nextCall();
+    t.ticks(10);
+    t.ok("call Form1.Bngnext_Click");
+    const GameState& s = t.state();
+    EXPECT_EQ(s.RollStep, 0);
+    EXPECT_EQ(s.CalledCount, 0);
+    EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
+    EXPECT_TRUE(t.flag("Form1.tmrBallrool.enabled"));
+    t.ticks(1);
+    EXPECT_TRUE(t.flag("Form1.imgBallroll.visible"));
+    EXPECT_EQ(t.number("Form1.imgBallroll.top"), -445);
+    t.ticks(56);
+    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
+}
+
+TEST(Calling, EveryCallBeepsUnlessTheMenuOffersToSwitchSoundOn) {
+    Table t;
+    t.play();
+    t.nextCall();
+    t.nextCall();
+    EXPECT_EQ(t.number("beeps"), 2);
+    t.ok("click Form1.bngoptSound");
+    EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound On");
+    t.nextCall();
+    EXPECT_EQ(t.number("beeps"), 2);
+    EXPECT_EQ(t.state().CalledCount, 3);
+    t.ok("click Form1.bngoptSound");
+    EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound Off");
+    t.nextCall();
+    EXPECT_EQ(t.number("beeps"), 3);
+}
+
+TEST(Calling, OnlyCalledSquaresAndTheFreeSpacesTakeADaub) {
+    Table t;
+    t.play({.boards = 1});
+    const GameState& s = t.state();
+    // Before the first call only the free space can be daubed.
+    t.ok("click " + square(1));
+    EXPECT_FALSE(t.flag(dot(1) + ".visible"));
+    t.ok("click " + square(50));
+    EXPECT_TRUE(t.flag(dot(50) + ".visible"));
+    t.ok("click " + square(50));
+    EXPECT_FALSE(t.flag(dot(50) + ".visible"));
+    t.ok("click " + square(49));
+
+    for (int call = 0; call < 30; ++call) t.nextCall();
+    auto isCalled = [&](int index) {
+        const int number = index <= 24 ? s.Card1Numbers[index] : s.Card2Numbers[index - 24];
+        for (int k = 1; k <= s.CalledCount; ++k)
+            if (s.CalledNumbers[k] == number) return true;
+        return false;
+    };
+    int daubed = 0;
+    for (int i = 1; i <= 48; ++i) {
+        t.ok("click " + square(i));
+        EXPECT_EQ(t.flag(dot(i) + ".visible"), isCalled(i)) << i;
+        daubed += isCalled(i);
+    }
+    ASSERT_GT(daubed, 0);
+    ASSERT_LT(daubed, 48);
+    // A second click takes the daub away again.
+    const int called = [&] {
+        for (int i = 1;; ++i)
+            if (isCalled(i)) return i;
+    }();
+    t.ok("click " + square(called));
+    EXPECT_FALSE(t.flag(dot(called) + ".visible"));
+    t.ok("click " + square(called));
+
+    // A colour recolours every dot, daubed or not; the daubs stay.
+    t.ok("click Form1.bngOptdotPurple");
+    for (int i = 1; i <= 50; ++i) {
+        EXPECT_EQ(t.text(dot(i) + ".picture"), t.text("Form1.imgDotcolor[4].picture"));
+        EXPECT_EQ(t.flag(dot(i) + ".visible"), i == 49 || (i <= 48 && isCalled(i))) << i;
+    }
+
+    // The next round keeps the free space's daub and the colour; End Play clears every dot.
+    t.callUntilComputerWins();
+    t.ok("click Form1.Bngnext");
+    for (int i = 1; i <= 50; ++i) EXPECT_EQ(t.flag(dot(i) + ".visible"), i == 49) << i;
+    EXPECT_EQ(t.text(dot(1) + ".picture"), t.text("Form1.imgDotcolor[4].picture"));
+    t.ok("click Form1.bngPlay");
+    for (int i = 1; i <= 50; ++i) EXPECT_FALSE(t.flag(dot(i) + ".visible")) << i;
+}
+
+TEST(Calling, TheBoardsQuestionMarkPausesForTheHelpOnTheGame) {
+    for (const char* link : {"lblQuestion", "lblCoverinfo"}) {
+        Table t;
+        t.play({.gameType = 10});
+        if (link == std::string("lblCoverinfo")) t.ok("click Form1.bngPause"); // stays paused for the help
+        t.ok("respond get state.Paused; get Form1.bngPause.enabled; get Form1.bngPlay.enabled; get "
+             "state.HelpPage");
+        t.ok("click Bingomsg." + std::string(link));
+        EXPECT_EQ(t.texts("responded"),
+                  (std::vector<std::string>{"ok true", "ok false", "ok false", "ok 11"}));
+        EXPECT_ROUND(t, Round::Running); // closing the help goes on with the round
+    }
+}
+
+} // namespace

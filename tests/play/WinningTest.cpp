@@ -1,0 +1,288 @@
+// Winning and losing rounds: the player's claim and its money, the computer players' wins and
+// their messages, the outcome dialog's buttons, and whole games of many rounds.
+
+#include "Play.h"
+
+#include "game/Patterns.h"
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+using namespace play;
+
+const std::string Congratulations = "Congradulaton's\n\rYou have B I N G O";
+const std::string NextGameHint = "If you would like to play the next game press Next Game";
+const std::string TryAgainHint = "If you would like to try again press Try Again";
+
+std::string dealtMessage(const GameState& s) {
+    const std::string players =
+        s.PcPlayerCount == 1 ? "1 player" : std::to_string(s.PcPlayerCount) + " players";
+    return "You are playing " + s.GameName + ", Jackpot is $" + std::to_string(s.Jackpot) + ". There is " +
+           players + " playing against you.";
+}
+
+TEST(Winning, AClaimWithThePatternCalledWinsWithoutAnyDaub) {
+    Table t;
+    playUntilClaimable(t);
+    for (int i = 1; i <= 50; ++i) ASSERT_FALSE(t.flag("Form1.Image2[" + std::to_string(i) + "].visible"));
+    t.ok("click Form1.Command1");
+    EXPECT_ROUND(t, Round::PlayerWon);
+    const GameState& s = t.state();
+    EXPECT_EQ(s.Balance, 5);
+    EXPECT_EQ(s.JackpotLevel, 2);
+    EXPECT_EQ(s.WinCount, 1);
+    EXPECT_EQ(s.Jackpot, 5);
+    EXPECT_EQ(t.text("Form1.lblBalance.caption"), "$5");
+    EXPECT_EQ(t.text("Form1.lblWins.caption"), "1");
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "You are a Winner your new balance is $5");
+    EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"), Congratulations);
+    EXPECT_EQ(t.text("frmGamestatus.lblStatus2.caption"), NextGameHint);
+    EXPECT_EQ(t.text("frmGamestatus.cmdTryagain.caption"), "&Next game");
+    EXPECT_FALSE(t.flag("Form1.bnghelp.enabled"));
+    t.ignored("click Form1.Command1");
+    const int calls = s.CalledCount;
+    t.ticks(1000);
+    EXPECT_EQ(s.CalledCount, calls);
+    EXPECT_EQ(s.Balance, 5);
+}
+
+// A false claim costs nothing and the caller goes on exactly where it was, also from a pause.
+TEST(Winning, AFalseClaimLetsTheBallsComeOnSchedule) {
+    Table t;
+    t.play({.opponents = 2});
+    const GameState& s = t.state();
+    t.ticks(50);
+    t.ok("click Form1.Command1");
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Sorry, Continue Jackpot is $15");
+    EXPECT_ROUND(t, Round::Running);
+    t.ticks(50);
+    EXPECT_EQ(s.CalledCount, 0);
+    t.ticks(1);
+    EXPECT_EQ(s.CalledCount, 1);
+
+    t.ticks(40);
+    t.ok("click Form1.bngPause");
+    const int due = t.ticksToNextCall();
+    t.ticks(300);
+    t.ok("click Form1.Command1");
+    EXPECT_TRUE(t.calling());
+    EXPECT_TRUE(s.Paused);
+    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Sorry, Continue Jackpot is $15");
+    t.ticks(due - 1);
+    EXPECT_EQ(s.CalledCount, 1);
+    t.ticks(1);
+    EXPECT_EQ(s.CalledCount, 2);
+}
+
+// Three computer players: a win pays $15, Next game costs $10, the next jackpot is $30 and a
+// second win brings the balance to $35.
+TEST(Winning, TheJackpotGrowsWithEveryWin) {
+    Table t;
+    for (long long seed = 1;; ++seed) {
+        seed = playUntilClaimable(t, {.boards = 1, .opponents = 2}, seed);
+        ASSERT_GT(seed, 0);
+        const GameState& s = t.state();
+        t.ok("click Form1.Command1");
+        EXPECT_EQ(s.Balance, 15);
+        EXPECT_EQ(s.JackpotLevel, 2);
+        t.ok("click frmGamestatus.cmdTryagain");
+        EXPECT_EQ(t.messageBoxes(), (Boxes{{"Next Game", "This Game will cost $10.00"}}));
+        EXPECT_EQ(s.Balance, 5);
+        EXPECT_EQ(s.Jackpot, 30);
+        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
+                  "You are playing Regular Bingo, Jackpot is $30. There is 3 players playing against you.");
+        EXPECT_EQ(t.text("Form1.lblBalance.caption"), "$5");
+        if (!t.callUntilClaimable()) continue;
+        t.ok("click Form1.Command1");
+        EXPECT_EQ(s.Balance, 35);
+        EXPECT_EQ(s.JackpotLevel, 3);
+        EXPECT_EQ(t.text("Form1.lblWins.caption"), "2");
+        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "You are a Winner your new balance is $35");
+        break;
+    }
+}
+
+// Six computer players until one other than the first wins with the player's money gone: the
+// outcome dialog names it, and the message board shows its card with the winning squares in red.
+TEST(Winning, AComputerWinIsNamedAndItsCardShown) {
+    Table t;
+    for (long long seed = 1; t.state().PcWinner < 2; ++seed) {
+        ASSERT_LT(seed, 100);
+        t.ok("start " + std::to_string(seed));
+        t.play({.opponents = 5});
+        t.callUntilComputerWins();
+    }
+    const GameState& s = t.state();
+    EXPECT_ROUND(t, Round::ComputerWon);
+    const int p = s.PcWinner;
+    const std::string names[] = {"Bingo Ben",    "Dots Dot",       "Money Marcy",
+                                 "Jackpot John", "Numbers Nathan", "Winning Wanda"};
+    const std::string won = "Computer Player #" + std::to_string(p) + " has won the jackpot.";
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "The " + won + "  Your balance is 0 Game Over.");
+    EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"),
+              names[p - 1] + ", Computer Player #" + std::to_string(p) +
+                  ",has won the jackpot.  Your balance is 0 Game Over");
+    EXPECT_EQ(t.text("frmGamestatus.lblStatus2.caption"), TryAgainHint);
+    EXPECT_EQ(t.text("frmGamestatus.cmdTryagain.caption"), "&Try Again");
+    EXPECT_EQ(t.text("Form1.Command1.tooltip"), "Press End Game to start a new game");
+    EXPECT_EQ(t.text("Form1.Text1.text"), "Pc's Got Bingo");
+
+    // The winner's card, its winning line in red: a line whose last number came one call before
+    // the newest, since the computer players do not see the newest number.
+    std::set<int> red;
+    for (int k = 1; k <= s.PcWinCellCount; ++k) red.insert(s.PcWinCells[p][k]);
+    for (int c = 1; c <= 24; ++c) {
+        const std::string label = "Bingomsg.lblExample[" + std::to_string(c - 1) + "]";
+        EXPECT_EQ(t.text(label + ".caption"), std::to_string(s.PcCardNumbers[p][c]));
+        EXPECT_EQ(t.number(label + ".forecolor") == Red, red.count(c) == 1) << "cell " << c;
+        EXPECT_FALSE(t.flag("Bingomsg.shpExample[" + std::to_string(c - 1) + "].visible"));
+    }
+    for (int k = 0; k < 12; ++k)
+        EXPECT_FALSE(t.flag("Bingomsg.lneExample[" + std::to_string(k) + "].visible"));
+    const auto& lines = daubery::cardLines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const daubery::CellSet& line) {
+        const auto cells = line.numberedCells();
+        return std::set<int>(cells.begin(), cells.end()) == red;
+    }));
+    int last = 0;
+    for (int cell : red)
+        for (int k = 1; k < s.CalledCount; ++k)
+            if (s.CalledNumbers[k] == s.PcCardNumbers[p][cell]) last = std::max(last, k);
+    EXPECT_EQ(last, s.CalledCount - 1);
+}
+
+// With money left the message is sent unchanged and the next round can be bought; the game-over
+// words say 0 whatever the balance below 1 is.
+TEST(Winning, TheGameIsOverOnlyWhenTheMoneyIsGone) {
+    for (const int balance : {1, -7}) {
+        Table t;
+        t.play();
+        t.ok("set state.Balance " + std::to_string(balance));
+        t.callUntilComputerWins();
+        EXPECT_ROUND(t, Round::ComputerWon);
+        const std::string won = "The Computer Player #1 has won the jackpot.";
+        const std::string message = balance >= 1 ? won : won + "  Your balance is 0 Game Over.";
+        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), message);
+        if (balance >= 1) {
+            EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"), message);
+            EXPECT_EQ(t.text("frmGamestatus.lblStatus2.caption"), NextGameHint);
+        } else {
+            EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"),
+                      "Bingo Ben, Computer Player #1,has won the jackpot.  Your balance is 0 Game Over");
+        }
+    }
+}
+
+TEST(Winning, TheOutcomeDialogsButtons) {
+    Table t;
+    playUntilClaimable(t);
+    t.ok("click Form1.Command1");
+    // OK only closes; the menu's Next game is still offered.
+    t.ok("click frmGamestatus.cmdOK");
+    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
+    EXPECT_TRUE(t.flag("Form1.bnghelp.enabled"));
+    EXPECT_TRUE(t.flag("Form1.Bngnext.visible"));
+    t.ok("click Form1.Bngnext");
+    EXPECT_ROUND(t, Round::Running);
+
+    // End Play in the dialog: back to idle, but the win count and the Pause menu stay as they were,
+    // so the next Play still shows the win.
+    playUntilClaimable(t);
+    t.ok("click Form1.Command1");
+    t.ok("click frmGamestatus.cmdEndPlay");
+    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
+    EXPECT_TRUE(t.flag("Form1.bnghelp.enabled"));
+    EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&Play");
+    EXPECT_FALSE(t.flag("Form1.Bngnext.visible"));
+    EXPECT_FALSE(t.flag("Form1.Picture1.visible"));
+    EXPECT_FALSE(t.flag("Bingomsg.loaded"));
+    EXPECT_TRUE(t.flag("Form1.bngPause.enabled"));
+    EXPECT_EQ(t.state().WinCount, 1);
+    EXPECT_EQ(t.state().JackpotLevel, 1);
+    t.play();
+    EXPECT_EQ(t.text("Form1.lblWins.caption"), "1");
+    EXPECT_EQ(t.state().WinCount, 0);
+
+    // End Play when play has already ended only closes the dialog.
+    playUntilClaimable(t);
+    t.ok("click Form1.Command1");
+    t.ok("set Form1.bngPlay.caption \"&Play\"");
+    t.ok("click frmGamestatus.cmdEndPlay");
+    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
+    EXPECT_TRUE(t.flag("Form1.Bngnext.visible"));
+    EXPECT_TRUE(t.flag("Form1.Picture1.visible"));
+    EXPECT_TRUE(t.flag("Bingomsg.loaded"));
+}
+
+// Random Pick draws every round's type: the dialog's Try Again from the first nine, the menu's
+// from all ten; the round is played and named as the drawn type.
+TEST(Winning, RandomPickDrawsTheNextTypeWhereverTheRoundStarts) {
+    Table t;
+    t.play({.gameType = 11});
+    const GameState& s = t.state();
+    std::set<int> fromDialog, fromMenu;
+    for (int round = 0; round < 120; ++round) {
+        t.ok("call AnnouncePcWin 1"); // computer player 1 takes the round at once
+        const bool menu = round % 2 == 1;
+        t.ok(menu ? "click Form1.Bngnext" : "click frmGamestatus.cmdTryagain");
+        (menu ? fromMenu : fromDialog).insert(s.GameType);
+        EXPECT_EQ(s.GameName, daubery::gameType(s.GameType).name);
+        EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play " + s.GameName);
+        EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), s.GameName);
+    }
+    EXPECT_EQ(fromDialog, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(fromMenu, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(t.text("Form1.caption"), "Daubery - Random Pick");
+}
+
+// Many rounds in a row, the player claiming whenever the pattern is called, buying the next round
+// from the outcome dialog, and starting again when a computer player takes the last of the money.
+TEST(Winning, AWholeGameKeepsTheMoneyStraight) {
+    Table t(5);
+    t.play({.opponents = 5});
+    const GameState& s = t.state();
+    int balance = 0, level = 1, wins = 0, tryAgains = 0, lost = 0;
+    for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        ASSERT_EQ(s.Jackpot, 5 * level * 6);
+        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), dealtMessage(s));
+        EXPECT_EQ(t.text("Form1.lblBalance.caption"), "$" + std::to_string(balance));
+        const std::size_t boxes = t.messageBoxes().size();
+        if (t.callUntilClaimable()) {
+            t.ok("click Form1.Command1");
+            balance += 5 * level * 6;
+            ++level;
+            ++wins;
+            EXPECT_ROUND(t, Round::PlayerWon);
+            EXPECT_EQ(t.text("Form1.lblWins.caption"), std::to_string(wins));
+            EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"), Congratulations);
+        } else {
+            ++lost;
+            EXPECT_ROUND(t, Round::ComputerWon);
+        }
+        ASSERT_EQ(s.Balance, balance);
+        ASSERT_EQ(s.JackpotLevel, level);
+        if (balance >= 1) {
+            t.ok("click frmGamestatus.cmdTryagain");
+            balance -= 10;
+            EXPECT_EQ(t.messageBoxes().size(), boxes + 1);
+        } else {
+            EXPECT_EQ(t.text("frmGamestatus.cmdTryagain.caption"), "&Try Again");
+            t.ok("click frmGamestatus.cmdTryagain");
+            balance = 0;
+            level = 1;
+            ++tryAgains;
+            EXPECT_EQ(t.messageBoxes().size(), boxes);
+        }
+        EXPECT_ROUND(t, Round::Running);
+        EXPECT_EQ(s.WinCount, wins);
+    }
+    EXPECT_GE(wins, 3);
+    EXPECT_GE(lost, 3);
+    EXPECT_GE(tryAgains, 1);
+}
+
+} // namespace
