@@ -555,8 +555,17 @@ Driver::Answer Driver::call(std::string_view argument) {
     GameState& s = g.state;
     const auto number = wholeNumber(rest);
     Answer answer;
-    auto boolean = [](bool b) { return Answer{true, json::Value(b), {}}; };
-    auto integer = [](int n) { return Answer{true, json::Value(n), {}}; };
+    // Built in place: moving a value into the answer trips a false "maybe uninitialized" in GCC.
+    auto boolean = [](bool b) {
+        Answer a;
+        a.value.emplace(b);
+        return a;
+    };
+    auto integer = [](int n) {
+        Answer a;
+        a.value.emplace(n);
+        return a;
+    };
 
     using Procedure = std::function<Answer()>;
     const std::map<std::string_view, Procedure> procedures = {

@@ -56,7 +56,9 @@ public:
             ADD_FAILURE() << "get " << path << ": " << answer;
             return {};
         }
-        return daubery::json::parse(std::string_view(answer).substr(3)).value_or(Value{});
+        auto value = daubery::json::parse(std::string_view(answer).substr(3));
+        if (!value) ADD_FAILURE() << "get " << path << " answers no JSON: " << answer;
+        return value ? std::move(*value) : Value{};
     }
     std::string text(std::string_view path) {
         const Value v = get(path);
