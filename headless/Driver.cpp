@@ -13,8 +13,10 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
+#include <limits>
 #include <map>
 #include <span>
+#include <utility>
 
 namespace daubery {
 
@@ -130,7 +132,7 @@ bool fits(const Property& property, const json::Value& value) {
         return value.boolean() != nullptr;
     case Holds::Number: {
         const auto n = value.integer();
-        return n && (property.name != "window_state" || (*n >= 0 && *n <= 2));
+        return n && std::in_range<int>(*n) && (property.name != "window_state" || (*n >= 0 && *n <= 2));
     }
     case Holds::Items:
         return false;
@@ -281,7 +283,7 @@ Driver::Answer Driver::userAction(std::string_view verb, std::string_view argume
     if (verb == "pick") {
         const auto [list, index] = splitWord(argument);
         const auto n = wholeNumber(index);
-        if (!n) return {false, {}, "pick needs a list and a position"};
+        if (!n || !std::in_range<int>(*n)) return {false, {}, "pick needs a list and a position"};
         path = std::string(list);
         position = int(*n);
     }
@@ -452,7 +454,7 @@ Driver::Answer Driver::stateField(std::string_view path, const json::Value* newV
             field = *newValue->boolean();
         } else {
             const auto n = newValue->integer();
-            if (!n) return bad;
+            if (!n || !std::in_range<T>(*n)) return bad;
             field = T(*n);
         }
         return {};
@@ -677,6 +679,7 @@ Driver::Answer Driver::call(std::string_view argument) {
                                   : std::span<const std::string_view>(ControlEvents);
     if (std::ranges::find(events, event) == events.end())
         return {false, {}, "unknown event " + std::string(event)};
+    if (number && !std::in_range<int>(*number)) return {false, {}, "no such element " + std::string(rest)};
     const int index = number ? int(*number) : -1;
     if (!formEvent) {
         // The name is judged before the window is loaded, so a wrong one changes nothing.
@@ -708,6 +711,8 @@ Driver::Answer Driver::call(std::string_view argument) {
 Driver::Answer Driver::advance(std::string_view argument) {
     const auto ms = wholeNumber(argument);
     if (!ms || *ms < 0) return {false, {}, "advance needs milliseconds"};
+    if (*ms > std::numeric_limits<std::int64_t>::max() - platform_->clock)
+        return {false, {}, "advance goes past the end of the clock"};
     const std::int64_t until = platform_->clock + *ms;
     Windows& windows = game_->windows;
     while (!windows.ended()) {
