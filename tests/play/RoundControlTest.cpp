@@ -108,6 +108,12 @@ TEST(RoundControl, PauseStopsTheCallerOnlyWhileARoundCanBeClaimed) {
     EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Unpaused");
     t.ticks(101);
     EXPECT_EQ(t.state().CalledCount, 1);
+    // A pause lets a falling ball land.
+    t.ok("click Form1.bngPause");
+    t.ticks(57);
+    EXPECT_TRUE(t.flag("Form1.lblball.visible"));
+    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
+    t.ok("click Form1.bngPause");
 
     // Between rounds the claim button is disabled and the menu does nothing.
     t.callUntilComputerWins();
