@@ -10,6 +10,7 @@ Windows::Windows(Platform& platform) : platform_(platform) {}
 Windows::~Windows() {
     ended_ = true;
     timers_.clear();
+    platform_.timersChanged();
     for (auto& [name, form] : loaded_) platform_.detach(*form);
 }
 

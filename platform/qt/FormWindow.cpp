@@ -18,19 +18,21 @@ namespace {
 // The client area: the window's colour and picture behind its controls.
 class ClientArea : public QWidget {
 public:
-    ClientArea(const Form& form, QWidget* parent) : QWidget(parent), form_(form) {}
+    ClientArea(const Form& form, QWidget* parent) : QWidget(parent), form_(&form) {}
+    void release() { form_ = nullptr; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        if (!form_) return;
         QPainter painter(this);
-        if (form_.backColor() != colour::Default) painter.fillRect(rect(), qtColour(form_.backColor()));
-        if (form_.picture().empty()) return;
-        const QImage picture = pictures::image(form_.picture(), devicePixelRatioF());
+        if (form_->backColor() != colour::Default) painter.fillRect(rect(), qtColour(form_->backColor()));
+        if (form_->picture().empty()) return;
+        const QImage picture = pictures::image(form_->picture(), devicePixelRatioF());
         if (!picture.isNull()) painter.drawImage(QPoint(0, 0), picture);
     }
 
 private:
-    const Form& form_;
+    const Form* form_;
 };
 
 // Widgets are named as their controls, Label1[5] for an element of an array, so they can be found.
@@ -81,6 +83,7 @@ void FormWindow::release() {
     // The model may be gone by the time the widget is deleted; let go of it once, while it lives.
     if (released_) return;
     released_ = true;
+    static_cast<ClientArea*>(client_)->release();
     form_.changed = nullptr;
     for (const auto& control : form_.controls()) control->changed = nullptr;
 }
@@ -148,11 +151,12 @@ void FormWindow::showAsModel() {
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The game decides what the title-bar close does; the widget goes when the window unloads.
     event->ignore();
-    windows_.userClose(form_);
+    if (!released_) windows_.userClose(form_);
 }
 
 void FormWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (released_) return;
     if (event->type() == QEvent::WindowStateChange) {
         const WindowState state = isMinimized()   ? WindowState::Minimised
                                   : isMaximized() ? WindowState::Maximised
