@@ -38,14 +38,21 @@ inline constexpr int Black = rgb(0, 0, 0), White = rgb(255, 255, 255), Red = rgb
 
 // How a control looks, fixed at design time.
 namespace look {
-inline constexpr unsigned Hidden = 1u << 0, Disabled = 1u << 1, Bold = 1u << 2, Centred = 1u << 3,
-                          Opaque = 1u << 4, // a label that paints its back colour
-    Serif = 1u << 5,                        // a serif face instead of the sans-serif one
-    HandCursor = 1u << 6,                   // a link
-    HelpCursor = 1u << 7,                   // arrow with question mark
-    Bordered = 1u << 8,                     // a thin single border
-    WordWrap = 1u << 9, Underline = 1u << 10, Stretch = 1u << 11, Checked = 1u << 12;
-}
+inline constexpr unsigned Hidden = 1u << 0;
+inline constexpr unsigned Disabled = 1u << 1;
+inline constexpr unsigned Bold = 1u << 2;
+inline constexpr unsigned Centred = 1u << 3;
+inline constexpr unsigned Opaque = 1u << 4;     // a label that paints its back colour
+inline constexpr unsigned Serif = 1u << 5;      // a serif face instead of the sans-serif one
+inline constexpr unsigned HandCursor = 1u << 6; // a link
+inline constexpr unsigned HelpCursor = 1u << 7; // arrow with question mark
+inline constexpr unsigned Bordered = 1u << 8;   // a thin single border
+inline constexpr unsigned WordWrap = 1u << 9;
+inline constexpr unsigned Underline = 1u << 10;
+inline constexpr unsigned Stretch = 1u << 11; // the picture fills the control
+inline constexpr unsigned Checked = 1u << 12;
+inline constexpr unsigned DefaultButton = 1u << 13; // pressed by the Enter key
+} // namespace look
 
 // One row of a window's control table.
 struct ControlSpec {

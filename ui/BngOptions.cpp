@@ -45,7 +45,7 @@ const ControlSpec kControls[] = {
      .width = 2055, .height = 255, .caption = "Visit us for more games", .flags = HandCursor | Underline,
      .foreColor = colour::Blue},
     {.name = "Command1", .kind = K::Button, .left = area::StartAndLink.left, .top = ButtonTop,
-     .width = ButtonWidth, .height = ButtonHeight, .caption = "Start", .flags = Bold},
+     .width = ButtonWidth, .height = ButtonHeight, .caption = "Start", .flags = Bold | DefaultButton},
     {.name = "Command2", .kind = K::Button, .left = 1560, .top = ButtonTop, .width = ButtonWidth,
      .height = ButtonHeight, .caption = "Cancel"},
     {.name = "cmdHelp", .kind = K::Button, .left = 3000, .top = ButtonTop, .width = ButtonWidth,

@@ -22,7 +22,7 @@ const ControlSpec kControls[] = {
     {.name = "lblStatus2", .kind = K::Label, .left = 120, .top = 1920, .width = 4455, .height = 255,
      .flags = Centred},
     {.name = "cmdOK", .kind = K::Button, .left = 240, .top = 2160, .width = 1335, .height = 495,
-     .caption = "OK"},
+     .caption = "OK", .flags = DefaultButton},
     {.name = "cmdTryagain", .kind = K::Button, .left = 1680, .top = 2160, .width = 1335, .height = 495,
      .caption = "Try Again"},
     {.name = "cmdEndPlay", .kind = K::Button, .left = 3120, .top = 2160, .width = 1455, .height = 495,

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -165,6 +166,25 @@ void FormWindow::changeEvent(QEvent* event) {
     }
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && form_.visible())
         windows_.activated(form_);
+}
+
+} // namespace daubery
+
+namespace daubery {
+
+// Enter presses a dialog's default button; Escape closes a modal dialog as its title-bar button does.
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (released_) return;
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        for (const auto& control : form_.controls())
+            if (control->has(look::DefaultButton) && windows_.userClick(*control)) return;
+    }
+    if (key == Qt::Key_Escape && form_.modal()) {
+        windows_.userClose(form_);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 } // namespace daubery

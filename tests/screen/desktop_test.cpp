@@ -153,4 +153,17 @@ TEST_F(Desktop, TheBallLandsWithItsTextAndAClickDaubsACalledSquare) {
     }
 }
 
+TEST_F(Desktop, EnterStartsFromTheOptionsAndEscapeCancelsThem) {
+    QTimer::singleShot(0, [this] { QTest::keyClick(window("BngOptions"), Qt::Key_Escape); });
+    menu("bngPlay")->trigger();
+    EXPECT_EQ(window("BngOptions"), nullptr);
+    EXPECT_EQ(window("Bingomsg"), nullptr);
+    EXPECT_EQ(menu("bngPlay")->text(), "&Play");
+
+    QTimer::singleShot(0, [this] { QTest::keyClick(window("BngOptions"), Qt::Key_Return); });
+    menu("bngPlay")->trigger();
+    ASSERT_NE(window("Bingomsg"), nullptr);
+    EXPECT_EQ(menu("bngPlay")->text(), "&End Play");
+}
+
 } // namespace
