@@ -568,6 +568,15 @@ Driver::Answer Driver::call(std::string_view argument) {
         a.value.emplace(n);
         return a;
     };
+    // A computer player's check that finds a winner shows the winning card and announces the win.
+    auto computerCheck = [&](bool (*check)(GameState&)) {
+        const bool won = check(s);
+        if (won) {
+            g.ShowPcWinningCard(s.PcWinner);
+            g.AnnouncePcWin(s.PcWinner);
+        }
+        return boolean(won);
+    };
 
     using Procedure = std::function<Answer()>;
     const std::map<std::string_view, Procedure> procedures = {
@@ -600,17 +609,17 @@ Driver::Answer Driver::call(std::string_view argument) {
         {"CheckLittleFrame", [&] { return integer(CheckLittleFrame(s)); }},
         {"CheckRailroad", [&] { return integer(CheckRailroad(s)); }},
         {"CheckAnyBingo", [&] { return integer(CheckAnyBingo(s)); }},
-        {"CheckPcRegular", [&] { return boolean(CheckPcRegular(s)); }},
-        {"CheckPcFourCorners", [&] { return boolean(CheckPcFourCorners(s)); }},
-        {"CheckPcCoverAll", [&] { return boolean(CheckPcCoverAll(s)); }},
-        {"CheckPcPostageStamp", [&] { return boolean(CheckPcPostageStamp(s)); }},
-        {"CheckPcBigDiamond", [&] { return boolean(CheckPcBigDiamond(s)); }},
-        {"CheckPcSmallDiamond", [&] { return boolean(CheckPcSmallDiamond(s)); }},
-        {"CheckPcKite", [&] { return boolean(CheckPcKite(s)); }},
-        {"CheckPcBigFrame", [&] { return boolean(CheckPcBigFrame(s)); }},
-        {"CheckPcLittleFrame", [&] { return boolean(CheckPcLittleFrame(s)); }},
-        {"CheckPcRailroad", [&] { return boolean(CheckPcRailroad(s)); }},
-        {"CheckPcAnyBingo", [&] { return boolean(CheckPcAnyBingo(s)); }},
+        {"CheckPcRegular", [&] { return computerCheck(CheckPcRegular); }},
+        {"CheckPcFourCorners", [&] { return computerCheck(CheckPcFourCorners); }},
+        {"CheckPcCoverAll", [&] { return computerCheck(CheckPcCoverAll); }},
+        {"CheckPcPostageStamp", [&] { return computerCheck(CheckPcPostageStamp); }},
+        {"CheckPcBigDiamond", [&] { return computerCheck(CheckPcBigDiamond); }},
+        {"CheckPcSmallDiamond", [&] { return computerCheck(CheckPcSmallDiamond); }},
+        {"CheckPcKite", [&] { return computerCheck(CheckPcKite); }},
+        {"CheckPcBigFrame", [&] { return computerCheck(CheckPcBigFrame); }},
+        {"CheckPcLittleFrame", [&] { return computerCheck(CheckPcLittleFrame); }},
+        {"CheckPcRailroad", [&] { return computerCheck(CheckPcRailroad); }},
+        {"CheckPcAnyBingo", [&] { return computerCheck(CheckPcAnyBingo); }},
         {"TogglePause",
          [&] {
              g.TogglePause();
@@ -638,12 +647,22 @@ Driver::Answer Driver::call(std::string_view argument) {
          }},
         {"RollBallStep",
          [&] {
-             g.mainWindow().RollBallStep(s.RollStep);
+             // The ball's own step counter, or a step given for this call alone.
+             if (rest.empty()) {
+                 g.mainWindow().RollBallStep(s.RollStep);
+                 return Answer{};
+             }
+             if (!number || !std::in_range<std::int16_t>(*number)) return Answer{false, {}, "needs a step"};
+             std::int16_t step = std::int16_t(*number);
+             g.mainWindow().RollBallStep(step);
              return Answer{};
          }},
         {"PcPlayerName",
          [&] {
-             return Answer{true, json::Value(PcPlayerName(std::string(rest))), {}};
+             // The player's number, or a text that holds it.
+             const auto value = json::parse(rest);
+             const std::string player = value && value->string() ? *value->string() : std::string(rest);
+             return Answer{true, json::Value(PcPlayerName(player)), {}};
          }},
         {"ShowPcWinningCard",
          [&] {
@@ -659,34 +678,50 @@ Driver::Answer Driver::call(std::string_view argument) {
          }},
     };
     if (const auto found = procedures.find(procedure); found != procedures.end()) {
+        constexpr std::string_view WithArgument[] = {"PcPlayerName", "ShowPcWinningCard", "AnnouncePcWin",
+                                                     "RollBallStep"};
+        if (!rest.empty() && std::ranges::find(WithArgument, procedure) == std::end(WithArgument))
+            return {false, {}, std::string(procedure) + " takes no argument"};
         g.windows.dispatch([&] { answer = found->second(); });
         return answer;
     }
 
-    // A window's event handler: Form1.Command1_Click, Form1.Label1_Click 5, Bingomsg.Form_Load.
+    // A window's event handler: Form1.Command1_Click, Form1.Label1_Click 5, Bingomsg.Form_Load; inside
+    // a responder, the handlers of the window it answers also without the window's name.
     const auto dot = procedure.find('.');
     const auto underscore = procedure.rfind('_');
-    if (dot == std::string_view::npos || underscore == std::string_view::npos || underscore < dot)
+    const bool ownWindow = dot == std::string_view::npos && !answering_.empty();
+    if ((dot == std::string_view::npos && !ownWindow) || underscore == std::string_view::npos ||
+        (!ownWindow && underscore < dot))
         return {false, {}, "unknown procedure " + std::string(procedure)};
-    const std::string_view window = procedure.substr(0, dot);
-    const std::string_view controlName = procedure.substr(dot + 1, underscore - dot - 1);
+    const std::string_view window =
+        ownWindow ? std::string_view(answering_.back()) : procedure.substr(0, dot);
+    const std::size_t nameAt = ownWindow ? 0 : dot + 1;
+    const std::string_view controlName = procedure.substr(nameAt, underscore - nameAt);
     const std::string_view event = procedure.substr(underscore + 1);
     if (!g.windows.defines(window)) return {false, {}, "unknown window " + std::string(window)};
-    constexpr std::string_view FormEvents[] = {"Load", "Unload", "Activate", "Resize"};
+    if (!rest.empty() && !number) return {false, {}, "no such element " + std::string(rest)};
+    constexpr std::string_view FormEvents[] = {"Load", "Unload", "Activate", "Resize", "Terminate"};
     constexpr std::string_view ControlEvents[] = {"Click", "Change", "MouseMove", "MouseUp", "Timer"};
     const bool formEvent = controlName == "Form";
     const auto events = formEvent ? std::span<const std::string_view>(FormEvents)
                                   : std::span<const std::string_view>(ControlEvents);
     if (std::ranges::find(events, event) == events.end())
         return {false, {}, "unknown event " + std::string(event)};
+    if (formEvent && number) return {false, {}, "a window's event takes no element"};
     if (number && !std::in_range<int>(*number)) return {false, {}, "no such element " + std::string(rest)};
     const int index = number ? int(*number) : -1;
     if (!formEvent) {
         // The name is judged before the window is loaded, so a wrong one changes nothing.
         const std::unique_ptr<Form> layout = g.windows.loaded(window) ? nullptr : windowLayout(g, window);
         const Form& controls = layout ? *layout : *g.windows.loaded(window);
-        if (!controls.find(controlName, index))
-            return {false, {}, "unknown control " + std::string(controlName)};
+        const Control* control = controls.find(controlName, index);
+        if (!control) return {false, {}, "unknown control " + std::string(controlName)};
+        const std::function<void()>* handlers[] = {&control->onClick, &control->onChange,
+                                                   &control->onMouseMove, &control->onMouseUp,
+                                                   &control->onTimer};
+        const auto at = std::size_t(std::ranges::find(ControlEvents, event) - std::begin(ControlEvents));
+        if (!*handlers[at]) return {false, {}, "unknown procedure " + std::string(procedure)};
     }
     Form& form = g.windows.form(window);
     std::function<void()> handler;
@@ -695,6 +730,8 @@ Driver::Answer Driver::call(std::string_view argument) {
         if (event == "Unload") handler = [&form] { form.Form_Unload(); };
         if (event == "Activate") handler = [&form] { form.Form_Activate(); };
         if (event == "Resize") handler = [&form] { form.Form_Resize(); };
+        // The main window's last event ends the program, as its unload does; no other window has one.
+        if (event == "Terminate" && form.name() == Form1::Name) handler = [&g] { g.windows.end(); };
         g.windows.dispatch(handler);
         return {};
     }
