@@ -79,7 +79,7 @@ BngOptions::BngOptions(Daubery& owner)
     : GameWindow(owner, std::string(Name), "Select your options", area::ClientWidth, area::ClientHeight) {
     setCentred(true);
     build(kControls);
-    for (const ControlSpec& spec : exampleCardControls(SampleLeft, SampleTop)) add(spec);
+    for (const ControlSpec& spec : exampleCardControls(SampleLeft, SampleTop, colour::Blue)) add(spec);
     add(kExplanation);
     add(kSampleCover);
 

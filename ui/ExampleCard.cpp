@@ -21,11 +21,11 @@ constexpr std::array<int, 5> RowLineYs{480, 720, 1080, 1320, 1560};
 constexpr std::array<int, 5> ColumnLineXs{240, 480, 720, 1080, 1320};
 constexpr int LinesLeft = 240, LinesRight = 1320, LinesTop = 480, LinesBottom = 1560;
 
-constexpr int RowColour = colour::Red, ColumnColour = colour::Yellow, DiagonalColour = colour::DarkBlue;
+constexpr int RowColour = colour::Red, ColumnColour = colour::Yellow;
 
 } // namespace
 
-std::vector<ControlSpec> exampleCardControls(int left, int top) {
+std::vector<ControlSpec> exampleCardControls(int left, int top, int diagonalColour) {
     std::vector<ControlSpec> specs;
     for (int k = 0; k < CellCount; ++k) {
         const auto column = std::size_t(columnOfCell(k + 1) - 1), row = std::size_t(rowOfCell(k + 1) - 1);
@@ -79,7 +79,7 @@ std::vector<ControlSpec> exampleCardControls(int left, int top) {
                      .left = left + LinesRight,
                      .top = top + LinesBottom,
                      .flags = look::Hidden,
-                     .foreColor = DiagonalColour,
+                     .foreColor = diagonalColour,
                      .x2 = left + LinesLeft,
                      .y2 = top + LinesTop});
     specs.push_back({.name = "lneExample",
@@ -88,7 +88,7 @@ std::vector<ControlSpec> exampleCardControls(int left, int top) {
                      .left = left + LinesLeft,
                      .top = top + LinesBottom,
                      .flags = look::Hidden,
-                     .foreColor = DiagonalColour,
+                     .foreColor = diagonalColour,
                      .x2 = left + LinesRight,
                      .y2 = top + LinesTop});
     return specs;

@@ -258,6 +258,11 @@ TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
         const std::string bigFrame = t.text("BngOptions.lblInfo.caption");
         t.ok("pick BngOptions.Combo2 8");
         EXPECT_EQ(t.text("BngOptions.lblInfo.caption"), bigFrame);
+        // Rows red, columns yellow, diagonals blue; the message board's diagonals are a darker blue.
+        EXPECT_EQ(t.number("BngOptions.lneExample[0].forecolor"), 255);
+        EXPECT_EQ(t.number("BngOptions.lneExample[5].forecolor"), 65535);
+        EXPECT_EQ(t.number("BngOptions.lneExample[10].forecolor"), 16711680);
+        EXPECT_EQ(t.number("BngOptions.lneExample[11].forecolor"), 16711680);
         t.ok("click BngOptions.Command2");
     });
     t.ok("click Form1.bngPlay");
