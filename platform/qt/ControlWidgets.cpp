@@ -85,8 +85,8 @@ public:
     void sync() {
         syncCommon(*this, control_);
         setText(displayText(control_.caption()));
-        setFont(controlFont(control_));
         setWordWrap(control_.has(look::WordWrap));
+        setFont(fittingFont());
         Qt::Alignment alignment = control_.has(look::Centred) ? Qt::AlignHCenter : Qt::AlignLeft;
         alignment |= control_.has(look::WordWrap) ? Qt::AlignTop : Qt::AlignVCenter;
         setAlignment(alignment);
@@ -101,6 +101,20 @@ public:
     }
 
 protected:
+    // The designed font, a little smaller where this screen's font would not fit the whole text.
+    QFont fittingFont() const {
+        QFont font = controlFont(control_);
+        const QString shown = text();
+        const QRect room = contentsRect().isEmpty() ? QRect(0, 0, width(), height()) : contentsRect();
+        for (int size = font.pixelSize(); size > MinimumPixelSize; --size) {
+            font.setPixelSize(size);
+            const QFontMetrics metrics(font);
+            const QRect needed = wordWrap() ? metrics.boundingRect(room, Qt::TextWordWrap, shown)
+                                            : metrics.boundingRect(room, Qt::TextSingleLine, shown);
+            if (needed.width() <= room.width() && needed.height() <= room.height()) break;
+        }
+        return font;
+    }
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() != Qt::LeftButton) return;
@@ -115,6 +129,7 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override { windows_.userMouseMove(control_); }
 
 private:
+    static constexpr int MinimumPixelSize = 8;
     Control& control_;
     Windows& windows_;
 };

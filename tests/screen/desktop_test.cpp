@@ -7,9 +7,11 @@
 #include "ui/BngOptions.h"
 #include "ui/Daubery.h"
 #include "ui/Form1.h"
+#include "ui/frmGamestatus.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -164,6 +166,18 @@ TEST_F(Desktop, EnterStartsFromTheOptionsAndEscapeCancelsThem) {
     menu("bngPlay")->trigger();
     ASSERT_NE(window("Bingomsg"), nullptr);
     EXPECT_EQ(menu("bngPlay")->text(), "&End Play");
+}
+
+TEST_F(Desktop, ALongTextShrinksToFitItsLabelRatherThanBeingCut) {
+    playWithDefaults();
+    game->mainWindow().control("Bngnext").setCaption("&Next game");
+    game->windows.show(game->outcomeDialog());
+    QLabel* hint = widget<QLabel>("frmGamestatus", "lblStatus2");
+    ASSERT_EQ(hint->text(), "If you would like to play the next game press Next Game");
+    EXPECT_LE(QFontMetrics(hint->font()).horizontalAdvance(hint->text()), hint->contentsRect().width());
+    // A text that fits keeps the designed size: 8.25 points at 96 dots per inch.
+    EXPECT_EQ(widget<QLabel>("frmGamestatus", "lblStatus")->font().pixelSize(), 16);
+    EXPECT_EQ(widget<QLabel>("Form1", "lblbalnce2")->font().pixelSize(), 11);
 }
 
 } // namespace
