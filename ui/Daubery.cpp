@@ -71,6 +71,7 @@ void Daubery::NewGame() {
     main.control("lblBalance").setCaption("$" + std::to_string(state.Balance));
     main.control("helpgame").setCaption("How to play " + state.GameName);
     state.Paused = false;
+    main.control("lblPaused").setVisible(false);
     state.CallElapsed = 0;
     main.control("bngPause").setEnabled(true);
     state.GameActive = true;
@@ -106,12 +107,14 @@ void Daubery::TogglePause() {
         messageBoard().control("lblMsg").setCaption("Game has been Unpaused");
         pause.setCaption("Pause");
         pause.setEnabled(true);
+        main.control("lblPaused").setVisible(false);
     } else {
         if (!state.GameActive && !caller.enabled()) return;
         caller.setEnabled(false);
         state.Paused = true;
         messageBoard().control("lblMsg").setCaption("Game has been Paused");
         pause.setCaption("Unpause");
+        main.control("lblPaused").setVisible(true);
     }
 }
 
@@ -125,7 +128,10 @@ void Daubery::OpenWebSite() {
     Platform& platform = windows.platform();
     const std::string address(WebAddress);
     if (!platform.runCommand("start " + address, WindowStyle::Hidden)) {
-        platform.runCommand("explorer " + address, WindowStyle::NormalNoFocus);
+        // With no browser to open, the player is given the address to visit by hand.
+        if (!platform.runCommand("explorer " + address, WindowStyle::NormalNoFocus))
+            windows.messageBox("Daubery web site",
+                               "Your browser could not be opened. Visit us at " + address);
         return;
     }
     platform.pumpEvents();

@@ -38,6 +38,9 @@ constexpr std::array<int, 5> DotTops{960, 1680, 2400, 3120, 3720};
 constexpr int DotSize = 450;
 constexpr std::array<std::string_view, 5> DotPictures{"dot-blue", "dot-red", "dot-green", "dot-yellow",
                                                       "dot-purple"};
+// The Dotter Color menu's items, in the order of the pictures.
+constexpr std::array<std::string_view, 5> DotColourMenus{"bngOptdotblue", "bngOptdotred", "bngOptdotgreen",
+                                                         "bngOptdotyellow", "bngOptdotPurple"};
 
 // clang-format off
 const ControlSpec kControls[] = {
@@ -56,6 +59,9 @@ const ControlSpec kControls[] = {
      .flags = Hidden, .picture = "ball-0"},
     {.name = "lblball", .kind = K::Label, .left = 4440, .top = 1680, .width = 495, .height = 255,
      .flags = Hidden | Bold | Centred, .fontSize = 9.75, .foreColor = rgb(20, 20, 60)},
+    {.name = "lblPaused", .kind = K::Label, .left = 3930, .top = 840, .width = 1125, .height = 420,
+     .caption = "Paused", .flags = Hidden | Bold | Centred | Opaque, .fontSize = 12,
+     .foreColor = rgb(255, 236, 150), .backColor = CardEdge},
     {.name = "Picture1", .kind = K::Panel, .left = 0, .top = 0, .width = 3855, .height = 4575,
      .flags = Hidden, .backColor = CardEdge},
     {.name = "Picture2", .kind = K::Panel, .left = 5160, .top = 0, .width = 3855, .height = 4575,
@@ -86,7 +92,7 @@ const ControlSpec kControls[] = {
     {.name = "Bngnext", .kind = K::Menu, .caption = "&Next game", .flags = Hidden},
     {.name = "bngOpt", .kind = K::Menu, .caption = "&Options"},
     {.name = "bngOptdot", .kind = K::Menu, .caption = "Dotter Color", .container = "bngOpt"},
-    {.name = "bngOptdotblue", .kind = K::Menu, .caption = "Blue", .container = "bngOptdot"},
+    {.name = "bngOptdotblue", .kind = K::Menu, .caption = "Blue", .flags = Checked, .container = "bngOptdot"},
     {.name = "bngOptdotred", .kind = K::Menu, .caption = "Red", .container = "bngOptdot"},
     {.name = "bngOptdotgreen", .kind = K::Menu, .caption = "Green", .container = "bngOptdot"},
     {.name = "bngOptdotyellow", .kind = K::Menu, .caption = "Yellow", .container = "bngOptdot"},
@@ -225,11 +231,8 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     onClick("bnghelpabout", [this] { bnghelpabout_Click(); });
     onClick("bngVisit", [this] { bngVisit_Click(); });
     onClick("Label2", [this] { Label2_Click(); });
-    onClick("bngOptdotblue", [this] { setDotColour(0); });
-    onClick("bngOptdotred", [this] { setDotColour(1); });
-    onClick("bngOptdotgreen", [this] { setDotColour(2); });
-    onClick("bngOptdotyellow", [this] { setDotColour(3); });
-    onClick("bngOptdotPurple", [this] { setDotColour(4); });
+    for (int k = 0; k < int(DotColourMenus.size()); ++k)
+        onClick(DotColourMenus[std::size_t(k)], [this, k] { setDotColour(k); });
     onClick("Label1", [this](int index) { Label1_Click(index); });
     onClick("Command1", [this] { Command1_Click(); });
     onTimer("Timer1", [this] { Timer1_Timer(); });
@@ -273,7 +276,7 @@ void Form1::bngfileExit_Click() {
 }
 
 void Form1::clearRound() {
-    for (auto name : {"lblball", "imgBallroll", "Picture1", "Picture2", "Command1"})
+    for (auto name : {"lblball", "imgBallroll", "Picture1", "Picture2", "Command1", "lblPaused"})
         control(name).setVisible(false);
     state.RollStep = 0;
 }
@@ -455,6 +458,14 @@ void Form1::Label1_Click(int Index) {
 void Form1::setDotColour(int colour) {
     const std::string& picture = control("imgDotcolor", colour).picture();
     for (int i = 1; i <= 50; ++i) control("Image2", i).setPicture(picture);
+    // The menu ticks the colour in use.
+    for (int k = 0; k < int(DotColourMenus.size()); ++k)
+        control(DotColourMenus[std::size_t(k)]).setValue(k == colour ? 1 : 0);
+}
+
+void Form1::hideBall() {
+    control("imgBallroll").setVisible(false);
+    control("lblball").setVisible(false);
 }
 
 void Form1::Command1_Click() {
@@ -472,7 +483,11 @@ void Form1::Command1_Click() {
         control("Bngnext").setCaption(std::string(NextGameCaption));
         windows().show(game.outcomeDialog());
     } else {
-        control("Timer1").setEnabled(true);
+        // The round goes on; a round paused before the claim goes on as if unpaused from the menu.
+        if (state.Paused)
+            game.TogglePause();
+        else
+            control("Timer1").setEnabled(true);
         game.messageBoard().control("lblMsg").setCaption("Sorry, Continue Jackpot is $" +
                                                          std::to_string(state.Jackpot));
     }

@@ -40,6 +40,8 @@ public:
 
     // Hides the dots from 1 to last: 48 keeps the free spaces' daubs, 50 clears them too.
     void hideDots(int last);
+    // Hides the ball and the text it carries.
+    void hideBall();
     // Hides the cards, read-outs, ball and claim button: the window as it is between games.
     void clearRound();
     // Ends play: the window returns to how it is before the first game; the win count is the caller's.

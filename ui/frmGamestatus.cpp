@@ -46,7 +46,8 @@ void frmGamestatus::Form_Load() {
     Form1& main = game.mainWindow();
     state.GameActive = false;
     main.control("tmrBallrool").setEnabled(false);
-    main.control("imgBallroll").setVisible(false);
+    main.hideBall();
+    main.control("lblPaused").setVisible(false);
     main.control("Bngnext").setVisible(true);
     main.control("bnghelp").setEnabled(false);
     const std::string& next = main.control("Bngnext").caption();
@@ -66,7 +67,7 @@ void frmGamestatus::Form_Activate() {
     Form1& main = game.mainWindow();
     state.GameActive = false;
     main.control("tmrBallrool").setEnabled(false);
-    main.control("imgBallroll").setVisible(false);
+    main.hideBall();
     main.control("Bngnext").setVisible(true);
 }
 

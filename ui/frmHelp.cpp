@@ -295,10 +295,14 @@ void frmHelp::lblobject_Click(int Index) {
         control("lblopinfo", k).setVisible(k == Index);
 }
 
+// Closing gives the round back as it was: a round being played goes on, even one the player had
+// paused; a round already decided or ended stays still, and Pause comes back only with a round on
+// the table.
 void frmHelp::closing() {
-    if (state.Paused) game.TogglePause();
-    game.mainWindow().control("bngPause").setEnabled(true);
-    game.mainWindow().control("bngPlay").setEnabled(true);
+    Form1& main = game.mainWindow();
+    if (state.Paused && state.GameActive) game.TogglePause();
+    if (main.control("bngPlay").caption() == "&End Play") main.control("bngPause").setEnabled(true);
+    main.control("bngPlay").setEnabled(true);
 }
 
 void frmHelp::Command2_Click() {
