@@ -12,6 +12,9 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+#include <vector>
+
 namespace daubery {
 
 namespace {
@@ -52,8 +55,10 @@ bool hasItems(const Form& form, const Control& menu) {
 } // namespace
 
 FormWindow::FormWindow(Form& form, Windows& windows)
-    : QMainWindow(nullptr, form.hasMenu() ? Qt::Window : Qt::Dialog), form_(form), windows_(windows),
-      client_(new ClientArea(form, this)) {
+    : QMainWindow(nullptr, form.hasMenu()   ? Qt::Window
+                           : form.centred() ? DialogFlags
+                                            : Qt::Dialog),
+      form_(form), windows_(windows), client_(new ClientArea(form, this)) {
     setObjectName(QString::fromStdString(form.name()));
     setCentralWidget(client_);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -109,6 +114,9 @@ void FormWindow::addMenu(Control& item) {
 
 void FormWindow::syncMenu(const Control& item) {
     QAction* action = actions_.at(&item);
+    // A menu item with the value 1 carries a check mark.
+    action->setCheckable(item.value() != 0);
+    action->setChecked(item.value() != 0);
     action->setText(QString::fromStdString(item.caption()));
     action->setVisible(item.visible());
     action->setEnabled(item.enabled());
@@ -128,10 +136,57 @@ void FormWindow::syncWindow() {
     if (form_.windowState() == WindowState::Normal && (minimised || maximised)) showNormal();
 }
 
-void FormWindow::showAsModel() {
+QRect FormWindow::freeStrip() const {
+    const QRect client = client_->rect();
+    std::vector<std::pair<int, int>> covered; // left and right of every visible panel
+    for (const auto& [control, widget] : widgets_)
+        if (control->kind() == ControlKind::Panel && !control->container() && widget->isVisible())
+            covered.emplace_back(widget->geometry().left(), widget->geometry().right() + 1);
+    std::sort(covered.begin(), covered.end());
+    QRect widest;
+    int from = client.left();
+    auto consider = [&](int to) {
+        if (to - from > widest.width()) widest = QRect(from, client.top(), to - from, client.height());
+    };
+    for (const auto& [left, right] : covered) {
+        consider(left);
+        from = std::max(from, right);
+    }
+    consider(client.right() + 1);
+    return QRect(client_->mapToGlobal(widest.topLeft()), widest.size());
+}
+
+QPoint FormWindow::placeBy(const QWidget& main) const {
+    const QRect frame = main.frameGeometry();
+    const QSize size = sizeHint();
+    const QRect screen =
+        (main.screen() ? main.screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    QPoint at = frame.center() - QPoint(size.width() / 2, size.height() / 2);
+    if (!form_.modal()) {
+        const auto* shown = static_cast<const FormWindow*>(&main);
+        const QRect strip = shown->freeStrip();
+        if (strip.width() >= size.width())
+            at.setX(strip.center().x() - size.width() / 2);
+        else if (frame.right() + 1 + size.width() <= screen.right() + 1 ||
+                 frame.left() - size.width() < screen.left())
+            at.setX(frame.right() + 1);
+        else
+            at.setX(frame.left() - size.width());
+    }
+    // As far as the screen has room.
+    at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width())));
+    at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
+    return at;
+}
+
+void FormWindow::showAsModel(const FormWindow* main) {
     if (!placed_ && form_.centred()) {
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        move(screen.center() - QPoint(sizeHint().width() / 2, sizeHint().height() / 2));
+        if (main && main != this) {
+            move(placeBy(*main));
+        } else {
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            move(screen.center() - QPoint(sizeHint().width() / 2, sizeHint().height() / 2));
+        }
     }
     placed_ = true;
     setWindowModality(form_.modal() ? Qt::ApplicationModal : Qt::NonModal);
@@ -147,6 +202,9 @@ void FormWindow::showAsModel() {
         break;
     }
     raise();
+    // A window the game shows takes the keyboard, as the main window does when the board, shown for
+    // a new round, hands it back.
+    activateWindow();
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -14,6 +14,10 @@ namespace daubery {
 
 class Windows;
 
+// Dialogs have a title and a close button, but no minimise or maximise buttons.
+inline constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+
 class FormWindow : public QMainWindow {
 public:
     FormWindow(Form& form, Windows& windows);
@@ -22,7 +26,13 @@ public:
     // Stops listening to the model: the window is going away.
     void release();
     void syncWindow();
-    void showAsModel();
+    // Shows the window as the model has it; a dialog's first showing places it by the main window.
+    void showAsModel(const FormWindow* main);
+    // Where a dialog goes: a modal one centred over the main window, the others where they leave the
+    // main window's visible panels in view, beside it when they cannot lie between them.
+    QPoint placeBy(const QWidget& main) const;
+    // The main window's client area left free by its visible panels: the widest such strip.
+    QRect freeStrip() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

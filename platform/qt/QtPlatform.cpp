@@ -6,12 +6,15 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
 
 #include <chrono>
+#include <functional>
+#include <utility>
 
 namespace daubery {
 
@@ -39,10 +42,36 @@ bool openAddress(const QString& opener, const QString& address) {
 #endif
 }
 
+// Ends the game at a quit request before the windows are asked to close one by one: a window that
+// took the request as its own close would cancel the quit and let the round run on.
+class QuitRequests : public QObject {
+public:
+    explicit QuitRequests(std::function<void()> quit) : quit_(std::move(quit)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != QCoreApplication::instance() || event->type() != QEvent::Quit) return false;
+        quit_();
+        return true;
+    }
+
+private:
+    std::function<void()> quit_;
+};
+
 } // namespace
 
 QtPlatform::QtPlatform() {
     clock_.start();
+    if (QCoreApplication::instance())
+        quitRequests_ = std::make_unique<QuitRequests>([this] {
+            if (windows_)
+                windows_->end();
+            else
+                QCoreApplication::exit(0);
+        });
     heartbeat_.setSingleShot(true);
     heartbeat_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&heartbeat_, &QTimer::timeout, [this] { tick(); });
@@ -57,6 +86,12 @@ std::uint64_t QtPlatform::clockSeed() {
 FormWindow* QtPlatform::window(const Form& form) const {
     const auto found = shown_.find(&form);
     return found == shown_.end() ? nullptr : found->second;
+}
+
+FormWindow* QtPlatform::mainWindow() const {
+    for (const auto& [form, shown] : shown_)
+        if (form->hasMenu()) return shown;
+    return nullptr;
 }
 
 void QtPlatform::attach(Form& form) {
@@ -74,7 +109,7 @@ void QtPlatform::detach(Form& form) {
 }
 
 void QtPlatform::show(Form& form) {
-    if (FormWindow* shown = window(form)) shown->showAsModel();
+    if (FormWindow* shown = window(form)) shown->showAsModel(mainWindow());
 }
 
 void QtPlatform::hide(Form& form) {
@@ -91,8 +126,10 @@ void QtPlatform::runModal(Form& form) {
 }
 
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {
+    // Centred over the main window; its text can be selected, to copy an address from it.
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), displayText(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    mainWindow(), DialogFlags | Qt::MSWindowsFixedSizeDialogHint);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 #include <map>
+#include <memory>
 
 class QEventLoop;
 
@@ -37,6 +38,8 @@ public:
     void quit() override;
 
     FormWindow* window(const Form& form) const;
+    // The window with the menu bar: the one the dialogs open by.
+    FormWindow* mainWindow() const;
 
 private:
     void tick();
@@ -47,6 +50,9 @@ private:
     std::map<const Form*, FormWindow*> shown_;
     std::map<const Form*, QEventLoop*> modalLoops_;
     bool quitting_ = false;
+    // Takes a request from outside to quit (QCoreApplication::quit, the desktop's Quit or the end
+    // of the session) as the game's own Exit.
+    std::unique_ptr<QObject> quitRequests_;
 };
 
 } // namespace daubery
