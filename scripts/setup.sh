@@ -4,7 +4,7 @@ set -euo pipefail
 what=${1:-build}
 packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
 if [ "$what" = test ]; then
-  packages+=(libgtest-dev googletest xvfb xauth x11-utils xdotool imagemagick)
+  packages+=(libgtest-dev googletest xvfb xauth x11-utils xdotool imagemagick openbox)
 fi
 missing=()
 for p in "${packages[@]}"; do

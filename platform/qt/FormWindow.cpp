@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <vector>
@@ -158,7 +159,8 @@ QRect FormWindow::freeStrip() const {
 
 QPoint FormWindow::placeBy(const QWidget& main) const {
     const QRect frame = main.frameGeometry();
-    const QSize size = sizeHint();
+    // Its frame is not known before it is shown: taken to be as wide as the main window's.
+    const QSize size = sizeHint() + (frame.size() - main.size());
     const QRect screen =
         (main.screen() ? main.screen() : QGuiApplication::primaryScreen())->availableGeometry();
     QPoint at = frame.center() - QPoint(size.width() / 2, size.height() / 2);
@@ -183,6 +185,11 @@ void FormWindow::showAsModel(const FormWindow* main) {
     if (!placed_ && form_.centred()) {
         if (main && main != this) {
             move(placeBy(*main));
+            // A dialog belongs to the main window: the window manager keeps it above it, even when it
+            // opens on a timer's tick rather than at the player's click.
+            winId();
+            if (windowHandle() && main->windowHandle())
+                windowHandle()->setTransientParent(main->windowHandle());
         } else {
             const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
             move(screen.center() - QPoint(sizeHint().width() / 2, sizeHint().height() / 2));

@@ -61,6 +61,30 @@ private:
     std::function<void()> quit_;
 };
 
+// A message box centred over the main window's frame, title bar and all, as the game's own dialogs
+// are.
+class CentredMessageBox : public QMessageBox {
+public:
+    CentredMessageBox(const QString& title, const QString& text, QWidget* main)
+        : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, main,
+                      DialogFlags | Qt::MSWindowsFixedSizeDialogHint),
+          main_(main) {}
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        if (!main_) return;
+        // Being shown, it is moved by its client area; its frame is taken to be as the main window's.
+        const QRect frame = main_->frameGeometry();
+        const QSize size = this->size() + (frame.size() - main_->size());
+        move(frame.center() - QPoint(size.width() / 2, size.height() / 2) +
+             (main_->geometry().topLeft() - frame.topLeft()));
+    }
+
+private:
+    QWidget* main_;
+};
+
 } // namespace
 
 QtPlatform::QtPlatform() {
@@ -127,8 +151,7 @@ void QtPlatform::runModal(Form& form) {
 
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {
     // Centred over the main window; its text can be selected, to copy an address from it.
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), displayText(text), QMessageBox::Ok,
-                    mainWindow(), DialogFlags | Qt::MSWindowsFixedSizeDialogHint);
+    CentredMessageBox box(QString::fromStdString(title), displayText(text), mainWindow());
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }

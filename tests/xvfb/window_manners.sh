@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The windows' manners under a real window manager (openbox) on a virtual screen: the dialogs'
+# placement, the keyboard after every deal and the quit request, as the widget tests check them,
+# then the game itself: its dialogs offer no minimise or maximise, and after Start the main window
+# has the keyboard, so Alt+O opens its Options menu. Screenshots go to the folder given third.
+set -euo pipefail
+game=$1
+screen_tests=$2
+shots=${3:-screens}
+mkdir -p "$shots"
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x900x24 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+wm=
+pid=
+trap 'kill $pid $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+openbox >/dev/null 2>&1 &
+wm=$!
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+
+fail() { echo "FAILED: $*"; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
+
+QT_QPA_PLATFORM=xcb DAUBERY_SHOTS=$shots "$screen_tests" --gtest_filter='WindowManners.*' ||
+  fail "the window manners under openbox"
+
+window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+await() {
+  for _ in $(seq 100); do [ -n "$(window "$1")" ] && return 0; sleep 0.1; done
+  fail "window '$1' did not appear"
+}
+# Clicks at a point given relative to a window's client area (xwininfo knows where it is under a
+# window manager's frame).
+click_in() {
+  local info x y
+  info=$(xwininfo -id "$(window "$1")")
+  x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+  y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+  xdotool mousemove $((x + $2)) $((y + $3)) click 1
+  sleep 0.4
+}
+# A dialog asks for no minimise or maximise button (the Motif hints' decorations 0x20 and 0x40), and
+# the window manager offers no maximising. (Openbox keeps its own iconify button on every window.)
+no_min_or_max() {
+  local hints decorations actions
+  hints=$(xprop -id "$(window "$1")" _MOTIF_WM_HINTS)
+  decorations=$(awk -F'[=,] *' '{print $4}' <<<"$hints")
+  [ -n "$decorations" ] && (((decorations & 0x61) == 0)) || fail "'$1' asks for minimise or maximise: $hints"
+  actions=$(xprop -id "$(window "$1")" _NET_WM_ALLOWED_ACTIONS)
+  case $actions in *MAXIMIZE*) fail "'$1' can be maximised: $actions" ;; esac
+}
+
+QT_QPA_PLATFORM=xcb "$game" &
+pid=$!
+await Daubery
+sleep 1                                   # openbox frames it
+click_in Daubery 57 8                     # Play
+await "Select your options"
+sleep 0.5
+no_min_or_max "Select your options"
+click_in "Select your options" 52 246     # Start
+await "Daubery message board"
+sleep 1
+[ "$(xdotool getactivewindow getwindowname)" = Daubery ] ||
+  fail "after Start the keyboard is with '$(xdotool getactivewindow getwindowname)'"
+xdotool key alt+o                         # the Options menu opens at once
+sleep 0.5
+import -window root "$shots/options-menu.png"
+xdotool key Escape
+xdotool key alt+f x                       # File, Exit
+for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $pid 2>/dev/null && fail "Alt+F, X did not reach the main window's File menu"
+wait $pid || fail "the program did not end cleanly"
+pid=
