@@ -67,9 +67,10 @@ TEST(Winning, AFalseClaimLetsTheBallsComeOnSchedule) {
     const int due = t.ticksToNextCall();
     t.ticks(300);
     t.ok("click Form1.Command1");
+    // A paused round goes on as if unpaused from the menu.
     EXPECT_TRUE(t.calling());
-    EXPECT_TRUE(s.Paused);
-    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
+    EXPECT_FALSE(s.Paused);
+    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Pause");
     EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Sorry, Continue Jackpot is $15");
     t.ticks(due - 1);
     EXPECT_EQ(s.CalledCount, 1);
