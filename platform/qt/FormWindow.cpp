@@ -127,7 +127,9 @@ void FormWindow::syncWindow() {
     setWindowTitle(QString::fromStdString(form_.caption()));
     client_->setFixedSize(pixels(form_.clientWidth()), pixels(form_.clientHeight()));
     setFixedSize(sizeHint());
-    if (!form_.centred() && (form_.left() != 0 || form_.top() != 0))
+    // The designed place is where the window first appears; the game resizing it later leaves it
+    // where the player has moved it.
+    if (!placed_ && !form_.centred() && (form_.left() != 0 || form_.top() != 0))
         move(pixels(form_.left()), pixels(form_.top()));
     client_->update();
     if (!isVisible()) return;

@@ -267,3 +267,25 @@ TEST_F(WindowManners, APausedRoundSaysSoOnTheTable) {
 }
 
 } // namespace
+
+namespace {
+
+// Start narrows the main window for the round; the window keeps the place the player moved it to.
+TEST_F(WindowManners, StartLeavesTheMainWindowWhereThePlayerMovedIt) {
+    const QPoint moved(40, 300);
+    main()->move(moved);
+    ASSERT_TRUE(
+        QTest::qWaitFor([this, moved] { return (main()->pos() - moved).manhattanLength() <= 4; }, 3000))
+        << "the window did not move: " << main()->x() << "," << main()->y();
+    const QPoint before = main()->pos();
+    play();
+    ASSERT_NE(window("Bingomsg"), nullptr);
+    QTest::qWait(300); // a window manager moves windows in its own time
+    EXPECT_LE(std::abs(main()->x() - before.x()), 3) << main()->x();
+    EXPECT_LE(std::abs(main()->y() - before.y()), 3) << main()->y();
+    // 9300 twips across, less the frame's 120: 612 pixels of client area.
+    EXPECT_EQ(main()->width(), 612);
+    screenshot("moved-main-window");
+}
+
+} // namespace
