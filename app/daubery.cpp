@@ -10,10 +10,12 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Daubery"));
+    // The desktop finds the game's menu entry, and so its name and icon, under this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DAUBERY_APP_ID));
     // The game's icon is its ball at rest, painted at a few sizes for the desktop to choose from.
     QIcon icon;
-    for (qreal scale : {1.0, 2.0, 4.0})
-        icon.addPixmap(QPixmap::fromImage(daubery::pictures::image("ball-0", scale)));
+    for (int pixels : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(daubery::pictures::icon(pixels)));
     QApplication::setWindowIcon(icon);
     daubery::QtPlatform platform;
     daubery::Daubery game(platform);

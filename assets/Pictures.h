@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <QSize>
 
+class QPainter;
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,5 +33,15 @@ const std::vector<std::string>& names();
 // picture's own coordinates: "card", "example-card", the help pages and "help-four-corners".
 // An empty rectangle for any other name.
 QRectF squareRect(std::string_view name, int column, int row);
+
+} // namespace daubery::pictures
+
+namespace daubery::pictures {
+
+// The game's icon, the ball at rest filling a square: painted into `square` of any painter, so a
+// window's icon, the desktop's icon files and a vector drawing of it all come from this one painter.
+void paintIcon(QPainter& painter, const QRectF& square);
+// The icon as a picture of pixels × pixels.
+QImage icon(int pixels);
 
 } // namespace daubery::pictures
