@@ -1,0 +1,11 @@
+# Run by CPack on the staged files of the Debian package: Debian keeps its games in /usr/games.
+file(GLOB staged "${CPACK_TEMPORARY_DIRECTORY}/usr/bin/daubery")
+if(NOT staged)
+  message(FATAL_ERROR "no program staged in ${CPACK_TEMPORARY_DIRECTORY}/usr/bin")
+endif()
+file(MAKE_DIRECTORY "${CPACK_TEMPORARY_DIRECTORY}/usr/games")
+file(RENAME "${CPACK_TEMPORARY_DIRECTORY}/usr/bin/daubery" "${CPACK_TEMPORARY_DIRECTORY}/usr/games/daubery")
+file(GLOB left "${CPACK_TEMPORARY_DIRECTORY}/usr/bin/*")
+if(NOT left)
+  file(REMOVE_RECURSE "${CPACK_TEMPORARY_DIRECTORY}/usr/bin")
+endif()
