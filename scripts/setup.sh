@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs what Daubery needs from Debian's packages: "build" for the game, "test" for the tests too.
+# Installs what Daubery needs from Debian's packages: "build" for the game, "package" for its Debian
+# package too, "test" for the tests too.
 set -euo pipefail
 what=${1:-build}
 packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
+if [ "$what" = package ] || [ "$what" = test ]; then
+  packages+=(dpkg-dev file) # dpkg-shlibdeps finds the package's libraries; file tells it the program
+fi
 if [ "$what" = test ]; then
   packages+=(libgtest-dev googletest xvfb xauth x11-utils xdotool imagemagick openbox)
+  packages+=(desktop-file-utils appstream librsvg2-bin lintian) # the checks of the installed game
 fi
 missing=()
 for p in "${packages[@]}"; do

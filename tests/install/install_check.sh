@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Installs the game into a fresh folder as `cmake --install` does for a player or a packager, and
+# checks what landed there: the menu entry and the catalogue entry pass the desktop's own
+# validators and name the installed program and icon, the icon is there at every size, the vector
+# icon looks like the pictures, and the installed program starts and keeps running.
+# Usage: install_check.sh <cmake> <build folder>
+set -euo pipefail
+cmake=$1
+build=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAILED: $*"; exit 1; }
+
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+
+id=org.daubery.Daubery
+entry=$prefix/share/applications/$id.desktop
+catalogue=$prefix/share/metainfo/$id.metainfo.xml
+[ -x "$prefix/bin/daubery" ] || fail "no program bin/daubery"
+[ -f "$entry" ] || fail "no menu entry share/applications/$id.desktop"
+[ -f "$catalogue" ] || fail "no catalogue entry share/metainfo/$id.metainfo.xml"
+
+# The validators: no complaint at all from the menu entry's, no warning or error from the catalogue's.
+complaints=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $complaints"
+[ -z "$complaints" ] || fail "desktop-file-validate: $complaints"
+for check in "validate --no-net $catalogue" "validate-tree --no-net $prefix"; do
+  # shellcheck disable=SC2086
+  report=$(appstreamcli $check 2>&1) || fail "appstreamcli $check: $report"
+  if grep -E '^ *[EW]:' <<<"$report"; then fail "appstreamcli $check: $report"; fi
+done
+
+# The menu entry starts the installed program with the installed icon, among the games.
+field() { sed -n "s/^$1=//p" "$entry"; }
+[ "$(field Exec)" = daubery ] || fail "the menu entry runs '$(field Exec)'"
+[ "$(field Icon)" = "$id" ] || fail "the menu entry's icon is '$(field Icon)'"
+[[ ";$(field Categories)" == *";Game;"* ]] || fail "the menu entry is not among the games: $(field Categories)"
+
+# The catalogue entry: the release, the licences, the screenshot and the rating.
+for expected in '<release version="1.0" date="' "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+  '<project_license>GPL-3.0-or-later</project_license>' '<metadata_license>CC0-1.0</metadata_license>' \
+  '<image type="source" width="640" height="530">https://daubery.org/screenshot.png</image>' \
+  '<content_attribute id="money-gambling">moderate</content_attribute>'; do
+  grep -qF "$expected" "$catalogue" || fail "the catalogue entry lacks $expected"
+done
+
+# The icon at every size, a picture of that size with the ball solid in its middle.
+icons=$prefix/share/icons/hicolor
+for size in 16 32 48 64 128 256 512; do
+  png=$icons/${size}x${size}/apps/$id.png
+  [ -f "$png" ] || fail "no icon of $size pixels"
+  [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] ||
+    fail "the icon of $size pixels is $(identify -format '%wx%h' "$png")"
+  [ "$(convert "$png" -format '%[fx:p{w/2,h/3}.a]' info:)" = 1 ] || fail "the icon of $size pixels is not solid in its middle"
+  [ "$(convert "$png" -format '%[fx:p{0,0}.a]' info:)" = 0 ] || fail "the icon of $size pixels has no clear corners"
+done
+svg=$icons/scalable/apps/$id.svg
+[ -f "$svg" ] || fail "no scalable icon"
+rsvg-convert -w 256 -h 256 "$svg" -o "$prefix/drawn.png" || fail "the scalable icon cannot be drawn"
+# compare answers "<absolute> (<relative>)" and ends with 1 when the pictures differ at all.
+difference=$({ compare -metric RMSE "$icons/256x256/apps/$id.png" "$prefix/drawn.png" null: 2>&1 || true; } |
+  sed 's/.*(\(.*\))/\1/')
+awk -v d="$difference" 'BEGIN { exit !(d < 0.06) }' ||
+  fail "the scalable icon drawn at 256 pixels differs from the 256-pixel icon by $difference"
+
+# The installed program starts on a screen of its own and is still running a few seconds later.
+status=0
+QT_QPA_PLATFORM=offscreen timeout 4 "$prefix/bin/daubery" >"$prefix/output" 2>&1 || status=$?
+[ "$status" = 124 ] || fail "the installed game ended with status $status: $(cat "$prefix/output")"
+echo "installed and checked"
