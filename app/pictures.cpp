@@ -37,7 +37,8 @@ bool writeIcons(const QDir& folder, const std::vector<int>& sizes) {
                  .save(folder.filePath(QStringLiteral("icon.ico"))) &&
              ok;
 
-    constexpr int units = 128;
+    // Painted in a square of 256 units, so that shown at 256 pixels it is the 256-pixel picture.
+    constexpr int units = 256;
     daubery::SvgDrawing drawing(units, units);
     {
         QPainter painter(&drawing);
