@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Daubery"));
     // The desktop finds the game's menu entry, and so its name and icon, under this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(DAUBERY_APP_ID));
-    // The game's icon is its ball at rest, painted at a few sizes for the desktop to choose from.
+    // The game's icon, painted at a few sizes for the desktop to choose from: the same painter as the
+    // icon files of its menu entry.
     QIcon icon;
     for (int pixels : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(QPixmap::fromImage(daubery::pictures::icon(pixels)));
