@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDAUBERY_TESTS=ON -DDAUBERY_BENCH=ON >/dev/null
 cmake --build build --target bench_headless_rounds bench_call_cadence -j"$(nproc)"
 ./build/bench/bench_headless_rounds
 Xvfb :78 -screen 0 1280x900x24 >/dev/null 2>&1 &
