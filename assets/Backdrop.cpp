@@ -18,9 +18,9 @@ namespace daubery::pictures::paint {
 namespace {
 
 // Where the window puts things over the background.
-constexpr double RailTop = 304;               // the claim button lies on the rail, y 312..337
-const QRectF Chute(263, -8, 74, 154);         // the ball falls down it and rests at (272, 101)
-const QRectF ReadoutPlate(267, 147, 74, 74);  // under the balance and wins, x 272..337, y 152..216
+constexpr double RailTop = 304; // the claim button lies on the rail, y 312..337
+const QRectF Chute(263, -8, 74,
+                   154); // the ball falls down it and rests at (272, 101); the balance and wins below
 const QPointF BallRest(272 + 27.5, 101 + 27); // the resting ball's centre
 // The panel that holds a card picture, a little larger than the picture.
 constexpr QSizeF CardPanelSize(257, 305);
@@ -114,11 +114,6 @@ void chute(QPainter& p) {
     p.scale(26, 6);
     p.fillRect(QRectF(-1, -1, 2, 2), pool);
     p.restore();
-
-    recess(p, ReadoutPlate, 6, 70);
-    p.setPen(QPen(style::brass, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(ReadoutPlate.adjusted(2.5, 2.5, -2.5, -2.5), 4, 4);
 }
 
 // The idle table's show card: the card panel in small, with sample numbers and a diagonal daubed.

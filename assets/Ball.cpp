@@ -91,13 +91,17 @@ void printFace(QPainter& p, const Face& face, const BallLook& look, QPointF cent
 
 } // namespace
 
-BallLook calledBall() {
-    // At rest the game writes the called number over the ball at x 24..57, y 11..28 of the 55 × 54
-    // picture; the front face is turned so that its middle lies under that text.
+BallLook calledBall(const QColor& body) {
+    // At rest the game writes the called number over the ball from the left of x 24..57, y 11..28
+    // of the 55 × 54 picture, about 25 wide at the most; the front face is turned so that its
+    // middle lies under that text.
     const QPointF centre(BallSize.width() / 2, BallSize.height() / 2);
     const double r = BallSize.height() / 2 - 0.5;
-    const QPointF label(24 + 33 / 2.0, 11 + 17 / 2.0);
-    return {style::ballBody, (label - centre) / r, true, {}, {}};
+    const QPointF label(24 + 25 / 2.0, 11 + 17 / 2.0);
+    // The ring round the face: the usual blue on the plain ball, the body's own colour darkened on
+    // a column's ball, so a blue B ball keeps its ring.
+    const QColor ring = body == style::ballBody ? QColor() : body.darker(200);
+    return {body, (label - centre) / r, true, {}, {}, ring};
 }
 
 void ball(QPainter& p, const QRectF& box, double turn, const BallLook& look) {
@@ -125,7 +129,8 @@ void ball(QPainter& p, const QRectF& box, double turn, const BallLook& look) {
                             rotate(up0, axis, angle)};
             const double ring = style::ballFaceRadius + style::ballRingWidth;
             if (!capShows(face, ring)) continue;
-            p.fillPath(capOutline(face, ring, centre, r), style::ballFaceRing);
+            p.fillPath(capOutline(face, ring, centre, r),
+                       look.ring.isValid() ? look.ring : style::ballFaceRing);
             if (capShows(face, style::ballFaceRadius))
                 p.fillPath(capOutline(face, style::ballFaceRadius, centre, r), style::ballFace);
             if (!look.number.isEmpty()) printFace(p, face, look, centre, r);

@@ -3,6 +3,7 @@
 
 #include "Painting.h"
 #include "Style.h"
+#include "ui/ExampleCardGrid.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -20,10 +21,8 @@ namespace {
 // game's number squares; the heading band above.
 constexpr double PanelLeft = 8, PanelTop = 56, PanelPitch = 48;
 
-// The example card's cell boxes, laid over the picture by the game: 17 × 17 at these lefts and tops.
-constexpr double ExampleLefts[5] = {8, 24, 40, 58, 80};
-constexpr double ExampleTops[5] = {24, 40, 64, 80, 104};
-constexpr double ExampleBox = 17;
+// The example card's squares are the game's cell boxes, measured in twips at 15 to a pixel.
+constexpr double TwipsPerPixel = 15;
 
 // A help card's grid, worked out from its size: square cells with an even margin at the sides
 // and bottom, and the heading band in what is left at the top.
@@ -169,8 +168,49 @@ void cardPanel(QPainter& p) {
     grid(p, QRectF(PanelLeft, PanelTop, 5 * PanelPitch, 5 * PanelPitch), PanelPitch);
 }
 
+namespace {
+
+// The example card's grid: the bounds of all its squares, each square ruled round, the free
+// space starred. The squares are the game's boxes, so rows and columns stand where the boxes do.
+void exampleGrid(QPainter& p, const QColor& paper, const QColor& rule, const QColor& lip,
+                 const QColor& star) {
+    QRectF area;
+    for (int column = 1; column <= 5; ++column)
+        for (int row = 1; row <= 5; ++row) area |= exampleCardSquare(column, row);
+    p.fillRect(crisp(p, area.adjusted(-1, -1, 1, 1)), lip);
+    p.fillRect(crisp(p, area), paper);
+    const QRectF free = exampleCardSquare(3, 3);
+    p.fillPath(paint::star(free.center(), 6, 2.5), star);
+    for (int column = 1; column <= 5; ++column)
+        for (int row = 1; row <= 5; ++row) {
+            const QRectF square = exampleCardSquare(column, row);
+            for (const QRectF& edge : {QRectF(square.left(), square.top(), square.width(), 1),
+                                       QRectF(square.left(), square.bottom() - 1, square.width(), 1),
+                                       QRectF(square.left(), square.top(), 1, square.height()),
+                                       QRectF(square.right() - 1, square.top(), 1, square.height())})
+                p.fillRect(crisp(p, edge), rule);
+        }
+}
+
+// The heading band's balls stand over the columns; the game writes the letters on them.
+void exampleHeadingBalls(QPainter& p) {
+    double centres[5];
+    for (int k = 0; k < 5; ++k) centres[k] = exampleCardSquare(k + 1, 1).center().x();
+    const double middle = example_grid::HeadingHeight / TwipsPerPixel / 2;
+    for (int k = 0; k < 5; ++k) {
+        const double radius = 7.6;
+        ball(p, QRectF(centres[k] - radius, middle - radius + 1, 2 * radius, 2 * radius), 0,
+             {style::columnColours[std::size_t(k)], {}, false, {}, {}});
+    }
+}
+
+} // namespace
+
 QRectF exampleCardSquare(int column, int row) {
-    return {ExampleLefts[column - 1], ExampleTops[row - 1], ExampleBox, ExampleBox};
+    using namespace example_grid;
+    const double box = BoxSize / TwipsPerPixel;
+    return {BoxLefts[std::size_t(column - 1)] / TwipsPerPixel, BoxTops[std::size_t(row - 1)] / TwipsPerPixel,
+            box, box};
 }
 
 void exampleCard(QPainter& p) {
@@ -179,24 +219,30 @@ void exampleCard(QPainter& p) {
     QPainterPath outline;
     outline.addRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     p.fillPath(outline, Qt::white);
-
-    // Faint ruling between the game's cell boxes; their own borders are drawn by the game.
-    const double top = ExampleBox + 4, bottom = card.height() - 1, left = 5, right = card.width() - 4;
-    const double columnRules[] = {ExampleLefts[1], ExampleLefts[2], ExampleLefts[3] - 1,
-                                  (ExampleLefts[3] + ExampleBox + ExampleLefts[4]) / 2 - 0.5};
-    const double rowRules[] = {ExampleTops[1], (ExampleTops[1] + ExampleBox + ExampleTops[2]) / 2 - 0.5,
-                               ExampleTops[3], (ExampleTops[3] + ExampleBox + ExampleTops[4]) / 2 - 0.5};
-    for (double x : columnRules) p.fillRect(crisp(p, QRectF(x, top, 1, bottom - top)), style::exampleGrid);
-    for (double y : rowRules) p.fillRect(crisp(p, QRectF(left, y, right - left, 1)), style::exampleGrid);
-    p.fillRect(crisp(p, QRectF(left, top - 2, right - left, 1)), style::exampleInk); // under the heading
-
-    // The free space: a small star in the middle square.
-    const QRectF free = exampleCardSquare(3, 3);
-    p.fillPath(star(free.center(), 6.5, 2.7), style::exampleInk);
-
+    exampleGrid(p, Qt::white, style::exampleGrid.darker(150), style::exampleInk, style::exampleInk);
     p.setPen(QPen(style::exampleInk, 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(outline);
+}
+
+void sampleCard(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath card;
+    card.addRoundedRect(QRectF(QPointF(0, 0), SampleCardSize), 5, 5);
+    p.fillPath(card, style::cardFrame);
+    QLinearGradient sheen(0, 0, 0, 20);
+    sheen.setColorAt(0, QColor(255, 255, 255, 46));
+    sheen.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillPath(card.intersected([] {
+        QPainterPath band;
+        band.addRect(0, 0, SampleCardSize.width(), 20);
+        return band;
+    }()),
+               sheen);
+    exampleHeadingBalls(p);
+    QColor star = style::freeStar;
+    star.setAlphaF(0.8f);
+    exampleGrid(p, style::paper, style::gridLine, style::cardFrameDark, star);
 }
 
 QRectF markedCardSquare(QSizeF size, int column, int row) {

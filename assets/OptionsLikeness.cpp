@@ -1,9 +1,11 @@
-// A likeness of the options dialog for the help viewer's guide to it: the four choices on the
-// left with their drop-downs, the link and the buttons below, and on the right the sample of the
-// game type shown, Four Corners.
+// A likeness of the options dialog for the help viewer's guide to it: a small window with its
+// title bar and shadow, and inside it the four choices with their drop-downs, the link and the
+// buttons, and on the right the sample of the game type shown, Four Corners. It is drawn flat and
+// a little muted, so it reads as a picture of the dialog rather than as controls to press.
 
 #include "Painting.h"
 #include "Style.h"
+#include "ui/BngOptions.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -12,75 +14,83 @@ namespace daubery::pictures::paint {
 
 namespace {
 
-// The dialog is laid out in twips on a client area of 4575 × 4065; the likeness is 300 × 250.
+namespace area = options_area;
+
+// The dialog's twips on its client area's place in the picture.
 QRectF fromTwips(int left, int top, int width, int height) {
-    const double sx = OptionsLikenessSize.width() / 4575, sy = OptionsLikenessSize.height() / 4065;
-    return {left * sx, top * sy, width * sx, height * sy};
+    constexpr DialogArea client = area::PictureClient;
+    const double sx = double(client.width) / area::ClientWidth,
+                 sy = double(client.height) / area::ClientHeight;
+    return {client.left + left * sx, client.top + top * sy, width * sx, height * sy};
+}
+QRectF fromTwips(const DialogArea& part) {
+    return fromTwips(part.left, part.top, part.width, part.height);
 }
 
-constexpr int TextSize = 9;
+constexpr int TextSize = 8;
+const QColor Muted{70, 70, 70};
 
-void label(QPainter& p, const QRectF& area, const QString& text, Qt::Alignment align = Qt::AlignLeft) {
-    p.setFont(style::sans(TextSize, false));
-    p.setPen(style::dialogText);
-    p.drawText(area, align | Qt::AlignVCenter, text);
+void label(QPainter& p, const QRectF& box, const QString& text, bool bold = false) {
+    p.setFont(style::sans(TextSize, bold));
+    p.setPen(Muted);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
-void dropDown(QPainter& p, const QRectF& area, const QString& text) {
-    const QRectF box = area.adjusted(0.5, 0.5, -0.5, -0.5);
+// A choice: its heading, and under it a drop-down showing the first item.
+void choice(QPainter& p, const DialogArea& part, const QString& heading, const QString& item) {
+    label(p, fromTwips(part.left, part.top, part.width, area::ListTop), heading, true);
+    const QRectF box = fromTwips(part.left, part.top + area::ListTop, part.width, part.height - area::ListTop)
+                           .adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(style::fieldBorder, 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(box, 2, 2);
-    const double arrow = box.height();
-    const QRectF button(box.right() - arrow, box.top(), arrow, box.height());
-    p.fillRect(button.adjusted(0.5, 0.5, -0.5, -0.5), style::buttonBottom);
-    p.fillRect(QRectF(button.left(), button.top() + 1, 1, button.height() - 2), style::fieldBorder);
-    const QPointF c = button.center();
+    p.setBrush(QColor(252, 252, 252));
+    p.drawRect(box);
+    const QPointF arrow(box.right() - box.height() / 2, box.center().y());
     QPainterPath chevron;
-    chevron.moveTo(c + QPointF(-3.5, -1.5));
-    chevron.lineTo(c + QPointF(3.5, -1.5));
-    chevron.lineTo(c + QPointF(0, 2.5));
+    chevron.moveTo(arrow + QPointF(-3, -1.5));
+    chevron.lineTo(arrow + QPointF(3, -1.5));
+    chevron.lineTo(arrow + QPointF(0, 1.5));
     chevron.closeSubpath();
-    p.fillPath(chevron, style::dialogText);
-    label(p, box.adjusted(4, 0, -arrow, 0), text);
+    p.fillPath(chevron, Muted);
+    p.setFont(style::sans(TextSize, false));
+    p.setPen(Muted);
+    p.drawText(box.adjusted(3, 0, -box.height(), 0), Qt::AlignLeft | Qt::AlignVCenter, item);
 }
 
-void button(QPainter& p, const QRectF& area, const QString& text) {
+void button(QPainter& p, const QRectF& area, const QString& text, bool bold) {
     const QRectF box = area.adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient face(box.topLeft(), box.bottomLeft());
-    face.setColorAt(0, style::buttonTop);
-    face.setColorAt(1, style::buttonBottom);
     p.setPen(QPen(style::fieldBorder, 1));
-    p.setBrush(face);
-    p.drawRoundedRect(box, 3, 3);
-    label(p, box, text, Qt::AlignHCenter);
+    p.setBrush(style::buttonBottom);
+    p.drawRoundedRect(box, 2, 2);
+    p.setFont(style::sans(TextSize, bold));
+    p.setPen(Muted);
+    p.drawText(box, Qt::AlignCenter, text);
 }
 
-// The sample card: the example card with its heading letters and the pattern's circles.
-void sample(QPainter& p, const QRectF& area, int gameType) {
-    p.save();
-    p.translate(area.topLeft());
-    p.scale(area.width() / ExampleCardSize.width(), area.height() / ExampleCardSize.height());
-    exampleCard(p);
-    p.setFont(style::sans(10));
-    p.setPen(style::exampleInk);
-    for (int column = 1; column <= 5; ++column) {
-        const QRectF square = exampleCardSquare(column, 1);
-        p.drawText(QRectF(square.left(), 1, square.width(), 17), Qt::AlignCenter,
-                   QString(QChar(columnLetter(column))));
-    }
-    for (int column = 1; column <= 5; ++column)
-        for (int row = 1; row <= 5; ++row) {
-            if (column == 3 && row == 3) continue;
-            p.setPen(QPen(QColor(110, 110, 110), 0.8));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(exampleCardSquare(column, row).adjusted(0.4, 0.4, -0.4, -0.4));
-        }
-    const ExampleMarks marks = exampleMarks(gameType);
-    for (int cell = 1; cell <= CellCount; ++cell)
-        if (marks.dots.test(std::size_t(cell - 1)))
-            markDot(p, exampleCardSquare(columnOfCell(cell), rowOfCell(cell)).center(), 4.5);
-    p.restore();
+// The window round the client area: a shadow, a frame and a title bar with the dialog's caption.
+void window(QPainter& p) {
+    constexpr DialogArea client = area::PictureClient;
+    const QRectF frame(client.left - 4.5, 1.5, client.width + 8, client.top + client.height + 2);
+    QPainterPath outline;
+    outline.addRoundedRect(frame, 4, 4);
+    for (int k = 3; k >= 1; --k) p.fillPath(outline.translated(k, k), QColor(0, 0, 0, 26));
+    QLinearGradient title(frame.topLeft(), QPointF(frame.left(), client.top));
+    title.setColorAt(0, QColor(84, 92, 112));
+    title.setColorAt(1, QColor(52, 58, 74));
+    p.fillPath(outline, title);
+    p.setPen(QPen(QColor(40, 44, 56), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(outline);
+
+    const QRectF bar(client.left + 4, frame.top(), client.width - 24, client.top - frame.top());
+    p.setFont(style::sans(9, true));
+    p.setPen(QColor(236, 238, 244));
+    p.drawText(bar, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Select your options"));
+    const QPointF close(client.left + client.width - 8, frame.top() + (client.top - frame.top()) / 2);
+    p.setPen(QPen(QColor(236, 238, 244), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(close + QPointF(-3, -3), close + QPointF(3, 3));
+    p.drawLine(close + QPointF(-3, 3), close + QPointF(3, -3));
+
+    p.fillRect(QRectF(client.left, client.top, client.width, client.height), style::dialogFace);
 }
 
 } // namespace
@@ -88,35 +98,44 @@ void sample(QPainter& p, const QRectF& area, int gameType) {
 void optionsLikeness(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    // The viewer's own face round the pictured window, so the picture has no see-through corner.
     p.fillRect(QRectF(QPointF(0, 0), OptionsLikenessSize), style::dialogFace);
+    window(p);
 
-    label(p, fromTwips(120, 120, 2055, 255), QStringLiteral("Number of Boards"));
-    dropDown(p, fromTwips(120, 375, 2055, 315), QStringLiteral("1 Board"));
-    label(p, fromTwips(120, 810, 2055, 255), QStringLiteral("Game Type"));
-    dropDown(p, fromTwips(120, 1065, 2055, 315), QStringLiteral("Four Corners"));
-    label(p, fromTwips(120, 1500, 2055, 255), QStringLiteral("Time Between Ball's"));
-    dropDown(p, fromTwips(120, 1755, 2055, 315), QStringLiteral("5 Seconds"));
-    label(p, fromTwips(120, 2190, 2055, 255), QStringLiteral("Number of Pc players"));
-    dropDown(p, fromTwips(120, 2445, 2055, 315), QStringLiteral("1 Pc player"));
+    choice(p, area::Boards, QStringLiteral("Number of Boards"), QStringLiteral("1 Board"));
+    choice(p, area::GameType, QStringLiteral("Game Type"), QStringLiteral("Four Corners"));
+    choice(p, area::Seconds, QStringLiteral("Time Between Ball's"), QStringLiteral("5 Seconds"));
+    choice(p, area::Players, QStringLiteral("Number of Pc players"), QStringLiteral("1 Pc player"));
 
     QFont link = style::sans(TextSize, false);
     link.setUnderline(true);
     p.setFont(link);
     p.setPen(style::linkBlue);
-    p.drawText(fromTwips(120, 2940, 2055, 255), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Visit us for more games"));
+    p.drawText(
+        fromTwips(area::StartAndLink.left, area::StartAndLink.top, area::StartAndLink.width, area::ListTop),
+        Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Visit us for more games"));
 
-    button(p, fromTwips(120, 3480, 1335, 420), QStringLiteral("Start"));
-    button(p, fromTwips(1560, 3480, 1335, 420), QStringLiteral("Cancel"));
-    button(p, fromTwips(3000, 3480, 1335, 420), QStringLiteral("Help"));
+    const QString buttons[] = {QStringLiteral("Start"), QStringLiteral("Cancel"), QStringLiteral("Help")};
+    for (int k = 0; k < 3; ++k)
+        button(p,
+               fromTwips(area::Buttons.left + k * area::ButtonPitch, area::Buttons.top, area::ButtonWidth,
+                         area::Buttons.height),
+               buttons[k], k == 0);
 
     const GameTypeInfo& shown = gameType(game_type::FourCorners);
-    p.setFont(style::sans(10));
-    p.setPen(style::dialogText);
-    p.drawText(fromTwips(2400, 120, 2055, 255), Qt::AlignCenter, QString::fromUtf8(shown.name));
-    sample(p, fromTwips(2640, 420, 1515, 1830), shown.number);
-    p.setFont(style::sans(TextSize, false));
-    p.drawText(fromTwips(2280, 2310, 2175, 1050), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+    p.setFont(style::sans(TextSize + 1, true));
+    p.setPen(Muted);
+    p.drawText(fromTwips(area::Sample.left, area::Sample.top, area::Sample.width, 255), Qt::AlignCenter,
+               QString::fromUtf8(shown.name));
+    const QRectF card = fromTwips(area::SampleCard);
+    p.save();
+    p.translate(card.topLeft());
+    p.scale(card.width() / SampleCardSize.width(), card.height() / SampleCardSize.height());
+    sampleCard(p);
+    p.restore();
+    p.setFont(style::sans(TextSize - 1, false));
+    p.setPen(Muted);
+    p.drawText(fromTwips(area::SampleText), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                QString::fromUtf8(shown.description));
 }
 

@@ -20,6 +20,7 @@ inline constexpr QSizeF CardSize{250, 300};
 inline constexpr QSizeF BallSize{55, 54};
 inline constexpr QSizeF DotSize{30, 30};
 inline constexpr QSizeF ExampleCardSize{101, 122};
+inline constexpr QSizeF SampleCardSize{101, 127}; // the same squares, and a frame under the last row
 inline constexpr QSizeF HelpPageSize{125, 150};
 inline constexpr QSizeF OptionsLikenessSize{300, 250};
 inline constexpr QSizeF FourCornersSampleSize{66, 75};
@@ -31,17 +32,21 @@ struct BallLook {
     QPointF faceAt;         // where the front face's middle is at turn 0, in ball radii from the centre
     bool faces = true;      // two white faces on opposite sides, or a plain ball
     QString letter, number; // printed on the faces, letter above number
+    QColor ring = {};       // round each face; the faces' usual blue when not set
 };
 
 // The ball in `box`, turned `turn` of a full spin (0 upright, 1 all the way round).
 void ball(QPainter& p, const QRectF& box, double turn, const BallLook& look);
-// The look of the game's called ball, whose face at rest lies under the game's ball label.
-BallLook calledBall();
+// The look of the game's called ball in a body colour, whose face at rest lies under the game's ball label.
+BallLook calledBall(const QColor& body);
 
 void background(QPainter& p);
 void cardPanel(QPainter& p);
 void dot(QPainter& p, const QColor& colour);
+// The message board's black-and-white example card, and the options dialog's sample card in the
+// help pictures' colours: both have their squares where the game lays the cell boxes.
 void exampleCard(QPainter& p);
+void sampleCard(QPainter& p);
 // A card of the given size, marked as the catalogue's marks say: the help pages and samples.
 void markedCard(QPainter& p, QSizeF size, const ExampleMarks& marks);
 void optionsLikeness(QPainter& p);

@@ -29,13 +29,24 @@ std::vector<Picture> catalogue() {
                        BallSize,
                        [frame](QPainter& p) {
                            ball(p, QRectF(QPointF(0, 0), BallSize), double(frame) / style::ballFrameCount,
-                                calledBall());
+                                calledBall(style::ballBody));
                        },
                        {}});
+    // The called ball in its column's colour: "ball-B-0".."ball-O-12".
+    for (int column = 1; column <= 5; ++column)
+        for (int frame = 0; frame < style::ballFrameCount; ++frame)
+            all.push_back({"ball-" + std::string(1, columnLetter(column)) + "-" + std::to_string(frame),
+                           BallSize,
+                           [frame, column](QPainter& p) {
+                               ball(p, QRectF(QPointF(0, 0), BallSize), double(frame) / style::ballFrameCount,
+                                    calledBall(style::columnColours[std::size_t(column - 1)]));
+                           },
+                           {}});
     const char* dotNames[] = {"dot-blue", "dot-red", "dot-green", "dot-yellow", "dot-purple"};
     for (std::size_t k = 0; k < style::dotColours.size(); ++k)
         all.push_back({dotNames[k], DotSize, [k](QPainter& p) { dot(p, style::dotColours[k]); }, {}});
     all.push_back({"example-card", ExampleCardSize, exampleCard, exampleCardSquare});
+    all.push_back({"sample-card", SampleCardSize, sampleCard, exampleCardSquare});
     for (int page = 0; page < GameTypeCount; ++page)
         all.push_back({"help-page-" + std::to_string(page), HelpPageSize,
                        [page](QPainter& p) { markedCard(p, HelpPageSize, helpPictureMarks(page)); },

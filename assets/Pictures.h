@@ -25,12 +25,12 @@ QSize size(std::string_view name);
 QImage image(std::string_view name, qreal devicePixelRatio = 1.0);
 
 // Every picture's name: "background", "card", "ball-0".."ball-12", "dot-blue", "dot-red",
-// "dot-green", "dot-yellow", "dot-purple", "example-card", "help-page-0".."help-page-11",
+// "dot-green", "dot-yellow", "dot-purple", "example-card", "sample-card", "help-page-0".."help-page-11",
 // "help-options" and "help-four-corners".
 const std::vector<std::string>& names();
 
 // Where a picture of a card has the square of a column 1..5 (B..O) and a row 1..5, in the
-// picture's own coordinates: "card", "example-card", the help pages and "help-four-corners".
+// picture's own coordinates: "card", "example-card", "sample-card", the help pages and "help-four-corners".
 // An empty rectangle for any other name.
 QRectF squareRect(std::string_view name, int column, int row);
 

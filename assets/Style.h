@@ -47,7 +47,7 @@ inline constexpr std::array<QColor, 5> columnColours{{
 inline constexpr QColor ballBody{242, 120, 18};
 inline constexpr QColor ballFace{255, 255, 255};
 inline constexpr QColor ballFaceRing{30, 60, 150};
-inline constexpr double ballFaceRadius = 0.74; // the face's angular radius, radians
+inline constexpr double ballFaceRadius = 0.84; // the face's angular radius, radians
 inline constexpr double ballRingWidth = 0.09;  // the ring round the face, radians
 inline constexpr int ballFrameCount = 13;
 

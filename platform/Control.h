@@ -52,6 +52,10 @@ inline constexpr unsigned Underline = 1u << 10;
 inline constexpr unsigned Stretch = 1u << 11; // the picture fills the control
 inline constexpr unsigned Checked = 1u << 12;
 inline constexpr unsigned DefaultButton = 1u << 13; // pressed by the Enter key
+// A card's column heading: the caption's words stand one over each column of the card picture
+// that the label names as its picture, laid from the label's own top-left corner.
+inline constexpr unsigned OverColumns = 1u << 14;
+inline constexpr unsigned Middle = 1u << 15; // wrapped text centred from top to bottom as well
 } // namespace look
 
 // One row of a window's control table.

@@ -20,7 +20,7 @@ constexpr int CardLeft = 7800, CardTop = 0;
 // clang-format off
 const ControlSpec kControls[] = {
     {.name = "lblMsg", .kind = K::Label, .left = 0, .top = 0, .width = 7095, .height = 495,
-     .flags = Serif | Bold | WordWrap, .fontSize = 9.75, .foreColor = colour::Red},
+     .flags = Serif | Bold | WordWrap, .fontSize = 7.5, .foreColor = colour::Red},
     {.name = "Label3", .index = 0, .kind = K::Label, .left = 240, .top = 480, .width = 495, .height = 255,
      .caption = "B's", .flags = Bold, .foreColor = colour::Red},
     {.name = "Label3", .index = 1, .kind = K::Label, .left = 240, .top = 720, .width = 495, .height = 255,
@@ -37,15 +37,17 @@ const ControlSpec kControls[] = {
     {.name = "Image1", .kind = K::Image, .left = CardLeft, .top = CardTop, .width = 1515, .height = 1830,
      .picture = "example-card"},
     {.name = "Label1", .kind = K::Label, .left = CardLeft, .top = CardTop, .width = 1455, .height = 255,
-     .caption = " B   I    N  G  O", .flags = Bold | Opaque, .foreColor = colour::Black,
-     .backColor = colour::White},
+     .caption = " B   I    N  G  O", .flags = Bold | OverColumns, .foreColor = colour::Black,
+     .backColor = colour::White, .picture = "example-card"},
 };
 // clang-format on
 
+// Under the card, in the strip between the last row of boxes and the window's bottom edge: a
+// label the height of a box would run past the window.
 // clang-format off
 const ControlSpec kGameName
-    {.name = "lblexplname", .kind = K::Label, .left = 7800, .top = 1800, .width = 1455, .height = 255,
-     .caption = "Regular bingo", .flags = Bold | Centred | WordWrap, .fontSize = 7.5,
+    {.name = "lblexplname", .kind = K::Label, .left = 7800, .top = 1800, .width = 1455,
+     .height = ClientHeight - 1800, .caption = "Regular bingo", .flags = Centred, .fontSize = 6,
      .foreColor = colour::Red};
 // clang-format on
 // Lies over the whole example card, so a click anywhere on it asks for help.

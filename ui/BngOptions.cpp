@@ -15,11 +15,14 @@ using namespace look;
 
 namespace area = options_area;
 
-constexpr int ListTop = 255, ListHeight = 315, HeadingHeight = 255;
+constexpr int ListTop = area::ListTop, ListHeight = area::Boards.height - ListTop, HeadingHeight = 255;
 constexpr int SampleLeft = area::SampleCard.left, SampleTop = area::SampleCard.top;
-constexpr int ButtonTop = 3480, ButtonWidth = 1335, ButtonHeight = 420;
+constexpr int ButtonTop = area::Buttons.top, ButtonWidth = area::ButtonWidth,
+              ButtonHeight = area::Buttons.height;
 constexpr int OneBoardClaimWidth = 3735, TwoBoardsClaimWidth = 8895, PlayingWidth = 9300;
 constexpr std::string_view PlayersTip = "More players you have the harder it is to win";
+// The lists' type, a little smaller than the headings', so the longest game type shows whole.
+constexpr double ListFont = 7.5;
 
 // Each choice: its heading, and its read-only list below.
 // clang-format off
@@ -27,36 +30,36 @@ const ControlSpec kControls[] = {
     {.name = "Label2", .kind = K::Label, .left = area::Boards.left, .top = area::Boards.top,
      .width = area::Boards.width, .height = HeadingHeight, .caption = "Number of Boards", .flags = Bold},
     {.name = "Combo1", .kind = K::List, .left = area::Boards.left, .top = area::Boards.top + ListTop,
-     .width = area::Boards.width, .height = ListHeight},
+     .width = area::Boards.width, .height = ListHeight, .fontSize = ListFont},
     {.name = "Label3", .kind = K::Label, .left = area::GameType.left, .top = area::GameType.top,
      .width = area::GameType.width, .height = HeadingHeight, .caption = "Game Type", .flags = Bold},
     {.name = "Combo2", .kind = K::List, .left = area::GameType.left, .top = area::GameType.top + ListTop,
-     .width = area::GameType.width, .height = ListHeight},
+     .width = area::GameType.width, .height = ListHeight, .fontSize = ListFont},
     {.name = "lblSeconds", .kind = K::Label, .left = area::Seconds.left, .top = area::Seconds.top,
      .width = area::Seconds.width, .height = HeadingHeight, .caption = "Time Between Ball's", .flags = Bold},
     {.name = "cmbSeconds", .kind = K::List, .left = area::Seconds.left, .top = area::Seconds.top + ListTop,
-     .width = area::Seconds.width, .height = ListHeight},
+     .width = area::Seconds.width, .height = ListHeight, .fontSize = ListFont},
     {.name = "Label4", .kind = K::Label, .left = area::Players.left, .top = area::Players.top,
      .width = area::Players.width, .height = HeadingHeight, .caption = "Number of Pc players", .flags = Bold,
      .tooltip = PlayersTip},
     {.name = "cmbPlayers", .kind = K::List, .left = area::Players.left, .top = area::Players.top + ListTop,
-     .width = area::Players.width, .height = ListHeight, .tooltip = PlayersTip},
+     .width = area::Players.width, .height = ListHeight, .fontSize = ListFont, .tooltip = PlayersTip},
     {.name = "lblVisit", .kind = K::Label, .left = area::StartAndLink.left, .top = area::StartAndLink.top,
      .width = 2055, .height = 255, .caption = "Visit us for more games", .flags = HandCursor | Underline,
      .foreColor = colour::Blue},
-    {.name = "Command1", .kind = K::Button, .left = area::StartAndLink.left, .top = ButtonTop,
+    {.name = "Command1", .kind = K::Button, .left = area::Buttons.left, .top = ButtonTop,
      .width = ButtonWidth, .height = ButtonHeight, .caption = "Start", .flags = Bold | DefaultButton},
-    {.name = "Command2", .kind = K::Button, .left = 1560, .top = ButtonTop, .width = ButtonWidth,
-     .height = ButtonHeight, .caption = "Cancel"},
-    {.name = "cmdHelp", .kind = K::Button, .left = 3000, .top = ButtonTop, .width = ButtonWidth,
-     .height = ButtonHeight, .caption = "Help"},
+    {.name = "Command2", .kind = K::Button, .left = area::Buttons.left + area::ButtonPitch, .top = ButtonTop,
+     .width = ButtonWidth, .height = ButtonHeight, .caption = "Cancel"},
+    {.name = "cmdHelp", .kind = K::Button, .left = area::Buttons.left + 2 * area::ButtonPitch,
+     .top = ButtonTop, .width = ButtonWidth, .height = ButtonHeight, .caption = "Help"},
     {.name = "lblexamplename", .kind = K::Label, .left = 2400, .top = area::Sample.top, .width = 2055,
      .height = 255, .flags = Bold | Centred},
     {.name = "Image1", .kind = K::Image, .left = SampleLeft, .top = SampleTop,
-     .width = area::SampleCard.width, .height = area::SampleCard.height, .picture = "example-card"},
+     .width = area::SampleCard.width, .height = area::SampleCard.height, .picture = "sample-card"},
     {.name = "Label5", .kind = K::Label, .left = SampleLeft, .top = SampleTop, .width = 1455, .height = 255,
-     .caption = " B   I    N  G  O", .flags = Bold | Opaque, .foreColor = colour::Black,
-     .backColor = colour::White},
+     .caption = " B   I    N  G  O", .flags = Bold | OverColumns, .fontSize = 6.75,
+     .foreColor = colour::White, .picture = "sample-card"},
 };
 // clang-format on
 

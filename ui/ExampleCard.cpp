@@ -1,8 +1,7 @@
 #include "ExampleCard.h"
 
+#include "ExampleCardGrid.h"
 #include "game/Patterns.h"
-
-#include <array>
 
 namespace daubery {
 
@@ -10,16 +9,14 @@ namespace {
 
 using K = ControlKind;
 
-// Offsets from the card picture's corner, in twips, by column B..O and by row 1..5.
-constexpr std::array<int, 5> BoxLefts{120, 360, 600, 870, 1200};
-constexpr std::array<int, 5> BoxTops{360, 600, 960, 1200, 1560};
-constexpr int BoxSize = 255;
-constexpr std::array<int, 5> CircleLefts{120, 480, 720, 960, 1320};
-constexpr std::array<int, 5> CircleTops{360, 720, 960, 1320, 1560};
-constexpr int CircleSize = 135;
-constexpr std::array<int, 5> RowLineYs{480, 720, 1080, 1320, 1560};
-constexpr std::array<int, 5> ColumnLineXs{240, 480, 720, 1080, 1320};
-constexpr int LinesLeft = 240, LinesRight = 1320, LinesTop = 480, LinesBottom = 1560;
+using namespace example_grid;
+
+// Every mark is placed by the box it belongs to: a circle in the middle of its box, a row's line
+// from the middle of its B box to the middle of its O box, a column's from row 1 to row 5, a
+// diagonal from corner box to corner box. The uneven grid leaves no fixed pitch to place them by.
+constexpr int CircleInset = (BoxSize - CircleSize) / 2;
+constexpr int LinesLeft = boxMiddleX(1), LinesRight = boxMiddleX(5), LinesTop = boxMiddleY(1),
+              LinesBottom = boxMiddleY(5);
 
 constexpr int RowColour = colour::Red, ColumnColour = colour::Yellow;
 
@@ -36,7 +33,7 @@ std::vector<ControlSpec> exampleCardControls(int left, int top, int diagonalColo
                          .top = top + BoxTops[row],
                          .width = BoxSize,
                          .height = BoxSize,
-                         .flags = look::Bordered | look::Centred,
+                         .flags = look::Centred,
                          .fontSize = 6.75,
                          .foreColor = colour::Black});
     }
@@ -45,8 +42,8 @@ std::vector<ControlSpec> exampleCardControls(int left, int top, int diagonalColo
         specs.push_back({.name = "shpExample",
                          .index = k,
                          .kind = K::Circle,
-                         .left = left + CircleLefts[column],
-                         .top = top + CircleTops[row],
+                         .left = left + BoxLefts[column] + CircleInset,
+                         .top = top + BoxTops[row] + CircleInset,
                          .width = CircleSize,
                          .height = CircleSize,
                          .flags = look::Hidden,
@@ -58,20 +55,20 @@ std::vector<ControlSpec> exampleCardControls(int left, int top, int diagonalColo
                          .index = example_line::Row1 + k,
                          .kind = K::Line,
                          .left = left + LinesLeft,
-                         .top = top + RowLineYs[std::size_t(k)],
+                         .top = top + boxMiddleY(k + 1),
                          .flags = look::Hidden,
                          .foreColor = RowColour,
                          .x2 = left + LinesRight,
-                         .y2 = top + RowLineYs[std::size_t(k)]});
+                         .y2 = top + boxMiddleY(k + 1)});
     for (int k = 0; k < 5; ++k)
         specs.push_back({.name = "lneExample",
                          .index = example_line::ColumnB + k,
                          .kind = K::Line,
-                         .left = left + ColumnLineXs[std::size_t(k)],
+                         .left = left + boxMiddleX(k + 1),
                          .top = top + LinesBottom,
                          .flags = look::Hidden,
                          .foreColor = ColumnColour,
-                         .x2 = left + ColumnLineXs[std::size_t(k)],
+                         .x2 = left + boxMiddleX(k + 1),
                          .y2 = top + LinesTop});
     specs.push_back({.name = "lneExample",
                      .index = example_line::MainDiagonal,

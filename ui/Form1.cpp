@@ -58,7 +58,7 @@ const ControlSpec kControls[] = {
     {.name = "imgBallroll", .kind = K::Image, .left = 4080, .top = -480, .width = 825, .height = 810,
      .flags = Hidden, .picture = "ball-0"},
     {.name = "lblball", .kind = K::Label, .left = 4440, .top = 1680, .width = 495, .height = 255,
-     .flags = Hidden | Bold | Centred, .fontSize = 9.75, .foreColor = rgb(20, 20, 60)},
+     .flags = Hidden | Bold, .fontSize = 8.25, .foreColor = rgb(20, 20, 60)},
     {.name = "lblPaused", .kind = K::Label, .left = 3930, .top = 840, .width = 1125, .height = 420,
      .caption = "Paused", .flags = Hidden | Bold | Centred | Opaque, .fontSize = 12,
      .foreColor = rgb(255, 236, 150), .backColor = CardEdge},
@@ -204,6 +204,14 @@ std::vector<ControlSpec> cardControls() {
 }
 
 constexpr std::string_view PlayCaption = "&Play", EndPlayCaption = "&End Play";
+
+// A called ball has its column's colour, as real bingo balls do: the thirteen frames of a B ball
+// are "ball-B-0" to "ball-B-12", and so on for I, N, G and O.
+void colourBallFrames(Form& main, int column) {
+    for (int k = 0; k < 13; ++k)
+        main.control("imgBalls", k)
+            .setPicture("ball-" + std::string(1, columnLetter(column)) + "-" + std::to_string(k));
+}
 constexpr std::string_view NextGameCaption = "&Next game", TryAgainCaption = "&Try Again";
 constexpr std::string_view SoundOnCaption =
     "&Sound Off"; // the menu offers to switch sound off while it is on
@@ -413,6 +421,7 @@ void Form1::Timer1_Timer() {
     if (state.CalledCount > 1)
         board.control("lblselctedNums", state.CalledNumbers[pos - 1]).setForeColor(colour::Red);
     control("lblball").setCaption(ballText(state, pos));
+    colourBallFrames(*this, state.CalledColumns[pos]);
     game.RunComputerPlayers();
 }
 

@@ -15,17 +15,21 @@ using namespace look;
 constexpr int ClientWidth = 4680, ClientHeight = 2670;
 constexpr std::string_view NextGameCaption = "&Next game", TryAgainCaption = "&Try Again";
 
+// The outcome in the middle of the space above the hint, the hint just over the buttons, the
+// buttons clear of the bottom edge.
+constexpr int HintTop = 1680, ButtonTop = 2040;
+
 // clang-format off
 const ControlSpec kControls[] = {
     {.name = "lblStatus", .kind = K::Label, .left = 240, .top = 120, .width = 4215, .height = 1815,
-     .caption = "Game over", .flags = Centred | Bold | WordWrap, .fontSize = 12},
-    {.name = "lblStatus2", .kind = K::Label, .left = 120, .top = 1920, .width = 4455, .height = 255,
-     .flags = Centred},
-    {.name = "cmdOK", .kind = K::Button, .left = 240, .top = 2160, .width = 1335, .height = 495,
+     .caption = "Game over", .flags = Centred | Bold | WordWrap | Middle, .fontSize = 12},
+    {.name = "lblStatus2", .kind = K::Label, .left = 120, .top = HintTop, .width = 4455, .height = 255,
+     .flags = Centred, .foreColor = rgb(80, 80, 80)},
+    {.name = "cmdOK", .kind = K::Button, .left = 240, .top = ButtonTop, .width = 1335, .height = 495,
      .caption = "OK", .flags = DefaultButton},
-    {.name = "cmdTryagain", .kind = K::Button, .left = 1680, .top = 2160, .width = 1335, .height = 495,
+    {.name = "cmdTryagain", .kind = K::Button, .left = 1680, .top = ButtonTop, .width = 1335, .height = 495,
      .caption = "Try Again"},
-    {.name = "cmdEndPlay", .kind = K::Button, .left = 3120, .top = 2160, .width = 1455, .height = 495,
+    {.name = "cmdEndPlay", .kind = K::Button, .left = 3120, .top = ButtonTop, .width = 1455, .height = 495,
      .caption = "End Play"},
 };
 // clang-format on

@@ -38,12 +38,15 @@ constexpr int GuideTextLeft = 4560, GuideTextWidth = 1500;
 // The face of the pictured dialog, under the guide's own sample text.
 constexpr int PicturedDialogFace = rgb(239, 239, 239);
 
-// Where a part of the options dialog lies on the guide's picture of it.
+// Where a part of the options dialog lies on the guide's picture of it, whose client area is a
+// part of the picture.
 constexpr int onPictureX(int twips) {
-    return twips * GuidePictureWidth / options_area::ClientWidth;
+    constexpr DialogArea client = options_area::PictureClient;
+    return 15 * client.left + twips * 15 * client.width / options_area::ClientWidth;
 }
 constexpr int onPictureY(int twips) {
-    return twips * GuidePictureHeight / options_area::ClientHeight;
+    constexpr DialogArea client = options_area::PictureClient;
+    return 15 * client.top + twips * 15 * client.height / options_area::ClientHeight;
 }
 constexpr int pictureWidth(const DialogArea& area) {
     return onPictureX(area.left + area.width) - onPictureX(area.left);

@@ -4,6 +4,7 @@
 #include "platform/Form.h"
 #include "platform/Windows.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -88,7 +89,8 @@ public:
         setWordWrap(control_.has(look::WordWrap));
         setFont(fittingFont());
         Qt::Alignment alignment = control_.has(look::Centred) ? Qt::AlignHCenter : Qt::AlignLeft;
-        alignment |= control_.has(look::WordWrap) ? Qt::AlignTop : Qt::AlignVCenter;
+        alignment |=
+            control_.has(look::WordWrap) && !control_.has(look::Middle) ? Qt::AlignTop : Qt::AlignVCenter;
         setAlignment(alignment);
         setFrameShape(control_.has(look::Bordered) ? QFrame::Box : QFrame::NoFrame);
         setLineWidth(1);
@@ -114,6 +116,18 @@ protected:
             if (needed.width() <= room.width() && needed.height() <= room.height()) break;
         }
         return font;
+    }
+    void paintEvent(QPaintEvent* event) override {
+        if (!control_.has(look::OverColumns)) return QLabel::paintEvent(event);
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (int k = 0; k < words.size(); ++k) {
+            const QRectF column = pictures::squareRect(control_.picture(), k + 1, 1);
+            if (column.isEmpty()) break;
+            painter.drawText(QRectF(column.left(), 0, column.width(), height()), Qt::AlignCenter, words[k]);
+        }
     }
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override {
@@ -215,6 +229,8 @@ public:
         if (count() != int(control_.items().size())) {
             clear();
             for (const auto& item : control_.items()) addItem(QString::fromStdString(item));
+            // The open list is as wide as its longest item, so no item is cut.
+            view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() + 4);
         }
         setCurrentIndex(control_.listIndex());
     }

@@ -122,7 +122,9 @@ TEST(Calling, TheBallFallsInFiftySevenStepsAndKeepsSpinningFromFallToFall) {
         EXPECT_TRUE(t.flag("Form1.imgBallroll.visible"));
         EXPECT_EQ(t.number("Form1.imgBallroll.top"), 35 * step - 480) << step;
         EXPECT_EQ(t.flag("Form1.lblball.visible"), step == 57) << step;
-        const std::string shown = step < 57 ? "ball-" + std::to_string(frame) : "ball-0";
+        // The frames of a ball in its column's colour.
+        const std::string ball = std::string("ball-") + "BINGO"[s.CalledColumns[1] - 1] + "-";
+        const std::string shown = ball + std::to_string(step < 57 ? frame : 0);
         EXPECT_EQ(t.text("Form1.imgBallroll.picture"), shown) << step;
     }
     EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
@@ -134,7 +136,8 @@ TEST(Calling, TheBallFallsInFiftySevenStepsAndKeepsSpinningFromFallToFall) {
     t.nextCall();
     t.ticks(1);
     EXPECT_EQ(t.number("Form1.imgBallroll.top"), -445);
-    EXPECT_EQ(t.text("Form1.imgBallroll.picture"), "ball-5");
+    EXPECT_EQ(t.text("Form1.imgBallroll.picture"),
+              std::string("ball-") + "BINGO"[s.CalledColumns[2] - 1] + "-5");
 }
 
 // Only reachable by the handler itself: a new round dealt while the ball falls starts the fall

@@ -21,12 +21,14 @@ namespace {
 
 const std::map<std::string, QSize>& expectedSizes() {
     static const std::map<std::string, QSize> sizes = [] {
-        std::map<std::string, QSize> all{{"background", {750, 375}},
-                                         {"card", {250, 300}},
-                                         {"example-card", {101, 122}},
-                                         {"help-options", {300, 250}},
-                                         {"help-four-corners", {66, 75}}};
-        for (int frame = 0; frame < 13; ++frame) all["ball-" + std::to_string(frame)] = {55, 54};
+        std::map<std::string, QSize> all{{"background", {750, 375}},   {"card", {250, 300}},
+                                         {"example-card", {101, 122}}, {"sample-card", {101, 127}},
+                                         {"help-options", {300, 250}}, {"help-four-corners", {66, 75}}};
+        for (int frame = 0; frame < 13; ++frame) {
+            all["ball-" + std::to_string(frame)] = {55, 54};
+            for (const char* column : {"B", "I", "N", "G", "O"})
+                all[std::string("ball-") + column + "-" + std::to_string(frame)] = {55, 54};
+        }
         for (const char* colour : {"blue", "red", "green", "yellow", "purple"})
             all[std::string("dot-") + colour] = {30, 30};
         for (int page = 0; page < 12; ++page) all["help-page-" + std::to_string(page)] = {125, 150};
