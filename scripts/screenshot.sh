@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 scale=${2:-1}
-display=:77
+display=${SCREENSHOT_DISPLAY:-:77}
 [ -x build/daubery ] || cmake --build build --target daubery -j"$(nproc)"
 Xvfb $display -screen 0 $((1280 * scale))x$((900 * scale))x24 >/dev/null 2>&1 &
 xvfb=$!

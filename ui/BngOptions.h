@@ -25,7 +25,7 @@ inline constexpr int ButtonWidth = 1335, ButtonPitch = 1440;
 inline constexpr int ListTop = 255;
 // The whole sample: its name, the card and the explanation; the card and the explanation alone.
 inline constexpr DialogArea Sample{2280, 120, 2295, 3240}, SampleCard{2640, 405, 1515, 1905},
-    SampleText{2280, 2310, 2175, 1050};
+    SampleText{2280, 2370, 2175, 990};
 // The help guide's 300 × 250 picture of this dialog shows it as a small window under its title
 // bar; the dialog's client area lies in this part of the picture, in the picture's pixels.
 inline constexpr DialogArea PictureClient{5, 19, 290, 211};

@@ -4,7 +4,6 @@
 #include "platform/Form.h"
 #include "platform/Windows.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -229,8 +228,6 @@ public:
         if (count() != int(control_.items().size())) {
             clear();
             for (const auto& item : control_.items()) addItem(QString::fromStdString(item));
-            // The open list is as wide as its longest item, so no item is cut.
-            view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() + 4);
         }
         setCurrentIndex(control_.listIndex());
     }

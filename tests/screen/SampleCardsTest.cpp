@@ -23,7 +23,7 @@ bool isRed(const QColor& c) {
     return c.red() > 170 && c.green() < 90 && c.blue() < 90;
 }
 bool isYellow(const QColor& c) {
-    return c.red() > 200 && c.green() > 200 && c.blue() < 100;
+    return c.red() > 200 && c.green() > 150 && c.blue() < 100;
 }
 bool isBlue(const QColor& c) {
     return c.blue() > 150 && c.red() < 80 && c.green() < 80;
@@ -74,6 +74,14 @@ protected:
             for (QPoint corner : {square.topLeft() + QPoint(2, 2), square.bottomRight() - QPoint(2, 2)})
                 EXPECT_FALSE(isRed(shown.pixelColor(corner)));
             EXPECT_TRUE(picture(card).contains(square)) << "the box runs past the card's picture";
+            // The picture's grid is the boxes: a rule along each box's left and right edges,
+            // clear paper just inside them.
+            const QPoint inside = square.topLeft() + QPoint(3, 3);
+            for (int x : {square.left(), square.right()}) {
+                EXPECT_LT(luminance(shown.pixelColor(x, square.center().y())),
+                          luminance(shown.pixelColor(inside)) - 30)
+                    << "no rule at x " << x;
+            }
         }
         EXPECT_LE(picture(card).bottom(), window(card.window)->centralWidget()->height() - 1);
     }
