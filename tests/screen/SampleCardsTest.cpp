@@ -99,29 +99,22 @@ protected:
                     if (test(image.pixelColor(at + QPoint(dx, dy)))) return true;
             return false;
         };
-        for (int row = 1; row <= 5; ++row) {
-            SCOPED_TRACE("row " + std::to_string(row));
-            only(row - 1);
+        // Lines 0..4 are the rows in red, 5..9 the columns B..O in yellow.
+        for (int line = 0; line < 10; ++line) {
+            SCOPED_TRACE("line " + std::to_string(line));
+            only(line);
             const QImage shown = shot(card.window);
-            for (int column = 1; column <= 5; ++column) {
-                if (column == 3 && row == 3) continue;
-                EXPECT_TRUE(near(shown, box(card, {column, row}).center(), 1, isRed)) << column;
-                const int other = row == 5 ? 4 : row + 1;
-                if (!(column == 3 && other == 3)) {
-                    EXPECT_FALSE(near(shown, box(card, {column, other}).center(), 2, isRed)) << column;
+            const bool row = line < 5;
+            const int n = line % 5 + 1, beside = n == 5 ? 4 : n + 1;
+            auto colour = row ? isRed : isYellow;
+            for (int along = 1; along <= 5; ++along) {
+                const Cell on = row ? Cell{along, n} : Cell{n, along};
+                const Cell off = row ? Cell{along, beside} : Cell{beside, along};
+                if (!(on.column == 3 && on.row == 3)) {
+                    EXPECT_TRUE(near(shown, box(card, on).center(), 1, colour)) << along;
                 }
-            }
-        }
-        for (int column = 1; column <= 5; ++column) {
-            SCOPED_TRACE("column " + std::to_string(column));
-            only(4 + column);
-            const QImage shown = shot(card.window);
-            for (int row = 1; row <= 5; ++row) {
-                if (column == 3 && row == 3) continue;
-                EXPECT_TRUE(near(shown, box(card, {column, row}).center(), 1, isYellow)) << row;
-                const int other = column == 5 ? 4 : column + 1;
-                if (!(other == 3 && row == 3)) {
-                    EXPECT_FALSE(near(shown, box(card, {other, row}).center(), 2, isYellow)) << row;
+                if (!(off.column == 3 && off.row == 3)) {
+                    EXPECT_FALSE(near(shown, box(card, off).center(), 2, colour)) << along;
                 }
             }
         }
