@@ -74,8 +74,7 @@ Bingomsg::Bingomsg(Daubery& owner)
              .height = 240,
              .flags = Bold | Centred,
              .foreColor = colour::Silver});
-    for (const ControlSpec& spec : exampleCardControls(CardLeft, CardTop, colour::Yellow, colour::DarkBlue))
-        add(spec);
+    for (const ControlSpec& spec : exampleCardControls(CardLeft, CardTop, colour::DarkBlue)) add(spec);
     add(kGameName);
     add(kCardCover);
 

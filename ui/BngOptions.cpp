@@ -21,8 +21,6 @@ constexpr int ButtonTop = area::Buttons.top, ButtonWidth = area::ButtonWidth,
               ButtonHeight = area::Buttons.height;
 constexpr int OneBoardClaimWidth = 3735, TwoBoardsClaimWidth = 8895, PlayingWidth = 9300;
 constexpr std::string_view PlayersTip = "More players you have the harder it is to win";
-// The sample's column lines: a yellow deep enough to read on the card's cream squares.
-constexpr int ColumnYellow = rgb(236, 184, 0);
 // The lists' type, a little smaller than the headings', so the longest game type shows whole.
 constexpr double ListFont = 7.5;
 
@@ -84,8 +82,7 @@ BngOptions::BngOptions(Daubery& owner)
     : GameWindow(owner, std::string(Name), "Select your options", area::ClientWidth, area::ClientHeight) {
     setCentred(true);
     build(kControls);
-    for (const ControlSpec& spec : exampleCardControls(SampleLeft, SampleTop, ColumnYellow, colour::Blue))
-        add(spec);
+    for (const ControlSpec& spec : exampleCardControls(SampleLeft, SampleTop, colour::Blue)) add(spec);
     add(kExplanation);
     add(kSampleCover);
 

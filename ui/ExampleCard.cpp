@@ -18,11 +18,11 @@ constexpr int CircleInset = (BoxSize - CircleSize) / 2;
 constexpr int LinesLeft = boxMiddleX(1), LinesRight = boxMiddleX(5), LinesTop = boxMiddleY(1),
               LinesBottom = boxMiddleY(5);
 
-constexpr int RowColour = colour::Red;
+constexpr int RowColour = colour::Red, ColumnColour = colour::Yellow;
 
 } // namespace
 
-std::vector<ControlSpec> exampleCardControls(int left, int top, int columnColour, int diagonalColour) {
+std::vector<ControlSpec> exampleCardControls(int left, int top, int diagonalColour) {
     std::vector<ControlSpec> specs;
     for (int k = 0; k < CellCount; ++k) {
         const auto column = std::size_t(columnOfCell(k + 1) - 1), row = std::size_t(rowOfCell(k + 1) - 1);
@@ -67,7 +67,7 @@ std::vector<ControlSpec> exampleCardControls(int left, int top, int columnColour
                          .left = left + boxMiddleX(k + 1),
                          .top = top + LinesBottom,
                          .flags = look::Hidden,
-                         .foreColor = columnColour,
+                         .foreColor = ColumnColour,
                          .x2 = left + boxMiddleX(k + 1),
                          .y2 = top + LinesTop});
     specs.push_back({.name = "lneExample",

@@ -10,8 +10,8 @@
 namespace daubery {
 
 // The boxes lblExample(k), circles shpExample(k) and lines lneExample(k) of a card whose picture
-// has its top-left corner at (left, top). Rows are red, the columns and diagonals as given.
-std::vector<ControlSpec> exampleCardControls(int left, int top, int columnColour, int diagonalColour);
+// has its top-left corner at (left, top). Rows are red, columns yellow, the diagonals as given.
+std::vector<ControlSpec> exampleCardControls(int left, int top, int diagonalColour);
 
 // Hides every line and circle, then shows those of the game type's pattern.
 void showExample(Form& window, int gameType);
