@@ -16,9 +16,16 @@ sleep 1
 game=$!
 sleep 2
 at() { xdotool mousemove $(($1 * scale)) $(($2 * scale)) click 1; sleep 0.3; }
+# A click at a point given relative to a window's top-left corner, found by its title.
+in_window() {
+  local id
+  for _ in $(seq 50); do id=$(xdotool search --onlyvisible --name "^$1\$" | head -1); [ -n "$id" ] && break; sleep 0.1; done
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + $2 * scale)) $((Y + $3 * scale)) click 1; sleep 0.3
+}
 at 157 173                      # Play
-at 563 349; xdotool key Down Return; sleep 0.3   # 2 Boards
-at 539 560                      # Start
+in_window "Select your options" 80 36; xdotool key Down Return; sleep 0.3   # 2 Boards
+in_window "Select your options" 52 246                                      # Start
 sleep 9                         # a few calls
 for row in 0 1 2 3 4; do        # daub every called number on both cards
   for col in 0 1 2 3 4; do
@@ -26,7 +33,12 @@ for row in 0 1 2 3 4; do        # daub every called number on both cards
     at $((476 + 48 * col)) $((264 + 48 * row))
   done
 done
-sleep 2.6
 mkdir -p "$(dirname "$out")"
-import -window root -crop $((640 * scale))x$((530 * scale))+$((96 * scale))+0 +repage "$out"
+# Until the ball has landed: its white face shows where the number is written.
+for _ in $(seq 40); do
+  import -window root -crop $((640 * scale))x$((530 * scale))+$((96 * scale))+0 +repage "$out"
+  face=$(convert "$out" -format "%[fx:int(255*p{$((308 * scale)),$((305 * scale))}.intensity)]" info:)
+  [ "$face" -gt 200 ] && break
+  sleep 0.2
+done
 echo "wrote $out"
