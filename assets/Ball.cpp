@@ -91,6 +91,10 @@ void printFace(QPainter& p, const Face& face, const BallLook& look, QPointF cent
 
 } // namespace
 
+BallLook calledBall() {
+    return calledBall(style::ballBody);
+}
+
 BallLook calledBall(const QColor& body) {
     // At rest the game writes the called number over the ball from the left of x 24..57, y 11..28
     // of the 55 × 54 picture, about 25 wide at the most; the front face is turned so that its

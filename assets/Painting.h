@@ -38,6 +38,7 @@ struct BallLook {
 // The ball in `box`, turned `turn` of a full spin (0 upright, 1 all the way round).
 void ball(QPainter& p, const QRectF& box, double turn, const BallLook& look);
 // The look of the game's called ball in a body colour, whose face at rest lies under the game's ball label.
+BallLook calledBall();
 BallLook calledBall(const QColor& body);
 
 void background(QPainter& p);

@@ -29,7 +29,7 @@ std::vector<Picture> catalogue() {
                        BallSize,
                        [frame](QPainter& p) {
                            ball(p, QRectF(QPointF(0, 0), BallSize), double(frame) / style::ballFrameCount,
-                                calledBall(style::ballBody));
+                                calledBall());
                        },
                        {}});
     // The called ball in its column's colour: "ball-B-0".."ball-O-12".

@@ -204,6 +204,9 @@ std::vector<ControlSpec> cardControls() {
 }
 
 constexpr std::string_view PlayCaption = "&Play", EndPlayCaption = "&End Play";
+constexpr std::string_view NextGameCaption = "&Next game", TryAgainCaption = "&Try Again";
+constexpr std::string_view SoundOnCaption =
+    "&Sound Off"; // the menu offers to switch sound off while it is on
 
 // A called ball has its column's colour, as real bingo balls do: the thirteen frames of a B ball
 // are "ball-B-0" to "ball-B-12", and so on for I, N, G and O.
@@ -212,9 +215,6 @@ void colourBallFrames(Form& main, int column) {
         main.control("imgBalls", k)
             .setPicture("ball-" + std::string(1, columnLetter(column)) + "-" + std::to_string(k));
 }
-constexpr std::string_view NextGameCaption = "&Next game", TryAgainCaption = "&Try Again";
-constexpr std::string_view SoundOnCaption =
-    "&Sound Off"; // the menu offers to switch sound off while it is on
 
 } // namespace
 
