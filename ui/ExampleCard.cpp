@@ -13,7 +13,9 @@ using namespace example_grid;
 
 // Every mark is placed by the box it belongs to: a circle in the middle of its box, a row's line
 // from the middle of its B box to the middle of its O box, a column's from row 1 to row 5, a
-// diagonal from corner box to corner box. The uneven grid leaves no fixed pitch to place them by.
+// diagonal from corner box to corner box. The grid is uneven, so circles and lines laid out at a
+// pitch of their own, not by the boxes, land on box borders and run along the rows' edges; these
+// follow the boxes instead, a few twips off such a pitch here and there.
 constexpr int CircleInset = (BoxSize - CircleSize) / 2;
 constexpr int LinesLeft = boxMiddleX(1), LinesRight = boxMiddleX(5), LinesTop = boxMiddleY(1),
               LinesBottom = boxMiddleY(5);
