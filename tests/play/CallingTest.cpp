@@ -4,7 +4,9 @@
 
 #include "Play.h"
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -223,9 +225,24 @@ TEST(Calling, OnlyCalledSquaresAndTheFreeSpacesTakeADaub) {
 
     // The next round keeps the free space's daub and the colour; End Play clears every dot.
     t.callUntilComputerWins();
+    std::vector<int> lastRound;
+    for (int k = 1; k <= std::min(s.CalledCount, 75); ++k) lastRound.push_back(s.CalledNumbers[k]);
     t.ok("click Form1.Bngnext");
     for (int i = 1; i <= 50; ++i) EXPECT_EQ(t.flag(dot(i) + ".visible"), i == 49) << i;
     EXPECT_EQ(t.text(dot(1) + ".picture"), t.text("Form1.imgDotcolor[4].picture"));
+
+    // Numbers of the last round do not count in this one: after its first ball only that number's
+    // squares take a daub.
+    t.nextCall();
+    int fromLastRound = 0;
+    for (int i = 1; i <= 48; ++i) {
+        const int number = i <= 24 ? s.Card1Numbers[i] : s.Card2Numbers[i - 24];
+        fromLastRound += number != s.CalledNumbers[1] &&
+                         std::find(lastRound.begin(), lastRound.end(), number) != lastRound.end();
+        t.ok("click " + square(i));
+        EXPECT_EQ(t.flag(dot(i) + ".visible"), number == s.CalledNumbers[1]) << i;
+    }
+    ASSERT_GT(fromLastRound, 0);
     t.ok("click Form1.bngPlay");
     for (int i = 1; i <= 50; ++i) EXPECT_FALSE(t.flag(dot(i) + ".visible")) << i;
 }

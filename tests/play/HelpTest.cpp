@@ -3,7 +3,7 @@
 // box holding the caller, and the second way of opening the web site.
 
 #include "Dialogs.h"
-#include "ui/HelpTexts.h"
+#include "Words.h"
 
 #include <cstdlib>
 #include <string>
@@ -16,7 +16,7 @@ using play::DialogTable;
 constexpr int Default = -1, Blue = 0xFF0000;
 constexpr int Pages = 12, ContentsItems = 13;
 
-const std::string Address(daubery::WebAddress);
+const std::string Address = play::words::WebSite;
 
 // Which of the three panels is in front.
 std::vector<std::string> panelsShown(DialogTable& t) {
@@ -26,17 +26,13 @@ std::vector<std::string> panelsShown(DialogTable& t) {
     return shown;
 }
 
-std::string pageText(int page) {
-    return std::string(daubery::help_text::Pages[std::size_t(page)]);
-}
-
 // The page view showing game page `page`: its picture alone, its text, no start page over them.
 void expectPage(DialogTable& t, int page) {
     SCOPED_TRACE("page " + std::to_string(page));
     EXPECT_EQ(t.state().HelpPage, page);
     EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctinfo"});
     EXPECT_EQ(t.visibleOf("frmHelp.imgHelp", Pages), std::vector<int>{page});
-    EXPECT_EQ(t.text("frmHelp.lblHelp.caption"), pageText(page));
+    EXPECT_EQ(t.text("frmHelp.lblHelp.caption"), play::words::HelpPages[std::size_t(page)]);
     EXPECT_FALSE(t.flag("frmHelp.lblstart.visible"));
 }
 
@@ -127,6 +123,12 @@ TEST(HelpViewer, ContentsItemsLightOneAtATime) {
         expectPage(t, 11);
         EXPECT_FALSE(t.flag("frmHelp.cmdNext.enabled"));
         EXPECT_EQ(blueItems(), std::vector<int>{12});
+
+        // From the last page, where Next is off, to the start page, where it is on again.
+        t.ok("click frmHelp.Command1");
+        t.ok("click frmHelp.lblcontents[0]");
+        expectStartPage(t);
+        EXPECT_EQ(blueItems(), std::vector<int>{0});
 
         t.ok("click frmHelp.Command1");
         EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctContents"});
@@ -308,6 +310,33 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
                 EXPECT_EQ(t.state().CalledCount, called + 1);
             }
         }
+    }
+}
+
+// Between rounds there is no caller to hold: opening and closing the help, however it is left,
+// starts no ball, at start-up, after a lost round and after End Play.
+TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
+    for (const char* leave : {"click frmHelp.Command2", "close frmHelp"}) {
+        SCOPED_TRACE(leave);
+        DialogTable t;
+        auto helpAndBack = [&](const char* when) {
+            SCOPED_TRACE(when);
+            const int called = t.state().CalledCount;
+            t.whileOpen([&] { t.ok(leave); });
+            t.ok("click Form1.bngFullhelp");
+            EXPECT_FALSE(t.calling());
+            EXPECT_FALSE(t.state().Paused);
+            t.ticks(500);
+            EXPECT_EQ(t.state().CalledCount, called);
+            EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
+        };
+        helpAndBack("at start-up");
+        t.play();
+        t.callUntilComputerWins();
+        t.ok("click frmGamestatus.cmdOK");
+        helpAndBack("after a lost round");
+        t.ok("click Form1.bngPlay");
+        helpAndBack("after End Play");
     }
 }
 

@@ -2,6 +2,7 @@
 // Random Pick draw, Cancel and the close button, and the sample card of every game type.
 
 #include "Dialogs.h"
+#include "Words.h"
 #include "game/Patterns.h"
 
 #include <set>
@@ -284,8 +285,7 @@ TEST(OptionsSample, ClickingItOpensTheSelectedGamesHelpPage) {
                 EXPECT_EQ(t.state().HelpPage, page);
                 EXPECT_TRUE(t.flag("frmHelp.pctinfo.visible"));
                 EXPECT_EQ(t.visibleOf("frmHelp.imgHelp", 12), std::vector<int>{page});
-                EXPECT_EQ(t.text("frmHelp.lblHelp.caption"),
-                          t.text("state.HelpTexts[" + std::to_string(page) + "]"));
+                EXPECT_EQ(t.text("frmHelp.lblHelp.caption"), play::words::HelpPages[std::size_t(page)]);
             });
             t.ok("click BngOptions.lblhelp");
             EXPECT_TRUE(opened);

@@ -287,3 +287,60 @@ TEST(Winning, AWholeGameKeepsTheMoneyStraight) {
 }
 
 } // namespace
+
+namespace {
+
+using namespace play;
+
+// A round ends while the ball falls, or after it has landed: the outcome dialog takes the ball away
+// and its text with it, and nothing of the ball comes back while the dialog is open.
+TEST(Winning, TheBallLeavesTheTableWithTheRoundsEnd) {
+    for (const int afterTheCall : {0, 20, 60}) {
+        SCOPED_TRACE("claimed " + std::to_string(afterTheCall) + " ticks after the call");
+        Table t;
+        playUntilClaimable(t);
+        t.ticks(afterTheCall);
+        t.ok("click Form1.Command1");
+        ASSERT_TRUE(t.outcomeShown());
+        for (int wait : {0, 60}) {
+            t.ticks(wait);
+            EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
+            EXPECT_FALSE(t.flag("Form1.lblball.visible")) << "the ball's text without its ball";
+            EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
+        }
+    }
+    // A computer player wins in the tick that drops the ball.
+    Table t;
+    t.play();
+    t.callUntilComputerWins();
+    t.ticks(60);
+    EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
+    EXPECT_FALSE(t.flag("Form1.lblball.visible"));
+}
+
+// However the next round starts after a round stopped part-way between two balls, its first ball
+// comes the whole half interval and one tick after the deal.
+TEST(Winning, TheNextRoundWaitsItsFullIntervalForTheFirstBall) {
+    const char* starts[] = {"click frmGamestatus.cmdTryagain", "click Form1.Bngnext", "end play, then play"};
+    for (const std::string start : starts) {
+        SCOPED_TRACE(start);
+        Table t;
+        playUntilClaimable(t);
+        t.ticks(80);
+        t.ok("click Form1.Command1");
+        ASSERT_TRUE(t.outcomeShown());
+        if (start.rfind("click", 0) == 0) {
+            t.ok(start);
+        } else {
+            t.ok("click Form1.bngPlay");
+            t.play();
+        }
+        ASSERT_TRUE(t.calling());
+        t.ticks(100);
+        EXPECT_EQ(t.state().CalledCount, 0);
+        t.ticks(1);
+        EXPECT_EQ(t.state().CalledCount, 1);
+    }
+}
+
+} // namespace

@@ -1,0 +1,282 @@
+// Every text the player reads, window by window, against the words written out in Words.h and the
+// tables below: menus, captions, tool tips, the options and their sample explanations, the help
+// viewer's contents, pages and guide, the about box, and the messages of the board and the outcome
+// dialog in each situation that writes them.
+
+#include "Dialogs.h"
+#include "Words.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using play::DialogTable;
+namespace words = play::words;
+
+// Property paths and the text each must hold.
+using Texts = std::vector<std::pair<std::string, std::string>>;
+
+void expectTexts(DialogTable& t, const Texts& texts) {
+    for (const auto& [path, text] : texts) EXPECT_EQ(t.text(path), text) << path;
+}
+
+const Texts MainWindowAtStart{
+    {"Form1.caption", "Daubery"},
+    {"Form1.bngfile.caption", "&File"},
+    {"Form1.bngfileExit.caption", "E&xit"},
+    {"Form1.bngPlay.caption", "&Play"},
+    {"Form1.bngOpt.caption", "&Options"},
+    {"Form1.bngOptdot.caption", "Dotter Color"},
+    {"Form1.bngOptdotblue.caption", "Blue"},
+    {"Form1.bngOptdotred.caption", "Red"},
+    {"Form1.bngOptdotgreen.caption", "Green"},
+    {"Form1.bngOptdotyellow.caption", "Yellow"},
+    {"Form1.bngOptdotPurple.caption", "Purple"},
+    {"Form1.bngoptSound.caption", "&Sound Off"},
+    {"Form1.bngPause.caption", "Pause"},
+    {"Form1.bnghelp.caption", "Help"},
+    {"Form1.bngFullhelp.caption", "Full Help"},
+    {"Form1.bnghelpabout.caption", "About"},
+    {"Form1.bngVisit.caption", "Visit the Daubery web site"},
+    {"Form1.Label2.caption", "Visit our site"},
+    {"Form1.Label2.tooltip", "Opens the Daubery web site in your browser"},
+    {"Form1.lblbalnce2.caption", "Balance"},
+    {"Form1.lblWins2.caption", "Wins"},
+    {"Form1.Command1.caption", "B I N G O"},
+};
+
+const Texts MainWindowInARound{
+    {"Form1.bngPlay.caption", "&End Play"},
+    {"Form1.helpgame.caption", "How to play Regular Bingo"},
+    {"Form1.Command1.tooltip", "If you have BINGO then press here"},
+    {"Form1.lblBalance.caption", "$0"},
+    {"Form1.lblWins.caption", "0"},
+};
+
+const Texts OptionsDialog{
+    {"BngOptions.caption", "Select your options"},
+    {"BngOptions.Label2.caption", "Number of Boards"},
+    {"BngOptions.Label3.caption", "Game Type"},
+    {"BngOptions.lblSeconds.caption", "Time Between Ball's"},
+    {"BngOptions.Label4.caption", "Number of Pc players"},
+    {"BngOptions.Label4.tooltip", "More players you have the harder it is to win"},
+    {"BngOptions.cmbPlayers.tooltip", "More players you have the harder it is to win"},
+    {"BngOptions.lblVisit.caption", "Visit us for more games"},
+    {"BngOptions.Command1.caption", "Start"},
+    {"BngOptions.Command2.caption", "Cancel"},
+    {"BngOptions.cmdHelp.caption", "Help"},
+    {"BngOptions.Label5.caption", " B   I    N  G  O"},
+    {"BngOptions.lblhelp.tooltip", "Click here if you would like help on this game."},
+    {"BngOptions.Combo1.text", "1 Board"},
+    {"BngOptions.Combo2.text", "Regular Bingo"},
+    {"BngOptions.cmbSeconds.text", "5 Seconds"},
+    {"BngOptions.cmbPlayers.text", "1 Pc player"},
+};
+
+const Texts HelpViewer{
+    {"frmHelp.caption", "Help"},
+    {"frmHelp.Label1.caption", "Contents"},
+    {"frmHelp.cmdBack.caption", "< Back"},
+    {"frmHelp.Command1.caption", "Contents"},
+    {"frmHelp.cmdNext.caption", "Next >"},
+    {"frmHelp.Command2.caption", "Cancel"},
+    {"frmHelp.lblVisit.caption", "Click here to visit the Daubery web site"},
+    {"frmHelp.lblHlp.caption", "Help on Bingo"},
+    {"frmHelp.Label2.caption", "To play this game you will need to have Bingo on all 4 corners"},
+};
+
+const Texts MessageBoard{
+    {"Bingomsg.caption", "Daubery message board"},
+    {"Bingomsg.Label3[0].caption", "B's"},
+    {"Bingomsg.Label3[1].caption", "I's"},
+    {"Bingomsg.Label3[2].caption", "N's"},
+    {"Bingomsg.Label3[3].caption", "G's"},
+    {"Bingomsg.Label3[4].caption", "O's"},
+    {"Bingomsg.lblQuestion.caption", "?"},
+    {"Bingomsg.lblQuestion.tooltip", "Help on the game being played"},
+    {"Bingomsg.lblCoverinfo.tooltip", "Click here for help on the game being played"},
+    {"Bingomsg.Label1.caption", " B   I    N  G  O"},
+    {"Bingomsg.lblexplname.caption", "Regular Bingo"},
+    {"Bingomsg.lblMsg.caption",
+     "You are playing Regular Bingo, Jackpot is $5. There is 1 player playing against you."},
+};
+
+TEST(Texts, MainWindowMenusAndLabels) {
+    DialogTable t;
+    expectTexts(t, MainWindowAtStart);
+    t.ok("click Form1.bngoptSound");
+    EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound On");
+    t.play();
+    expectTexts(t, MainWindowInARound);
+    t.ok("click Form1.bngPause");
+    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
+    t.ok("click Form1.bngPause");
+    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Pause");
+
+    // A computer win takes the last of the money and the menu offers to try again.
+    t.callUntilComputerWins();
+    EXPECT_EQ(t.text("Form1.Command1.tooltip"), "Press End Game to start a new game");
+    EXPECT_EQ(t.text("Form1.Bngnext.caption"), "&Try Again");
+}
+
+TEST(Texts, NextGameNamesItsPrice) {
+    for (int opponents : {0, 1, 5}) {
+        DialogTable t(opponents + 20);
+        t.play({.opponents = opponents});
+        t.ok("set state.Balance 40");
+        t.callUntilComputerWins();
+        t.ok("click frmGamestatus.cmdOK");
+        t.ok("click Form1.Bngnext");
+        const play::Boxes boxes = t.messageBoxes();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].first, "Next Game");
+        EXPECT_EQ(boxes[0].second,
+                  opponents == 0 ? "This Game will cost $5.00" : "This Game will cost $10.00");
+    }
+}
+
+TEST(Texts, RandomPickNamesTheDrawnGame) {
+    DialogTable t(5);
+    t.play({.gameType = 11});
+    const std::string drawn = words::GameTypes[std::size_t(t.state().GameType - 1)].name;
+    EXPECT_NE(drawn, "Random Pick");
+    EXPECT_EQ(t.text("Form1.caption"), "Daubery - Random Pick");
+    EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play " + drawn);
+    EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), drawn);
+}
+
+TEST(Texts, OptionsDialogListsAndSampleExplanations) {
+    DialogTable t;
+    t.whileOpen([&] {
+        expectTexts(t, OptionsDialog);
+        EXPECT_EQ(t.texts("BngOptions.Combo1.items"), (std::vector<std::string>{"1 Board", "2 Boards"}));
+        std::vector<std::string> names;
+        for (const auto& type : words::GameTypes) names.push_back(type.name);
+        EXPECT_EQ(t.texts("BngOptions.Combo2.items"), names);
+        EXPECT_EQ(t.texts("BngOptions.cmbSeconds.items"),
+                  (std::vector<std::string>{"5 Seconds", "10 Seconds", "15 Seconds"}));
+        EXPECT_EQ(t.texts("BngOptions.cmbPlayers.items"),
+                  (std::vector<std::string>{"1 Pc player", "2 Pc player", "3 Pc player", "4 Pc player",
+                                            "5 Pc player", "6 Pc player"}));
+        EXPECT_EQ(t.text("BngOptions.lblInfo.caption"), words::GameTypes[0].explanation);
+        for (int position : {11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}) {
+            const auto& type = words::GameTypes[std::size_t(position)];
+            t.ok("pick BngOptions.Combo2 " + std::to_string(position));
+            EXPECT_EQ(t.text("BngOptions.lblexamplename.caption"), type.name);
+            EXPECT_EQ(t.text("BngOptions.lblInfo.caption"), type.explanation) << type.name;
+        }
+    });
+    t.ok("click Form1.bngPlay");
+}
+
+TEST(Texts, HelpViewerContentsPagesAndGuide) {
+    DialogTable t;
+    t.whileOpen([&] {
+        expectTexts(t, HelpViewer);
+        for (std::size_t item = 0; item < words::HelpContents.size(); ++item)
+            EXPECT_EQ(t.text("frmHelp.lblcontents[" + std::to_string(item) + "].caption"),
+                      words::HelpContents[item]);
+        t.ok("click frmHelp.lblcontents[0]");
+        EXPECT_EQ(t.text("frmHelp.lblstart.text"), words::HelpStartPage);
+        for (std::size_t page = 0; page < words::HelpPages.size(); ++page) {
+            t.ok("click frmHelp.cmdNext");
+            EXPECT_EQ(t.text("frmHelp.lblHelp.caption"), words::HelpPages[page]) << "page " << page;
+        }
+    });
+    t.ok("click Form1.bngFullhelp");
+
+    t.whileOpen([&] {
+        t.whileOpen([&] {
+            EXPECT_EQ(t.text("frmHelp.lblopinfo[6].caption"), words::OptionsGuide[6]);
+            for (int area = 0; area < 6; ++area) {
+                t.ok("click frmHelp.lblobject[" + std::to_string(area) + "]");
+                EXPECT_EQ(t.text("frmHelp.lblopinfo[" + std::to_string(area) + "].caption"),
+                          words::OptionsGuide[std::size_t(area)])
+                    << "area " << area;
+            }
+        });
+        t.ok("click BngOptions.cmdHelp");
+    });
+    t.ok("click Form1.bngPlay");
+}
+
+TEST(Texts, AboutBoxToItsLastCharacter) {
+    DialogTable t;
+    t.ok("click Form1.bnghelpabout");
+    EXPECT_EQ(t.messageBoxes(),
+              (play::Boxes{{"Daubery help", "Daubery 1.0 \n\r\n\rFor more Games and Applications \n\r"
+                                            "Visit us at https://daubery.org\r\n\r\n\r\n"}}));
+}
+
+// The board's words through a round: dealt, called, paused, a false claim, and a win.
+TEST(Texts, MessageBoardThroughARound) {
+    DialogTable t;
+    t.play();
+    expectTexts(t, MessageBoard);
+    t.nextCall();
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
+              "You are playing Regular Bingo, Jackpot is $5. There is 1 playing against you.");
+    t.ok("click Form1.bngPause");
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Paused");
+    t.ok("click Form1.bngPause");
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Unpaused");
+    t.ok("click Form1.Command1");
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Sorry, Continue Jackpot is $5");
+
+    DialogTable six;
+    six.play({.gameType = 2, .opponents = 5});
+    EXPECT_EQ(six.text("Bingomsg.lblMsg.caption"),
+              "You are playing Cover All, Jackpot is $30. There is 6 players playing against you.");
+    EXPECT_EQ(six.text("Bingomsg.lblexplname.caption"), "Cover All");
+    six.nextCall();
+    EXPECT_EQ(six.text("Bingomsg.lblMsg.caption"),
+              "You are playing Cover All, Jackpot is $30. There is 6 playing against you.");
+}
+
+// The outcome dialog in each of its three situations, with the board's message beside it.
+TEST(Texts, OutcomeDialogForEachEnding) {
+    DialogTable won;
+    play::playUntilClaimable(won);
+    won.ok("click Form1.Command1");
+    expectTexts(
+        won, {{"Bingomsg.lblMsg.caption", "You are a Winner your new balance is $5"},
+              {"Form1.lblBalance.caption", "$5"},
+              {"Form1.lblWins.caption", "1"},
+              {"frmGamestatus.caption", ""},
+              {"frmGamestatus.lblStatus.caption", "Congradulaton's\n\rYou have B I N G O"},
+              {"frmGamestatus.lblStatus2.caption", "If you would like to play the next game press Next Game"},
+              {"frmGamestatus.cmdOK.caption", "OK"},
+              {"frmGamestatus.cmdTryagain.caption", "&Next game"},
+              {"frmGamestatus.cmdEndPlay.caption", "End Play"}});
+
+    DialogTable lostWithMoney;
+    lostWithMoney.play();
+    lostWithMoney.ok("set state.Balance 1");
+    lostWithMoney.callUntilComputerWins();
+    expectTexts(
+        lostWithMoney,
+        {{"Bingomsg.lblMsg.caption", "The Computer Player #1 has won the jackpot."},
+         {"frmGamestatus.lblStatus.caption", "The Computer Player #1 has won the jackpot."},
+         {"frmGamestatus.lblStatus2.caption", "If you would like to play the next game press Next Game"},
+         {"frmGamestatus.cmdTryagain.caption", "&Next game"}});
+
+    DialogTable gameOver;
+    gameOver.play({.opponents = 2});
+    gameOver.ok("set state.Balance -7");
+    gameOver.callUntilComputerWins();
+    const int winner = gameOver.state().PcWinner;
+    const std::string number = std::to_string(winner);
+    const char* names[] = {"", "Bingo Ben", "Dots Dot", "Money Marcy"};
+    expectTexts(
+        gameOver,
+        {{"Bingomsg.lblMsg.caption",
+          "The Computer Player #" + number + " has won the jackpot.  Your balance is 0 Game Over."},
+         {"frmGamestatus.lblStatus.caption", std::string(names[winner]) + ", Computer Player #" + number +
+                                                 ",has won the jackpot.  Your balance is 0 Game Over"},
+         {"frmGamestatus.lblStatus2.caption", "If you would like to try again press Try Again"},
+         {"frmGamestatus.cmdTryagain.caption", "&Try Again"}});
+}
+
+} // namespace
