@@ -95,22 +95,6 @@ TEST(Calling, TheBoardLightsEachNumberOneCallAfterTheBall) {
     }
 }
 
-TEST(Calling, EveryCallRewritesTheMessageLine) {
-    Table t;
-    t.play({.opponents = 5});
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
-              "You are playing Regular Bingo, Jackpot is $30. There is 6 players playing against you.");
-    t.nextCall();
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
-              "You are playing Regular Bingo, Jackpot is $30. There is 6 playing against you.");
-    t.ok("click Form1.bngPause");
-    t.ok("click Form1.bngPause");
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Unpaused");
-    t.nextCall();
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
-              "You are playing Regular Bingo, Jackpot is $30. There is 6 playing against you.");
-}
-
 TEST(Calling, TheBallFallsInFiftySevenStepsAndKeepsSpinningFromFallToFall) {
     Table t;
     t.play();

@@ -151,6 +151,7 @@ TEST(Texts, OptionsDialogListsAndSampleExplanations) {
     DialogTable t;
     t.whileOpen([&] {
         expectTexts(t, OptionsDialog);
+        t.ignored("click Form1.bngPlay"); // the main window waits while the options are open
         EXPECT_EQ(t.texts("BngOptions.Combo1.items"), (std::vector<std::string>{"1 Board", "2 Boards"}));
         std::vector<std::string> names;
         for (const auto& type : words::GameTypes) names.push_back(type.name);
@@ -222,6 +223,9 @@ TEST(Texts, MessageBoardThroughARound) {
     EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Paused");
     t.ok("click Form1.bngPause");
     EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Unpaused");
+    t.nextCall();
+    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
+              "You are playing Regular Bingo, Jackpot is $5. There is 1 playing against you.");
     t.ok("click Form1.Command1");
     EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Sorry, Continue Jackpot is $5");
 

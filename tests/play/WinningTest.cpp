@@ -155,28 +155,6 @@ TEST(Winning, AComputerWinIsNamedAndItsCardShown) {
     EXPECT_EQ(last, s.CalledCount - 1);
 }
 
-// With money left the message is sent unchanged and the next round can be bought; the game-over
-// words say 0 whatever the balance below 1 is.
-TEST(Winning, TheGameIsOverOnlyWhenTheMoneyIsGone) {
-    for (const int balance : {1, -7}) {
-        Table t;
-        t.play();
-        t.ok("set state.Balance " + std::to_string(balance));
-        t.callUntilComputerWins();
-        EXPECT_ROUND(t, Round::ComputerWon);
-        const std::string won = "The Computer Player #1 has won the jackpot.";
-        const std::string message = balance >= 1 ? won : won + "  Your balance is 0 Game Over.";
-        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), message);
-        if (balance >= 1) {
-            EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"), message);
-            EXPECT_EQ(t.text("frmGamestatus.lblStatus2.caption"), NextGameHint);
-        } else {
-            EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"),
-                      "Bingo Ben, Computer Player #1,has won the jackpot.  Your balance is 0 Game Over");
-        }
-    }
-}
-
 TEST(Winning, TheOutcomeDialogsButtons) {
     Table t;
     playUntilClaimable(t);

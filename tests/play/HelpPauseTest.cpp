@@ -1,0 +1,135 @@
+// The round held while the help viewer or the about box is open, and only then, and the web link's
+// second way of opening the maker's site.
+
+#include "Dialogs.h"
+#include "Words.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using play::DialogTable;
+
+const std::string Address = play::words::WebSite;
+
+// Every way into the help during a round holds the caller and the Pause and Play menus while the
+// viewer is open, and closing it sets the round going again, even when the player had paused it.
+TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
+    // The help menu's two entries, the message board's question mark and card, and the viewer opened
+    // with no opener pausing the round first.
+    for (const char* opener :
+         {"click Form1.bngFullhelp", "click Form1.helpgame", "click Bingomsg.lblQuestion",
+          "click Bingomsg.lblCoverinfo", "call ShowGameHelp"}) {
+        for (bool pausedFirst : {false, true}) {
+            for (const char* leave : {"click frmHelp.Command2", "close frmHelp"}) {
+                SCOPED_TRACE(std::string(opener) + (pausedFirst ? ", paused first, " : ", ") + leave);
+                DialogTable t;
+                t.play();
+                t.nextCall();
+                if (pausedFirst) t.ok("click Form1.bngPause");
+                const int called = t.state().CalledCount;
+                t.whileOpen([&] {
+                    EXPECT_TRUE(t.state().Paused);
+                    EXPECT_FALSE(t.calling());
+                    EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
+                    EXPECT_FALSE(t.flag("Form1.bngPlay.enabled"));
+                    t.ticks(1000);
+                    EXPECT_EQ(t.state().CalledCount, called);
+                    t.ok(leave);
+                });
+                t.ok(opener);
+                EXPECT_FALSE(t.flag("frmHelp.loaded"));
+                EXPECT_FALSE(t.state().Paused);
+                EXPECT_TRUE(t.calling());
+                EXPECT_TRUE(t.flag("Form1.bngPause.enabled"));
+                EXPECT_EQ(t.text("Form1.bngPause.caption"), "Pause");
+                EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
+                EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Unpaused");
+                t.nextCall();
+                EXPECT_EQ(t.state().CalledCount, called + 1);
+            }
+        }
+    }
+}
+
+// Between rounds there is no caller to hold: opening and closing the help, however it is left,
+// starts no ball, at start-up, after a lost round and after End Play.
+TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
+    for (const char* leave : {"click frmHelp.Command2", "close frmHelp"}) {
+        SCOPED_TRACE(leave);
+        DialogTable t;
+        auto helpAndBack = [&](const char* when) {
+            SCOPED_TRACE(when);
+            const int called = t.state().CalledCount;
+            t.whileOpen([&] { t.ok(leave); });
+            t.ok("click Form1.bngFullhelp");
+            EXPECT_FALSE(t.calling());
+            EXPECT_FALSE(t.state().Paused);
+            t.ticks(500);
+            EXPECT_EQ(t.state().CalledCount, called);
+            EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
+        };
+        helpAndBack("at start-up");
+        t.play();
+        t.callUntilComputerWins();
+        t.ok("click frmGamestatus.cmdOK");
+        helpAndBack("after a lost round");
+        t.ok("click Form1.bngPlay");
+        helpAndBack("after End Play");
+    }
+}
+
+// The about box holds the caller while it is open and only then; before a round it starts nothing.
+TEST(AboutBox, StopsTheCallerOnlyWhileOpen) {
+    DialogTable t;
+    t.whileBoxOpen([&] { EXPECT_FALSE(t.calling()); });
+    t.ok("click Form1.bnghelpabout");
+    EXPECT_FALSE(t.calling());
+    t.ticks(1000);
+    EXPECT_FALSE(t.calling());
+
+    t.play();
+    t.nextCall();
+    const int called = t.state().CalledCount;
+    t.whileBoxOpen([&] {
+        EXPECT_FALSE(t.calling());
+        t.ticks(1000);
+        EXPECT_EQ(t.state().CalledCount, called);
+    });
+    t.ok("click Form1.bnghelpabout");
+    EXPECT_TRUE(t.calling());
+    t.nextCall();
+    EXPECT_EQ(t.state().CalledCount, called + 1);
+
+    // A paused round stays paused.
+    t.ok("click Form1.bngPause");
+    t.ok("click Form1.bnghelpabout");
+    EXPECT_FALSE(t.calling());
+}
+
+// Every link runs "start" with the address; "explorer" is tried only when "start" could not run.
+TEST(WebLink, TriesTheSecondCommandOnlyAfterTheFirstFailed) {
+    DialogTable t;
+    const auto& commands = t.driver.platform()->commands;
+    using Run = std::vector<std::pair<std::string, int>>;
+    t.ok("click Form1.Label2");
+    EXPECT_EQ(commands, (Run{{"start " + Address, 0}}));
+
+    t.driver.platform()->failingCommands = {"start"};
+    t.ok("click Form1.bngVisit");
+    EXPECT_EQ(commands, (Run{{"start " + Address, 0}, {"start " + Address, 0}, {"explorer " + Address, 4}}));
+    t.driver.platform()->failingCommands.clear();
+
+    t.whileOpen([&] {
+        t.ok("click BngOptions.lblVisit");
+        t.whileOpen([&] { t.ok("click frmHelp.lblVisit"); });
+        t.ok("click BngOptions.cmdHelp");
+    });
+    t.ok("click Form1.bngPlay");
+    EXPECT_EQ(commands.size(), 5u);
+    EXPECT_EQ(commands.back(), (std::pair<std::string, int>{"start " + Address, 0}));
+    EXPECT_EQ(t.get("msgboxes").array()->size(), 0u);
+}
+
+} // namespace
