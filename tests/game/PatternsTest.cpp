@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 using namespace daubery;
 
@@ -46,28 +45,6 @@ TEST(Catalogue, EverySetIsAPlainPatternInTrialOrder) {
             for (plain::Square s : expected[k]) squares.push_back(plain::cellOf(s));
             EXPECT_EQ(sets[k]->squares, squares) << gameType(type).name << " set " << k;
         }
-    }
-}
-
-// Each line's example-card line: rows 1..5 are lines 0..4, columns B..O lines 5..9, then the
-// diagonal through B1 and the one through B5.
-TEST(Catalogue, LinesDrawTheirOwnExampleLine) {
-    for (const CellSet& set : cardLines()) {
-        std::set<int> columns, rows;
-        for (int cell : set.numberedCells()) {
-            columns.insert(columnOfCell(cell));
-            rows.insert(rowOfCell(cell));
-        }
-        int line = -1;
-        if (columns.size() == 1)
-            line = example_line::ColumnB + *columns.begin() - 1;
-        else if (rows.size() == 1)
-            line = example_line::Row1 + *rows.begin() - 1;
-        else if (set.squares.front() == 1)
-            line = example_line::MainDiagonal;
-        else if (set.squares.front() == 5)
-            line = example_line::AntiDiagonal;
-        EXPECT_EQ(set.exampleLine, line) << set.name;
     }
 }
 

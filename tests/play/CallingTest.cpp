@@ -126,26 +126,6 @@ TEST(Calling, TheBallFallsInFiftySevenStepsAndKeepsSpinningFromFallToFall) {
               std::string("ball-") + "BINGO"[s.CalledColumns[2] - 1] + "-5");
 }
 
-// Only reachable by the handler itself: a new round dealt while the ball falls starts the fall
-// over from the top, since nothing stops the fall's timer.
-TEST(Calling, ANewRoundDealtWhileTheBallFallsRestartsTheFall) {
-    Table t;
-    t.play();
-    t.nextCall();
-    t.ticks(10);
-    t.ok("call Form1.Bngnext_Click");
-    const GameState& s = t.state();
-    EXPECT_EQ(s.RollStep, 0);
-    EXPECT_EQ(s.CalledCount, 0);
-    EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
-    EXPECT_TRUE(t.flag("Form1.tmrBallrool.enabled"));
-    t.ticks(1);
-    EXPECT_TRUE(t.flag("Form1.imgBallroll.visible"));
-    EXPECT_EQ(t.number("Form1.imgBallroll.top"), -445);
-    t.ticks(56);
-    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
-}
-
 TEST(Calling, EveryCallBeepsUnlessTheMenuOffersToSwitchSoundOn) {
     Table t;
     t.play();

@@ -96,16 +96,6 @@ TEST_F(Desktop, MenuBarReadsAsTheMenuTableWhenTheGameStarts) {
     EXPECT_TRUE(widget("Form1", "Label2")->isVisible());
 }
 
-TEST_F(Desktop, WindowsTakeTheirDesignedSizeAtFifteenTwipsToAPixel) {
-    EXPECT_EQ(window("Form1")->centralWidget()->size(), QSize(666, 344));
-    EXPECT_EQ(widget("Form1", "Command1")->geometry(), QRect(8, 312, 593, 25));
-    playWithDefaults();
-    // One card: the window narrows to 9300 twips and the claim button to 3735.
-    EXPECT_EQ(window("Form1")->centralWidget()->width(), 612);
-    EXPECT_EQ(widget("Form1", "Command1")->width(), 249);
-    EXPECT_EQ(window("Bingomsg")->centralWidget()->size(), QSize(635, 131));
-}
-
 TEST_F(Desktop, PlayStartsARoundAndEndPlayClearsTheTable) {
     playWithDefaults();
     EXPECT_EQ(window("BngOptions"), nullptr);
