@@ -270,30 +270,44 @@ namespace {
 
 using namespace play;
 
-// A round ends while the ball falls, or after it has landed: the outcome dialog takes the ball away
-// and its text with it, and nothing of the ball comes back while the dialog is open.
-TEST(Winning, TheBallLeavesTheTableWithTheRoundsEnd) {
-    for (const int afterTheCall : {0, 20, 60}) {
+// A round that ends while the ball falls stops the ball where it is: the outcome dialog takes it
+// off the table and it neither lands nor shows its text while the dialog is open.
+TEST(Winning, TheBallStopsFallingWhenTheRoundEnds) {
+    auto expectNoBall = [](Table& t) {
+        for (int wait : {0, 60}) {
+            t.ticks(wait);
+            EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
+            EXPECT_FALSE(t.flag("Form1.lblball.visible"));
+            EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
+        }
+    };
+    for (const int afterTheCall : {0, 20}) {
         SCOPED_TRACE("claimed " + std::to_string(afterTheCall) + " ticks after the call");
         Table t;
         playUntilClaimable(t);
         t.ticks(afterTheCall);
         t.ok("click Form1.Command1");
         ASSERT_TRUE(t.outcomeShown());
-        for (int wait : {0, 60}) {
-            t.ticks(wait);
-            EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
-            EXPECT_FALSE(t.flag("Form1.lblball.visible")) << "the ball's text without its ball";
-            EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
-        }
+        expectNoBall(t);
     }
     // A computer player wins in the tick that drops the ball.
     Table t;
     t.play();
     t.callUntilComputerWins();
+    expectNoBall(t);
+}
+
+// After the ball has landed, the round's end takes the ball's text away with the ball: the text
+// never stands on the table by itself.
+TEST(Winning, TheBallsTextLeavesWithItsBall) {
+    Table t;
+    playUntilClaimable(t);
+    t.ticks(60);
+    ASSERT_TRUE(t.flag("Form1.lblball.visible"));
+    t.ok("click Form1.Command1");
     t.ticks(60);
     EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
-    EXPECT_FALSE(t.flag("Form1.lblball.visible"));
+    EXPECT_FALSE(t.flag("Form1.lblball.visible")) << "the ball's text without its ball";
 }
 
 // However the next round starts after a round stopped part-way between two balls, its first ball
