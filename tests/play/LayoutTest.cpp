@@ -60,6 +60,21 @@ std::vector<Square> cardSquares() {
     return squares;
 }
 
+// Box k lines up with the others of its column and of its row, right of the columns and below the
+// rows before its own.
+void expectInItsColumnAndRow(const std::vector<Box>& boxes, int k) {
+    const auto squares = cardSquares();
+    const Square s = squares[std::size_t(k)];
+    for (int j = 0; j < 24; ++j) {
+        const Square o = squares[std::size_t(j)];
+        const Box &other = boxes[std::size_t(j)], &box = boxes[std::size_t(k)];
+        EXPECT_EQ(other.left == box.left, o.column == s.column) << "square " << j;
+        EXPECT_EQ(other.top == box.top, o.row == s.row) << "square " << j;
+        EXPECT_EQ(other.left < box.left, o.column < s.column) << "square " << j;
+        EXPECT_EQ(other.top < box.top, o.row < s.row) << "square " << j;
+    }
+}
+
 TEST(Layout, TheBoardHoldsFiveRowsOfFifteenUnderTheirLetters) {
     DialogTable t;
     t.play();
@@ -98,23 +113,8 @@ void expectSampleCard(DialogTable& t, const std::string& window, int diagonalCol
     for (int k = 0; k < 24; ++k) boxes.push_back(boxOf(t, element(window + ".lblExample", k)));
     for (int k = 0; k < 24; ++k) {
         SCOPED_TRACE(window + " square " + std::to_string(k));
-        const Square s = squares[std::size_t(k)];
         const Box& box = boxes[std::size_t(k)];
-        for (int j = 0; j < 24; ++j) {
-            const Square o = squares[std::size_t(j)];
-            if (o.column == s.column) {
-                EXPECT_EQ(boxes[std::size_t(j)].left, box.left);
-            }
-            if (o.row == s.row) {
-                EXPECT_EQ(boxes[std::size_t(j)].top, box.top);
-            }
-            if (o.column < s.column) {
-                EXPECT_LT(boxes[std::size_t(j)].right, box.right);
-            }
-            if (o.row < s.row) {
-                EXPECT_LT(boxes[std::size_t(j)].bottom, box.bottom);
-            }
-        }
+        expectInItsColumnAndRow(boxes, k);
         EXPECT_TRUE(box.holds(boxOf(t, element(window + ".shpExample", k)))) << "the circle lies in its box";
     }
     auto expectThrough = [&](int line, auto inIt) {
@@ -169,21 +169,7 @@ TEST(Layout, CardSquaresStandInTheirColumnsWithTheirDotsOverThem) {
             SCOPED_TRACE("card " + std::to_string(card + 1) + ", square " + std::to_string(k + 1));
             const Square s = squares[std::size_t(k)];
             const Box& box = boxes[std::size_t(k)];
-            for (int j = 0; j < 24; ++j) {
-                const Square o = squares[std::size_t(j)];
-                if (o.column == s.column) {
-                    EXPECT_EQ(boxes[std::size_t(j)].left, box.left);
-                }
-                if (o.row == s.row) {
-                    EXPECT_EQ(boxes[std::size_t(j)].top, box.top);
-                }
-                if (o.column < s.column) {
-                    EXPECT_LT(boxes[std::size_t(j)].left, box.left);
-                }
-                if (o.row < s.row) {
-                    EXPECT_LT(boxes[std::size_t(j)].top, box.top);
-                }
-            }
+            expectInItsColumnAndRow(boxes, k);
             if (s.column == 2) {
                 EXPECT_EQ(box.left, free.left);
             }
