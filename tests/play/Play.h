@@ -157,6 +157,7 @@ inline void expectRound(Table& t, Round round) {
         EXPECT_EQ(t.flag("Form1." + std::string(shown) + ".visible"), !idle) << shown;
     if (idle) {
         EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
+        EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
     }
     if (playing) {
         EXPECT_TRUE(t.flag("Form1.bngPause.enabled"));

@@ -146,7 +146,8 @@ TEST(RoundControl, UnpauseCarriesOverIntoTheNextRound) {
 
 TEST(RoundControl, EndPlayReturnsToIdleAndTheNextPlayStartsTheScoreAfresh) {
     Table t;
-    playUntilClaimable(t);
+    playUntilClaimable(t, {.boards = 1});
+    ASSERT_TRUE(t.flag("Form1.Picture2.visible"));
     t.ok("click Form1.Label1[49]");
     t.ok("click Form1.Command1");
     t.ok("click Form1.bngPlay");
