@@ -150,6 +150,7 @@ TEST_F(Screens, MainWindowAndMessageBoardThroughARound) {
     expectLooks("Bingomsg", "regular");
     click("Form1", "bngPause");
     expectLooks("Bingomsg", "paused");
+    expectLooks("Form1", "paused");
     click("Form1", "bngPlay");
 
     play(1, 6);
