@@ -45,18 +45,6 @@ TEST(Caller, ANewRoundIgnoresTheLastRoundsNumbers) {
     }
 }
 
-TEST(Caller, BallText) {
-    GameState state;
-    state.CalledNumbers[1] = 7;
-    state.CalledColumns[1] = 1;
-    state.CalledNumbers[2] = 75;
-    state.CalledColumns[2] = 5;
-    EXPECT_EQ(ballText(state, 1), "B7");
-    EXPECT_EQ(ballText(state, 2), "O75");
-    EXPECT_EQ(ballText(state, 0), "");
-    EXPECT_EQ(ballText(state, 1001), "");
-}
-
 // Over many rounds each number is equally likely at the first, a middle and the last call. A draw
 // that leans to a column, or reuses one random value for the column and the number, fails the
 // chi-square bound: 171.6 is exceeded with probability 1e-9 by 74 degrees of freedom.

@@ -9,17 +9,6 @@
 
 using namespace daubery;
 
-namespace {
-
-std::bitset<CellCount> dotsOn(std::initializer_list<plain::Pattern> patterns) {
-    std::bitset<CellCount> dots;
-    for (const plain::Pattern& p : patterns)
-        for (int cell : plain::numberedCells(p)) dots.set(std::size_t(cell - 1));
-    return dots;
-}
-
-} // namespace
-
 TEST(Catalogue, CellNumberingFollowsTheCard) {
     for (int cell = 1; cell <= CellCount; ++cell) {
         const plain::Square s = plain::squareOf(cell);
@@ -70,30 +59,4 @@ TEST(Catalogue, NamesAndNumbers) {
     EXPECT_EQ(drawnGameType(0.0, 10), 1);
     EXPECT_EQ(drawnGameType(0.99999, 10), 10);
     EXPECT_EQ(drawnGameType(0.99999, 9), 9);
-}
-
-TEST(Catalogue, ExampleCards) {
-    using namespace plain;
-    const std::bitset<example_line::Count> allLines((1u << example_line::Count) - 1);
-    EXPECT_EQ(exampleMarks(game_type::Regular), (ExampleMarks{{}, allLines}));
-
-    const auto stamps = dotsOn({topLeft(), bottomLeft(), topRight(), bottomRight()});
-    EXPECT_EQ(stamps.count(), 16u);
-    EXPECT_EQ(exampleMarks(game_type::PostageStamp), (ExampleMarks{stamps, {}}));
-
-    std::bitset<example_line::Count> diagonals;
-    diagonals.set(example_line::MainDiagonal).set(example_line::AntiDiagonal);
-    EXPECT_EQ(exampleMarks(game_type::Kite), (ExampleMarks{stamps, diagonals}));
-
-    // Help pages run 0..9 for types 1..10, then Random Pick, then Any Bingo.
-    std::bitset<example_line::Count> mainDiagonal;
-    mainDiagonal.set(example_line::MainDiagonal);
-    EXPECT_EQ(helpPictureMarks(6), (ExampleMarks{dotsOn({topLeft()}), mainDiagonal}));
-    EXPECT_EQ(helpPictureMarks(3), exampleMarks(game_type::PostageStamp));
-    EXPECT_EQ(helpPictureMarks(10), ExampleMarks{});
-    EXPECT_EQ(helpPictureMarks(11), ExampleMarks{});
-    for (int type : {2, 3, 5, 6, 8, 9, 10})
-        EXPECT_EQ(exampleMarks(type), (ExampleMarks{dotsOn({alternatives(type)[0]}), {}})) << type;
-    EXPECT_EQ(exampleMarks(game_type::AnyBingo), ExampleMarks{});
-    EXPECT_EQ(exampleMarks(game_type::RandomPick), ExampleMarks{});
 }

@@ -211,20 +211,6 @@ TEST(Calling, OnlyCalledSquaresAndTheFreeSpacesTakeADaub) {
     for (int i = 1; i <= 50; ++i) EXPECT_FALSE(t.flag(dot(i) + ".visible")) << i;
 }
 
-TEST(Calling, TheBoardsQuestionMarkPausesForTheHelpOnTheGame) {
-    for (const char* link : {"lblQuestion", "lblCoverinfo"}) {
-        Table t;
-        t.play({.gameType = 10});
-        if (link == std::string("lblCoverinfo")) t.ok("click Form1.bngPause"); // stays paused for the help
-        t.ok("respond get state.Paused; get Form1.bngPause.enabled; get Form1.bngPlay.enabled; get "
-             "state.HelpPage");
-        t.ok("click Bingomsg." + std::string(link));
-        EXPECT_EQ(t.texts("responded"),
-                  (std::vector<std::string>{"ok true", "ok false", "ok false", "ok 11"}));
-        EXPECT_ROUND(t, Round::Running); // closing the help goes on with the round
-    }
-}
-
 } // namespace
 
 namespace {

@@ -1,6 +1,6 @@
 // The headless driver that the round tests play through: it reaches only what a player could, its
-// responders answer modal windows and message boxes in turn, procedures run by name as in play, and
-// the program answers a script over a pipe.
+// responders answer modal windows and message boxes in turn, and the program answers a script over
+// a pipe.
 
 #include "Play.h"
 
@@ -88,49 +88,6 @@ TEST(Driver, RespondersAnswerModalWindowsAndMessageBoxesInTurn) {
     t.ok(R"(respond set Form1.Text2.text "a;b\\"; get Form1.Text2.text)");
     t.ok("click Form1.bnghelpabout");
     EXPECT_EQ(t.texts("responded"), (std::vector<std::string>{"ok", R"(ok "a;b\\")"}));
-}
-
-TEST(Driver, ProceduresCalledByNameDoWhatTheyDoInPlay) {
-    Table t;
-    t.play({.gameType = 1});
-    GameState& s = t.state();
-    // Inside a responder the answered window's handlers need no window name.
-    t.ok("respond call lblcontents_Click 5; get state.HelpPage; get cmdBack.enabled");
-    t.ok("click Form1.bngFullhelp");
-    EXPECT_EQ(t.texts("responded"), (std::vector<std::string>{"ok", "ok 4", "ok true"}));
-
-    // Opponent 1's four corners called before the newest number: its check announces the win.
-    int position = 0;
-    for (int cell : {1, 5, 20, 24})
-        t.ok("set state.CalledNumbers[" + std::to_string(++position) + "] " +
-             std::to_string(s.PcCardNumbers[1][cell]));
-    t.ok("set state.CalledNumbers[5] 0");
-    t.ok("set state.CalledCount 5");
-    EXPECT_EQ(t("call CheckPcFourCorners"), "ok true");
-    EXPECT_FALSE(t.calling());
-    EXPECT_TRUE(t.outcomeShown());
-    EXPECT_EQ(t.text("Form1.Text1.text"), "Pc's Got Bingo");
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption").rfind("The Computer Player #1 has won the jackpot.", 0), 0u);
-    EXPECT_EQ(t.number("Bingomsg.lblExample[19].forecolor"), Red);
-    EXPECT_EQ(t.text("Bingomsg.lblExample[19].caption"), std::to_string(s.PcCardNumbers[1][20]));
-
-    // A name given as a number or as a text holding the number.
-    EXPECT_EQ(t("call PcPlayerName 6"), R"(ok "Winning Wanda")");
-    EXPECT_EQ(t("call PcPlayerName \"3\""), R"(ok "Money Marcy")");
-    EXPECT_EQ(t("call PcPlayerName 9"), R"(ok "")");
-
-    // A step given to the ball is used for that call alone; the ball's own counter stays.
-    t.ok("set state.RollStep 12");
-    t.ok("call RollBallStep 57");
-    EXPECT_EQ(t.number("Form1.imgBallroll.top"), 57 * 35 - 480);
-    EXPECT_TRUE(t.flag("Form1.lblball.visible"));
-    EXPECT_EQ(s.RollStep, 12);
-    t.ok("call RollBallStep");
-    EXPECT_EQ(t.number("Form1.imgBallroll.top"), 12 * 35 - 480);
-
-    // The main window's last event ends the program.
-    t.ok("call Form1.Form_Terminate");
-    EXPECT_TRUE(t.flag("ended"));
 }
 
 TEST(Driver, TheProgramPlaysOverAPipe) {

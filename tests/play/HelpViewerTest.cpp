@@ -44,18 +44,6 @@ void expectStartPage(DialogTable& t) {
     EXPECT_TRUE(t.flag("frmHelp.cmdNext.enabled"));
 }
 
-TEST(HelpViewer, OpensOnTheContentsWhoseFirstItemIsTheStartPage) {
-    DialogTable t;
-    t.whileOpen([&] {
-        EXPECT_EQ(t.text("frmHelp.caption"), "Help");
-        EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctContents"});
-        EXPECT_EQ(t.text("frmHelp.lblcontents[12].caption"), "13)  How to play Any Bingo");
-        t.ok("click frmHelp.lblcontents[0]");
-        expectStartPage(t);
-    });
-    t.ok("click Form1.bngFullhelp");
-}
-
 // From the start page to the last page and back, one picture at a time; Back is off only on the
 // start page and Next only on the last.
 TEST(HelpViewer, NextAndBackStopAtTheEnds) {

@@ -13,8 +13,6 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -64,37 +62,6 @@ protected:
     QtPlatform platform;
     std::unique_ptr<Daubery> game;
 };
-
-QStringList texts(const QList<QAction*>& actions, bool visibleOnly) {
-    QStringList shown;
-    for (QAction* action : actions)
-        if (!visibleOnly || action->isVisible()) shown << action->text();
-    return shown;
-}
-
-TEST_F(Desktop, MenuBarReadsAsTheMenuTableWhenTheGameStarts) {
-    FormWindow* main = window("Form1");
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(main->windowTitle(), "Daubery");
-    const QList<QAction*> bar = main->menuBar()->actions();
-    EXPECT_EQ(texts(bar, false), QStringList({"&File", "&Play", "&Next game", "&Options", "Help"}));
-    EXPECT_EQ(texts(bar, true), QStringList({"&File", "&Play", "&Options", "Help"}));
-    EXPECT_EQ(texts(menu("bngfile")->menu()->actions(), true), QStringList({"E&xit"}));
-    EXPECT_EQ(texts(menu("bngOpt")->menu()->actions(), true),
-              QStringList({"Dotter Color", "&Sound Off", "Pause"}));
-    EXPECT_EQ(texts(menu("bngOptdot")->menu()->actions(), true),
-              QStringList({"Blue", "Red", "Green", "Yellow", "Purple"}));
-    EXPECT_FALSE(menu("bngPause")->isEnabled());
-    const QStringList help = texts(menu("bnghelp")->menu()->actions(), true);
-    ASSERT_EQ(help.size(), 3);
-    EXPECT_EQ(help.mid(0, 2), QStringList({"Full Help", "About"}));
-    EXPECT_FALSE(menu("helpgame")->isVisible());
-    // Before a round only the table and the web link show.
-    EXPECT_FALSE(widget("Form1", "Picture1")->isVisible());
-    EXPECT_FALSE(widget("Form1", "Command1")->isVisible());
-    EXPECT_TRUE(widget("Form1", "Label2")->isVisible());
-}
 
 TEST_F(Desktop, PlayStartsARoundAndEndPlayClearsTheTable) {
     playWithDefaults();
