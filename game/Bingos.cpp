@@ -10,43 +10,57 @@ namespace daubery {
 
 namespace {
 
-bool completeOn(const GameState& state, const Card& card, const CellSet& set) {
-    return coveredSquares(state, card, set, state.CalledCount) == set.size();
-}
+// The squares the called numbers cover on the player's cards, found once for a claim.
+struct Claim {
+    const GameState& state;
+    std::uint32_t card1, card2;
+    explicit Claim(const GameState& s)
+        : state(s), card1(coveredCells(s, s.Card1Numbers, s.CalledCount)),
+          card2(s.BoardCount == 2 ? coveredCells(s, s.Card2Numbers, s.CalledCount) : 0) {}
 
-bool completeInPlay(const GameState& state, const CellSet& set) {
-    return completeOn(state, state.Card1Numbers, set) ||
-           (state.BoardCount == 2 && completeOn(state, state.Card2Numbers, set));
-}
+    // Complete on card 1, or on card 2 when two cards are in play; the free space is always covered.
+    bool completeInPlay(const CellSet& set) const {
+        const std::uint32_t cells = cellMask(set);
+        return (card1 & cells) == cells || (state.BoardCount == 2 && (card2 & cells) == cells);
+    }
+};
 
 // Types won by any one of their sets, tried in the catalogue's order.
-int checkSets(const GameState& state, int type) {
+int checkSets(const Claim& claim, int type) {
     for (const CellSet* set : gameType(type).sets)
-        if (completeInPlay(state, *set)) return Bingo;
+        if (claim.completeInPlay(*set)) return Bingo;
     return NoBingo;
 }
 
-int checkType(const GameState& state, int type) {
+int checkKite(const Claim& claim) {
+    // The first complete diagonal decides which stamps count; the other diagonal is never tried after it.
+    for (const KiteArm& arm : kiteArms()) {
+        if (!claim.completeInPlay(*arm.diagonal)) continue;
+        for (const CellSet* stamp : arm.stamps)
+            if (claim.completeInPlay(*stamp)) return Bingo;
+        return NoBingo;
+    }
+    return NoBingo;
+}
+
+int checkType(const Claim& claim, int type) {
     switch (type) {
     case game_type::Regular:
     case game_type::FourCorners:
     case game_type::CoverAll:
     case game_type::PostageStamp:
-        return checkSets(state, type);
     case game_type::BigDiamond:
-        return CheckBigDiamond(state);
     case game_type::SmallDiamond:
-        return CheckSmallDiamond(state);
-    case game_type::Kite:
-        return CheckKite(state);
     case game_type::BigFrame:
-        return CheckBigFrame(state);
     case game_type::LittleFrame:
-        return CheckLittleFrame(state);
     case game_type::Railroad:
-        return CheckRailroad(state);
+        return checkSets(claim, type);
+    case game_type::Kite:
+        return checkKite(claim);
     case game_type::AnyBingo:
-        return CheckAnyBingo(state);
+        for (int t = game_type::Regular; t <= game_type::Railroad; ++t)
+            if (checkType(claim, t) == Bingo) return Bingo;
+        return NoBingo;
     default:
         return NoBingo;
     }
@@ -58,40 +72,29 @@ constexpr std::array<std::string_view, 6> kPlayerNames{"Bingo Ben",    "Dots Dot
 } // namespace
 
 int CheckPlayerBingo(const GameState& state) {
-    return checkType(state, state.GameType);
+    return checkType(Claim(state), state.GameType);
 }
 
 int CheckBigDiamond(const GameState& state) {
-    return checkSets(state, game_type::BigDiamond);
+    return checkType(Claim(state), game_type::BigDiamond);
 }
 int CheckSmallDiamond(const GameState& state) {
-    return checkSets(state, game_type::SmallDiamond);
+    return checkType(Claim(state), game_type::SmallDiamond);
 }
 int CheckBigFrame(const GameState& state) {
-    return checkSets(state, game_type::BigFrame);
+    return checkType(Claim(state), game_type::BigFrame);
 }
 int CheckLittleFrame(const GameState& state) {
-    return checkSets(state, game_type::LittleFrame);
+    return checkType(Claim(state), game_type::LittleFrame);
 }
 int CheckRailroad(const GameState& state) {
-    return checkSets(state, game_type::Railroad);
+    return checkType(Claim(state), game_type::Railroad);
 }
-
 int CheckKite(const GameState& state) {
-    // The first complete diagonal decides which stamps count; the other diagonal is never tried after it.
-    for (const KiteArm& arm : kiteArms()) {
-        if (!completeInPlay(state, *arm.diagonal)) continue;
-        for (const CellSet* stamp : arm.stamps)
-            if (completeInPlay(state, *stamp)) return Bingo;
-        return NoBingo;
-    }
-    return NoBingo;
+    return checkType(Claim(state), game_type::Kite);
 }
-
 int CheckAnyBingo(const GameState& state) {
-    for (int type = game_type::Regular; type <= game_type::Railroad; ++type)
-        if (checkType(state, type) == Bingo) return Bingo;
-    return NoBingo;
+    return checkType(Claim(state), game_type::AnyBingo);
 }
 
 std::string PcPlayerName(int player) {

@@ -12,6 +12,12 @@ namespace daubery {
 // number of covered squares of the set.
 int coveredSquares(const GameState& state, const Card& card, const CellSet& set, int lastCall);
 
+// The covered cells of one of the state's cards, bit c - 1 for cell c.
+std::uint32_t coveredCells(const GameState& state, const Card& card, int lastCall);
+
+// The set's numbered cells as such a mask.
+std::uint32_t cellMask(const CellSet& set);
+
 // The computer players in play, kept inside the card table.
 int opponentCount(const GameState& state);
 

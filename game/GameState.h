@@ -1,6 +1,7 @@
 #pragma once
 // The values every part of the game shares for the whole run: options, progress, cards, money, help.
 
+#include "CallCoverage.h"
 #include "Table.h"
 
 #include <cstdint>
@@ -45,6 +46,10 @@ struct GameState {
     std::int32_t PcWinner = 0;
     Table<Table<std::int16_t, 24>, 7> PcWinCells;
     std::int16_t PcWinCellCount = 0;
+
+    // Which squares of the cards the called numbers cover, kept as the calls come in; a record that
+    // checks itself against the cards and the calls, so it holds no value of its own.
+    mutable CallCoverage coverage;
 
     // Help viewer settings.
     std::int16_t HelpPage = 0;

@@ -4,6 +4,7 @@
 #include "Patterns.h"
 
 #include <array>
+#include <bit>
 #include <initializer_list>
 
 namespace daubery {
@@ -18,14 +19,25 @@ void zeroCounts(GameState& state) {
     for (int player = 1; player <= opponentCount(state); ++player) state.PcHitCounts[player] = 0;
 }
 
-void addCount(GameState& state, int player, const CellSet& set) {
-    const int covered = coveredSquares(state, state.PcCardNumbers[player], set, lastCountedCall(state));
+// The squares covered on every computer card, found once for a check.
+struct Cards {
+    std::array<std::uint32_t, 8> covered{};
+    explicit Cards(const GameState& state) {
+        for (int player = 1; player <= opponentCount(state); ++player)
+            covered[std::size_t(player)] =
+                coveredCells(state, state.PcCardNumbers[player], lastCountedCall(state));
+    }
+};
+
+void addCount(GameState& state, const Cards& cards, int player, const CellSet& set) {
+    const int covered =
+        std::popcount(cards.covered[std::size_t(player)] & cellMask(set)) + (set.hasFreeSpace() ? 1 : 0);
     state.PcHitCounts[player] = std::int16_t(state.PcHitCounts[player] + covered);
 }
 
 // Counts the set on every card and returns the lowest player whose count reaches the set's size, or 0.
-int countAndCompare(GameState& state, const CellSet& set) {
-    for (int player = 1; player <= opponentCount(state); ++player) addCount(state, player, set);
+int countAndCompare(GameState& state, const Cards& cards, const CellSet& set) {
+    for (int player = 1; player <= opponentCount(state); ++player) addCount(state, cards, player, set);
     for (int player = 1; player <= opponentCount(state); ++player)
         if (state.PcHitCounts[player] == set.size()) return player;
     return 0;
@@ -43,10 +55,11 @@ bool recordWin(GameState& state, int player, std::initializer_list<const CellSet
 }
 
 bool checkSets(GameState& state, int type) {
+    const Cards cards(state);
     const auto& sets = gameType(type).sets;
     for (const CellSet* set : sets) {
         if (sets.size() > 1) zeroCounts(state);
-        if (const int winner = countAndCompare(state, *set)) return recordWin(state, winner, {set});
+        if (const int winner = countAndCompare(state, cards, *set)) return recordWin(state, winner, {set});
     }
     return false;
 }
@@ -94,13 +107,14 @@ bool CheckPcRailroad(GameState& state) {
 }
 
 bool CheckPcKite(GameState& state) {
+    const Cards cards(state);
     for (const KiteArm& arm : kiteArms()) {
         zeroCounts(state);
-        const int candidate = countAndCompare(state, *arm.diagonal);
+        const int candidate = countAndCompare(state, cards, *arm.diagonal);
         if (candidate == 0) continue;
         for (const CellSet* stamp : arm.stamps) {
             state.PcHitCounts[candidate] = 0;
-            addCount(state, candidate, *stamp);
+            addCount(state, cards, candidate, *stamp);
             if (state.PcHitCounts[candidate] == stamp->size())
                 return recordWin(state, candidate, {arm.diagonal, stamp});
         }

@@ -16,6 +16,49 @@ Control::Control(Form& form, const ControlSpec& spec, Control* container)
     if (kind_ == ControlKind::Timer) visible_ = false;
 }
 
+struct Control::Design {
+    std::string caption;
+    bool visible, enabled;
+    int foreColor, backColor;
+    std::string tooltip, picture;
+    int left, top, width, height;
+    std::vector<std::string> items;
+    int listIndex;
+    std::string text;
+    int value, interval;
+};
+
+Control::~Control() = default;
+
+void Control::rememberDesign() {
+    design_ = std::make_unique<Design>(Design{caption_, visible_, enabled_, foreColor_, backColor_, tooltip_,
+                                              picture_, left_, top_, width_, height_, items_, listIndex_,
+                                              text_, value_, interval_});
+    touched_ = false;
+}
+
+void Control::restoreDesign() {
+    touched_ = false;
+    if (!design_) return;
+    const Design& d = *design_;
+    caption_ = d.caption;
+    visible_ = d.visible;
+    enabled_ = d.enabled;
+    foreColor_ = d.foreColor;
+    backColor_ = d.backColor;
+    tooltip_ = d.tooltip;
+    picture_ = d.picture;
+    left_ = d.left;
+    top_ = d.top;
+    width_ = d.width;
+    height_ = d.height;
+    items_ = d.items;
+    listIndex_ = d.listIndex;
+    text_ = d.text;
+    value_ = d.value;
+    interval_ = d.interval;
+}
+
 std::string Control::path() const {
     std::string path = form_.name() + "." + name_;
     if (index_ >= 0) path += "[" + std::to_string(index_) + "]";
@@ -23,6 +66,10 @@ std::string Control::path() const {
 }
 
 void Control::notify() {
+    if (!touched_) {
+        touched_ = true;
+        form_.touched(*this);
+    }
     if (changed) changed(*this);
 }
 

@@ -3,6 +3,7 @@
 // Positions and sizes are in twips; colours are one RGB number, red + 256 x green + 65536 x blue.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,6 +80,7 @@ struct ControlSpec {
 class Control {
 public:
     Control(Form& form, const ControlSpec& spec, Control* container);
+    ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -137,11 +139,23 @@ public:
 
     std::function<void()> onClick, onChange, onMouseMove, onMouseUp, onTimer;
 
+    // A timer whose coming ticks may touch only values no other timer's tick reads or writes (a count
+    // of its own, the place of a picture only it moves): how many of its next ticks are of that kind,
+    // and how to run that many at once. Such ticks run together, ahead of the other timers' ticks of
+    // the same kind that fall between them; a tick of any other kind keeps its place in time.
+    std::function<int()> quietTicks;
+    std::function<void(int)> onQuietTicks;
+
     // The view that shows this control, told of every change.
     std::function<void(Control&)> changed;
 
+    // The values as built, to put back when a kept window is unloaded (Form::restoreDesign).
+    void rememberDesign();
+    void restoreDesign();
+
 private:
     void notify();
+    struct Design;
 
     Form& form_;
     std::string name_;
@@ -163,6 +177,8 @@ private:
     std::string text_;
     int value_ = 0;
     int interval_;
+    bool touched_ = false;
+    std::unique_ptr<Design> design_;
 };
 
 } // namespace daubery

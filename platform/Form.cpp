@@ -17,18 +17,32 @@ void Form::build(std::span<const ControlSpec> table) {
 }
 
 Control& Form::add(const ControlSpec& spec) {
-    const bool hadMenu = hasMenu();
     Control* container = spec.container.empty() ? nullptr : &control(spec.container);
     auto& added = controls_.emplace_back(std::make_unique<Control>(*this, spec, container));
-    byName_[{std::string(spec.name), spec.index}] = added.get();
+    auto named = byName_.find(spec.name);
+    if (named == byName_.end()) named = byName_.emplace(std::string(spec.name), Named{}).first;
+    if (spec.index < 0) {
+        named->second.single = added.get();
+    } else {
+        auto& elements = named->second.elements;
+        if (elements.size() <= std::size_t(spec.index)) elements.resize(std::size_t(spec.index) + 1, nullptr);
+        elements[std::size_t(spec.index)] = added.get();
+    }
+    if (spec.kind == ControlKind::Timer) timers_.push_back(added.get());
     // A menu bar takes its room above the client area, which keeps its designed size.
-    if (!hadMenu && hasMenu()) height_ += MenuBarHeight;
+    if (spec.kind == ControlKind::Menu && !hasMenu_) {
+        hasMenu_ = true;
+        height_ += MenuBarHeight;
+    }
     return *added;
 }
 
 Control* Form::find(std::string_view name, int index) const {
-    const auto found = byName_.find(std::pair<std::string, int>(name, index));
-    return found == byName_.end() ? nullptr : found->second;
+    const auto found = byName_.find(name);
+    if (found == byName_.end()) return nullptr;
+    if (index < 0) return found->second.single;
+    const auto& elements = found->second.elements;
+    return std::size_t(index) < elements.size() ? elements[std::size_t(index)] : nullptr;
 }
 
 Control& Form::control(std::string_view name, int index) const {
@@ -37,10 +51,29 @@ Control& Form::control(std::string_view name, int index) const {
     return *found;
 }
 
-bool Form::hasMenu() const {
-    for (const auto& c : controls_)
-        if (c->kind() == ControlKind::Menu) return true;
-    return false;
+void Form::rememberDesign() {
+    if (design_) return;
+    design_ = std::make_unique<Design>(
+        Design{caption_, state_, left_, top_, width_, height_, backColor_, picture_});
+    for (const auto& c : controls_) c->rememberDesign();
+    touched_.clear();
+}
+
+void Form::restoreDesign() {
+    if (!design_) return;
+    caption_ = design_->caption;
+    state_ = design_->state;
+    left_ = design_->left;
+    top_ = design_->top;
+    width_ = design_->width;
+    height_ = design_->height;
+    backColor_ = design_->backColor;
+    picture_ = design_->picture;
+    visible_ = false;
+    modal_ = false;
+    for (Control* c : touched_) c->restoreDesign();
+    touched_.clear();
+    restoreOwnValues();
 }
 
 void Form::notify() {

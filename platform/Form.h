@@ -4,10 +4,10 @@
 #include "Control.h"
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace daubery {
@@ -34,7 +34,9 @@ public:
     Control& control(std::string_view name, int index = -1) const; // the control must exist
     Control* find(std::string_view name, int index = -1) const;
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
-    bool hasMenu() const;
+    bool hasMenu() const { return hasMenu_; }
+    // The window's timers, in the order of its table.
+    const std::vector<Control*>& timers() const { return timers_; }
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
@@ -70,7 +72,17 @@ public:
     // Told of changes to the window's own properties (not its controls').
     std::function<void()> changed;
 
+    // A window whose object is kept when it is unloaded: every value it had is put back to how the
+    // window was built, so that its next load starts as a new one would.
+    bool keptBetweenLoads() const { return keptBetweenLoads_; }
+    void rememberDesign();
+    void restoreDesign();
+
 protected:
+    void keepBetweenLoads() { keptBetweenLoads_ = true; }
+    // Puts back the window's own values that are not its controls'; a kept window overrides it.
+    virtual void restoreOwnValues() {}
+
     void build(std::span<const ControlSpec> table);
     Control& add(const ControlSpec& spec);
     void setCentred(bool centred) { centred_ = centred; }
@@ -84,7 +96,19 @@ protected:
 
 private:
     friend class Windows;
+    friend class Control;
     void notify();
+    void touched(Control& control) { touched_.push_back(&control); }
+
+    // Controls by name: a single control, or the elements of an array by index.
+    struct Named {
+        Control* single = nullptr;
+        std::vector<Control*> elements;
+    };
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
 
     Windows& windows_;
     std::string name_;
@@ -97,7 +121,19 @@ private:
     int backColor_ = colour::Default;
     std::string picture_;
     std::vector<std::unique_ptr<Control>> controls_;
-    std::map<std::pair<std::string, int>, Control*, std::less<>> byName_;
+    std::unordered_map<std::string, Named, NameHash, std::equal_to<>> byName_;
+    std::vector<Control*> timers_;
+    bool hasMenu_ = false;
+    bool keptBetweenLoads_ = false;
+    // The window as built, and the controls changed since.
+    struct Design {
+        std::string caption;
+        WindowState state;
+        int left, top, width, height, backColor;
+        std::string picture;
+    };
+    std::unique_ptr<Design> design_;
+    std::vector<Control*> touched_;
 };
 
 } // namespace daubery

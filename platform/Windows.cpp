@@ -29,14 +29,20 @@ Form* Windows::loaded(std::string_view name) const {
 
 Form& Windows::form(std::string_view name) {
     if (Form* form = loaded(name)) return *form;
-    const auto factory = factories_.find(name);
-    assert(factory != factories_.end() && "every window is defined before it is used");
-    auto created = factory->second();
+    std::unique_ptr<Form> created;
+    if (auto kept = resting_.find(name); kept != resting_.end()) {
+        created = std::move(kept->second);
+        resting_.erase(kept);
+    } else {
+        const auto factory = factories_.find(name);
+        assert(factory != factories_.end() && "every window is defined before it is used");
+        created = factory->second();
+        if (created->keptBetweenLoads()) created->rememberDesign();
+    }
     Form& form = *created;
     loaded_.emplace(std::string(name), std::move(created));
     platform_.attach(form);
-    for (const auto& control : form.controls())
-        if (control->kind() == ControlKind::Timer) timerSwitched(*control);
+    for (Control* timer : form.timers()) timerSwitched(*timer);
     dispatch([&form] { form.Form_Load(); });
     return form;
 }
@@ -71,6 +77,13 @@ void Windows::unload(Form& form) {
     forgetTimers(form);
     form.visible_ = false;
     platform_.detach(form);
+    if (form.keptBetweenLoads()) {
+        // Kept, with every value put back as built: the next load finds it as a new window.
+        form.restoreDesign();
+        resting_[found->first] = std::move(found->second);
+        loaded_.erase(found);
+        return;
+    }
     // Still alive until the event that unloaded it is over: its handler may go on after the unload.
     unloaded_.push_back(std::move(found->second));
     loaded_.erase(found);
@@ -196,14 +209,37 @@ void Windows::runTimersUntil(std::int64_t now, std::int64_t maxLag) {
         }
         if (earliest == timers_.end()) break;
         Control& timer = *earliest->first;
+        Due& due = earliest->second;
         // After a long stall the timer takes up its beat from now rather than firing the backlog.
-        if (maxLag >= 0 && now - earliest->second.at > maxLag) earliest->second.at = now;
-        tickTime_ = earliest->second.at;
-        earliest->second.at += timer.interval();
+        if (maxLag >= 0 && now - due.at > maxLag) due.at = now;
+        const std::int64_t quiet = quietRun(timer, due, now);
+        if (quiet > 1) {
+            tickTime_ = due.at + (quiet - 1) * timer.interval();
+            due.at += quiet * timer.interval();
+            dispatch([&timer, quiet] { timer.onQuietTicks(int(quiet)); });
+            continue;
+        }
+        tickTime_ = due.at;
+        due.at += timer.interval();
         dispatch(timer.onTimer);
     }
     tickTime_ = outer;
     platform_.timersChanged();
+}
+
+std::int64_t Windows::quietRun(const Control& timer, const Due& due, std::int64_t now) const {
+    if (!timer.quietTicks || !timer.onQuietTicks) return 0;
+    const std::int64_t quiet = timer.quietTicks();
+    if (quiet <= 1) return quiet;
+    // Up to now, and strictly before the first tick of another timer that is not quiet itself.
+    std::int64_t until = now;
+    for (const auto& [other, otherDue] : timers_) {
+        if (other == &timer) continue;
+        const std::int64_t otherQuiet = other->quietTicks && other->onQuietTicks ? other->quietTicks() : 0;
+        until = std::min(until, otherDue.at + std::max<std::int64_t>(otherQuiet, 0) * other->interval() - 1);
+    }
+    if (until < due.at) return 0;
+    return std::min(quiet, (until - due.at) / timer.interval() + 1);
 }
 
 void Windows::end() {

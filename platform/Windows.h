@@ -71,12 +71,15 @@ private:
         std::uint64_t order;
     };
     void forgetTimers(const Form& form);
+    // How many of the timer's coming quiet ticks can run at once now (Control::quietTicks).
+    std::int64_t quietRun(const Control& timer, const Due& due, std::int64_t now) const;
     std::int64_t currentTime() const;
 
     Platform& platform_;
     std::map<std::string, Factory, std::less<>> factories_;
     std::map<std::string, std::unique_ptr<Form>, std::less<>> loaded_;
     std::vector<std::unique_ptr<Form>> unloaded_;
+    std::map<std::string, std::unique_ptr<Form>, std::less<>> resting_; // kept windows, unloaded
     std::vector<Form*> modal_;
     std::map<Control*, Due> timers_;
     std::uint64_t timerOrder_ = 0;

@@ -80,10 +80,24 @@ Bingomsg::Bingomsg(Daubery& owner)
 
     onClick("lblQuestion", [this] { lblQuestion_Click(); });
     onClick("lblCoverinfo", [this] { lblCoverinfo_Click(); });
+
+    message_ = &control("lblMsg");
+    for (int n = 1; n <= 75; ++n) numbers_[std::size_t(n)] = &control("lblselctedNums", n);
+    // Unloaded for every round and loaded again at once: the window is kept and put back as built.
+    keepBetweenLoads();
+}
+
+Control& Bingomsg::number(int n) const {
+    return n >= 1 && n <= 75 ? *numbers_[std::size_t(n)] : control("lblselctedNums", n);
 }
 
 void Bingomsg::Form_Load() {
-    for (int n = 1; n <= 75; ++n) control("lblselctedNums", n).setCaption(std::to_string(n));
+    static const std::array<std::string, 76> numbers = [] {
+        std::array<std::string, 76> texts;
+        for (int n = 1; n <= 75; ++n) texts[std::size_t(n)] = std::to_string(n);
+        return texts;
+    }();
+    for (int n = 1; n <= 75; ++n) numbers_[std::size_t(n)]->setCaption(numbers[std::size_t(n)]);
     showExample(*this, state.GameType);
 }
 

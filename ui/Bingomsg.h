@@ -4,6 +4,8 @@
 
 #include "GameWindow.h"
 
+#include <array>
+
 namespace daubery {
 
 class Bingomsg : public GameWindow {
@@ -18,7 +20,14 @@ public:
     void lblQuestion_Click();
     void lblCoverinfo_Click();
 
+    // The message line, and the board's label of a number 1..75.
+    Control& message() const { return *message_; }
+    Control& number(int n) const;
+
 private:
+    Control* message_ = nullptr;
+    std::array<Control*, 76> numbers_{};
+
     void helpOnCurrentGame();
 };
 

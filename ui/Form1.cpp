@@ -9,6 +9,7 @@
 #include "game/Money.h"
 #include "game/Patterns.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <vector>
@@ -211,9 +212,17 @@ constexpr std::string_view SoundOnCaption =
 // A called ball has its column's colour, as real bingo balls do: the thirteen frames of a B ball
 // are "ball-B-0" to "ball-B-12", and so on for I, N, G and O.
 void colourBallFrames(Form& main, int column) {
-    for (int k = 0; k < 13; ++k)
-        main.control("imgBalls", k)
-            .setPicture("ball-" + std::string(1, columnLetter(column)) + "-" + std::to_string(k));
+    static const auto names = [] {
+        std::array<std::array<std::string, 13>, 6> byColumn;
+        for (int c = 0; c <= 5; ++c)
+            for (int k = 0; k < 13; ++k)
+                byColumn[std::size_t(c)][std::size_t(k)] =
+                    "ball-" + std::string(1, columnLetter(c)) + "-" + std::to_string(k);
+        return byColumn;
+    }();
+    const auto& frames = main.elements("imgBalls");
+    const auto& pictures = names[std::size_t(column >= 1 && column <= 5 ? column : 0)];
+    for (int k = 0; k < 13; ++k) frames[std::size_t(k)]->setPicture(pictures[std::size_t(k)]);
 }
 
 } // namespace
@@ -245,6 +254,21 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     onClick("Command1", [this] { Command1_Click(); });
     onTimer("Timer1", [this] { Timer1_Timer(); });
     onTimer("tmrBallrool", [this] { tmrBallrool_Timer(); });
+
+    timer1_ = &control("Timer1");
+    ballTimer_ = &control("tmrBallrool");
+    ballRoll_ = &control("imgBallroll");
+    ballText_ = &control("lblball");
+    soundMenu_ = &control("bngoptSound");
+    for (int k = 0; k < 13; ++k) ballFrames_[std::size_t(k)] = &control("imgBalls", k);
+    for (int i = 1; i <= 50; ++i) {
+        squares_[std::size_t(i)] = &control("Label1", i);
+        dots_[std::size_t(i)] = &control("Image2", i);
+    }
+    timer1_->quietTicks = [this] { return quietCallerTicks(); };
+    timer1_->onQuietTicks = [this](int ticks) { countQuietly(ticks); };
+    ballTimer_->quietTicks = [this] { return quietFallTicks(); };
+    ballTimer_->onQuietTicks = [this](int ticks) { fallQuietly(ticks); };
 }
 
 void Form1::Form_Load() {
@@ -290,7 +314,7 @@ void Form1::clearRound() {
 }
 
 void Form1::hideDots(int last) {
-    for (int i = 1; i <= last; ++i) control("Image2", i).setVisible(false);
+    for (int i = 1; i <= last && i <= 50; ++i) dots_[std::size_t(i)]->setVisible(false);
 }
 
 void Form1::bngPlay_Click() {
@@ -399,66 +423,90 @@ void Form1::Timer1_Timer() {
         return;
     }
     state.CallElapsed = 0;
-    control("tmrBallrool").setEnabled(true);
-    control("lblball").setVisible(false);
+    ballTimer_->setEnabled(true);
+    ballText_->setVisible(false);
     const int pos = DrawNextNumber(state, game.rnd);
-    if (pos == 0) control("Timer1").setEnabled(false);
-    game.messageBoard().control("lblMsg").setCaption(
+    if (pos == 0) timer1_->setEnabled(false);
+    game.messageBoard().message().setCaption(
         "You are playing " + state.GameName + ", Jackpot is $" +
         std::to_string(times(5, state.JackpotLevel, state.PcPlayerCount)) + ". There is " +
         std::to_string(state.PcPlayerCount) + " playing against you.");
-    if (control("bngoptSound").caption() == SoundOnCaption) windows().platform().beep();
+    if (soundMenu_->caption() == SoundOnCaption) windows().platform().beep();
     if (state.CalledCount >= 76 || pos > 75 || pos == 0) {
-        control("Timer1").setEnabled(false);
+        timer1_->setEnabled(false);
         state.CalledCount += 1;
         game.RunComputerPlayers();
         state.CallElapsed = plus(state.CallElapsed, 25);
         return;
     }
     Bingomsg& board = game.messageBoard();
-    if (state.CalledCount > 2)
-        board.control("lblselctedNums", state.CalledNumbers[pos - 2]).setForeColor(colour::Yellow);
-    if (state.CalledCount > 1)
-        board.control("lblselctedNums", state.CalledNumbers[pos - 1]).setForeColor(colour::Red);
-    control("lblball").setCaption(ballText(state, pos));
+    if (state.CalledCount > 2) board.number(state.CalledNumbers[pos - 2]).setForeColor(colour::Yellow);
+    if (state.CalledCount > 1) board.number(state.CalledNumbers[pos - 1]).setForeColor(colour::Red);
+    ballText_->setCaption(ballText(state, pos));
     colourBallFrames(*this, state.CalledColumns[pos]);
     game.RunComputerPlayers();
 }
 
+// Ticks that find the interval not yet half over only add to the caller's count.
+int Form1::quietCallerTicks() const {
+    const std::int64_t left = std::int64_t(state.CallInterval / 2) - state.CallElapsed;
+    return left <= 0 ? 0 : int(std::min<std::int64_t>((left + 24) / 25, 1 << 20));
+}
+
+void Form1::countQuietly(int ticks) {
+    state.CallElapsed = plus(state.CallElapsed, std::int64_t(25) * ticks);
+}
+
 void Form1::tmrBallrool_Timer() {
-    control("imgBallroll").setPicture(control("imgBalls", state.BallFrame).picture());
+    ballRoll_->setPicture(ballFrames_[std::size_t(state.BallFrame)]->picture());
     state.BallFrame += 1;
     state.RollStep += 1;
     if (state.BallFrame > 12) state.BallFrame = 0;
     RollBallStep(state.RollStep);
 }
 
+// Steps that leave the ball above its resting place only turn and move it.
+int Form1::quietFallTicks() const {
+    constexpr int LastStepAbove = 56; // step 57 puts the ball's top at 1515, past 1500: it lands
+    if (state.BallFrame < 0 || state.BallFrame > 12) return 0;
+    return std::max(0, LastStepAbove - state.RollStep);
+}
+
+void Form1::fallQuietly(int ticks) {
+    ballRoll_->setPicture(ballFrames_[std::size_t((state.BallFrame + ticks - 1) % 13)]->picture());
+    state.BallFrame = std::int16_t((state.BallFrame + ticks) % 13);
+    state.RollStep = std::int16_t(state.RollStep + ticks);
+    ballRoll_->setVisible(true);
+    ballRoll_->setTop(state.RollStep * 35 - 480);
+}
+
 void Form1::RollBallStep(std::int16_t& step) {
-    Control& ball = control("imgBallroll");
+    Control& ball = *ballRoll_;
     ball.setVisible(true);
     const int top = step * 35 - 480;
     ball.setTop(top);
     if (top > 1500) {
-        control("tmrBallrool").setEnabled(false);
-        control("lblball").setVisible(true);
+        ballTimer_->setEnabled(false);
+        ballText_->setVisible(true);
         step = 0;
-        ball.setPicture(control("imgBalls", 0).picture());
+        ball.setPicture(ballFrames_[0]->picture());
     }
 }
 
 void Form1::Label1_Click(int Index) {
+    if (Index < 0 || Index > 50) return;
     if (Index > 48) {
-        Control& dot = control("Image2", Index);
+        Control& dot = *dots_[std::size_t(Index)];
         dot.setVisible(!dot.visible());
         return;
     }
     if (Index < 1 || state.CalledCount < 1) return;
-    const std::string& caption = control("Label1", Index).caption();
+    const std::string& caption = squares_[std::size_t(Index)]->caption();
     int number = 0;
     if (std::from_chars(caption.data(), caption.data() + caption.size(), number).ec != std::errc()) return;
     for (int k = 1; k <= state.CalledCount && k <= 1000; ++k) {
         if (state.CalledNumbers[k] != number) continue;
-        Control& dot = control("Image2", Index);
+        Control& dot = *dots_[std::size_t(Index)];
         dot.setVisible(!dot.visible());
         return;
     }
@@ -466,7 +514,7 @@ void Form1::Label1_Click(int Index) {
 
 void Form1::setDotColour(int colour) {
     const std::string& picture = control("imgDotcolor", colour).picture();
-    for (int i = 1; i <= 50; ++i) control("Image2", i).setPicture(picture);
+    for (int i = 1; i <= 50; ++i) dots_[std::size_t(i)]->setPicture(picture);
     // The menu ticks the colour in use.
     for (int k = 0; k < int(DotColourMenus.size()); ++k)
         control(DotColourMenus[std::size_t(k)]).setValue(k == colour ? 1 : 0);

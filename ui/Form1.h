@@ -4,6 +4,8 @@
 
 #include "GameWindow.h"
 
+#include <array>
+
 namespace daubery {
 
 class Form1 : public GameWindow {
@@ -46,6 +48,23 @@ public:
     void clearRound();
     // Ends play: the window returns to how it is before the first game; the win count is the caller's.
     void endPlay();
+
+private:
+    // The caller's ticks before a call only count; the ball's steps before it lands only move it.
+    int quietCallerTicks() const;
+    void countQuietly(int ticks);
+    int quietFallTicks() const;
+    void fallQuietly(int ticks);
+
+    // The controls the timers and the daubing touch, found once.
+    Control* timer1_ = nullptr;
+    Control* ballTimer_ = nullptr;
+    Control* ballRoll_ = nullptr;
+    Control* ballText_ = nullptr;
+    Control* soundMenu_ = nullptr;
+    std::array<Control*, 13> ballFrames_{};
+    std::array<Control*, 51> squares_{}; // Label1(1..50)
+    std::array<Control*, 51> dots_{};    // Image2(1..50)
 };
 
 } // namespace daubery
