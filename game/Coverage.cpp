@@ -1,7 +1,6 @@
 #include "Coverage.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace daubery {
 
@@ -27,19 +26,12 @@ std::uint32_t coveredCells(const GameState& state, const Card& card, int lastCal
 }
 
 std::uint32_t cellMask(const CellSet& set) {
-    std::uint32_t mask = 0;
-    for (int square : set.squares)
-        if (square != FreeSpace) mask |= 1u << (square - 1);
-    return mask;
+    return set.cells;
 }
 
 int coveredSquares(const GameState& state, const Card& card, const CellSet& set, int lastCall) {
-    const int numbered = std::popcount(coveredCells(state, card, lastCall) & cellMask(set));
+    const int numbered = cellCount(coveredCells(state, card, lastCall) & cellMask(set));
     return numbered + (set.hasFreeSpace() ? 1 : 0);
-}
-
-int opponentCount(const GameState& state) {
-    return std::clamp(int(state.PcPlayerCount), 0, decltype(state.PcCardNumbers)::last);
 }
 
 } // namespace daubery

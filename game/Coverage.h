@@ -19,6 +19,18 @@ std::uint32_t coveredCells(const GameState& state, const Card& card, int lastCal
 std::uint32_t cellMask(const CellSet& set);
 
 // The computer players in play, kept inside the card table.
-int opponentCount(const GameState& state);
+inline int opponentCount(const GameState& state) {
+    const int count = state.PcPlayerCount;
+    return count < 0                                     ? 0
+           : count > decltype(state.PcCardNumbers)::last ? decltype(state.PcCardNumbers)::last
+                                                         : count;
+}
+
+// How many cells a mask holds.
+constexpr int cellCount(std::uint32_t cells) {
+    cells = cells - ((cells >> 1) & 0x55555555u);
+    cells = (cells & 0x33333333u) + ((cells >> 2) & 0x33333333u);
+    return int((((cells + (cells >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
 
 } // namespace daubery

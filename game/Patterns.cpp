@@ -129,15 +129,21 @@ void mark(ExampleMarks& marks, const CellSet& set) {
 
 } // namespace
 
-bool CellSet::hasFreeSpace() const {
-    return std::find(squares.begin(), squares.end(), FreeSpace) != squares.end();
+CellSet::CellSet(std::string_view setName, std::vector<int> setSquares, int line)
+    : name(setName), squares(std::move(setSquares)), exampleLine(line) {
+    for (int square : squares) {
+        if (square == FreeSpace)
+            passesFreeSpace = true;
+        else
+            cells |= 1u << (square - 1);
+    }
 }
 
 std::vector<int> CellSet::numberedCells() const {
-    std::vector<int> cells;
+    std::vector<int> numbered;
     for (int square : squares)
-        if (square != FreeSpace) cells.push_back(square);
-    return cells;
+        if (square != FreeSpace) numbered.push_back(square);
+    return numbered;
 }
 
 const std::array<GameTypeInfo, GameTypeCount>& gameTypes() {

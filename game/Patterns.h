@@ -7,6 +7,7 @@
 
 #include <array>
 #include <bitset>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -28,12 +29,16 @@ inline constexpr int Row1 = 0, ColumnB = 5, MainDiagonal = 10, AntiDiagonal = 11
 }
 
 struct CellSet {
+    CellSet(std::string_view setName, std::vector<int> setSquares, int line = -1);
+
     std::string_view name;
     std::vector<int> squares; // cell indexes in the listed order; FreeSpace where the set passes through it
     int exampleLine = -1;     // the example card's line that draws this set, when it is a line of the card
+    std::uint32_t cells = 0;  // the numbered cells as a mask, bit c - 1 for cell c
+    bool passesFreeSpace = false;
 
     int size() const { return int(squares.size()); }
-    bool hasFreeSpace() const;
+    bool hasFreeSpace() const { return passesFreeSpace; }
     std::vector<int> numberedCells() const;
 };
 

@@ -4,7 +4,6 @@
 #include "Patterns.h"
 
 #include <array>
-#include <bit>
 #include <initializer_list>
 
 namespace daubery {
@@ -31,7 +30,7 @@ struct Cards {
 
 void addCount(GameState& state, const Cards& cards, int player, const CellSet& set) {
     const int covered =
-        std::popcount(cards.covered[std::size_t(player)] & cellMask(set)) + (set.hasFreeSpace() ? 1 : 0);
+        cellCount(cards.covered[std::size_t(player)] & cellMask(set)) + (set.hasFreeSpace() ? 1 : 0);
     state.PcHitCounts[player] = std::int16_t(state.PcHitCounts[player] + covered);
 }
 

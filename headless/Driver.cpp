@@ -37,10 +37,14 @@ std::pair<std::string_view, std::string_view> splitWord(std::string_view text) {
     return {text.substr(0, space), trim(text.substr(space + 1))};
 }
 
+// A whole number as JSON writes one: an optional minus, digits with no leading zero, no plus sign.
 std::optional<long long> wholeNumber(std::string_view text) {
     long long n = 0;
     text = trim(text);
-    if (text.empty()) return std::nullopt;
+    const std::string_view digits = text.substr(text.starts_with('-') ? 1 : 0);
+    if (digits.empty() || digits.size() > 19 || (digits.size() > 1 && digits.front() == '0'))
+        return std::nullopt;
+    if (!std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return n;
@@ -58,8 +62,9 @@ bool splitIndexes(std::string_view segment, std::string_view& name, std::vector<
             if (rest[at] != '[') return false;
             const auto close = rest.find(']', at);
             if (close == std::string_view::npos) return false;
+            // An element is named by a number from 0 up; no window or table is larger than this.
             const auto n = wholeNumber(rest.substr(at + 1, close - at - 1));
-            if (!n || *n < -1000000 || *n > 1000000) return false;
+            if (!n || *n < 0 || *n > 1000000) return false;
             indexes.push_back(int(*n));
             at = close + 1;
         }
@@ -88,6 +93,36 @@ std::vector<std::string> splitCommands(std::string_view text) {
     }
     if (!trim(current).empty()) commands.emplace_back(trim(current));
     return commands;
+}
+
+// A reason short enough to read, on one line: control characters escaped, the rest cut off.
+std::string readable(std::string_view reason) {
+    constexpr std::size_t MaxReason = 160;
+    std::string out;
+    for (const char c : reason) {
+        if (out.size() >= MaxReason) {
+            // Not inside a character of several bytes.
+            while (!out.empty() && (static_cast<unsigned char>(out.back()) & 0xC0) == 0x80) out.pop_back();
+            if (!out.empty() && static_cast<unsigned char>(out.back()) >= 0xC0) out.pop_back();
+            return out + "...";
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            constexpr char hex[] = "0123456789abcdef";
+            out += "\\x";
+            out += hex[byte >> 4];
+            out += hex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 json::Value windowStateValue(WindowState state) {
@@ -156,11 +191,15 @@ Driver::Driver() = default;
 Driver::~Driver() = default;
 
 std::string Driver::execute(std::string_view line) {
+    if (line.size() > MaxLineLength)
+        return "error line too long: " + std::to_string(line.size()) + " bytes, at most " +
+               std::to_string(MaxLineLength);
+    if (trim(line).starts_with('#')) return "ok"; // a comment
     modalError_.clear();
     Answer answer = run(line);
     if (answer.ok && !modalError_.empty()) answer = Answer{false, {}, modalError_};
     modalError_.clear();
-    if (!answer.ok) return "error " + (answer.text.empty() ? std::string("failed") : answer.text);
+    if (!answer.ok) return "error " + readable(answer.text.empty() ? std::string("failed") : answer.text);
     if (answer.value) return "ok " + json::format(*answer.value);
     return answer.text.empty() ? "ok" : "ok " + answer.text;
 }
@@ -243,6 +282,10 @@ std::optional<Driver::Target> Driver::resolve(std::string_view path, bool wantPr
         }
         const int index = indexes.empty() ? -1 : indexes[0];
         const Control* control = controls.find(name, index);
+        if (!control && index >= 0 && controls.find(name)) {
+            error = std::string(name) + " is not an array";
+            return std::nullopt;
+        }
         const bool isControl = control != nullptr;
         const bool windowProperty = !isControl && indexes.empty() && next + 1 == segments.size();
         if (!windowProperty) {
@@ -434,6 +477,8 @@ Driver::Answer Driver::stateField(std::string_view path, const json::Value* newV
     if (!splitIndexes(path, name, at)) return {false, {}, "malformed state path"};
     GameState& s = game_->state;
     Answer bad{false, {}, "no state " + std::string(path)};
+    bool (*allowed)(long long) =
+        nullptr; // the values the field can hold in play, when narrower than its type
 
     auto scalar = [&](auto& field) -> Answer {
         using T = std::remove_reference_t<decltype(field)>;
@@ -455,6 +500,7 @@ Driver::Answer Driver::stateField(std::string_view path, const json::Value* newV
         } else {
             const auto n = newValue->integer();
             if (!n || !std::in_range<T>(*n)) return bad;
+            if (allowed && !allowed(*n)) return {false, {}, "out of range for " + std::string(name)};
             field = T(*n);
         }
         return {};
@@ -487,6 +533,33 @@ Driver::Answer Driver::stateField(std::string_view path, const json::Value* newV
         {"HelpTexts", 28}};
     const auto found = known.find(name);
     if (found == known.end()) return bad;
+    // The ranges of the game's state: a value the game would never hold could make it misbehave.
+    using Range = bool (*)(long long);
+    static const std::map<int, Range> ranges = {
+        {0, [](long long n) { return n >= 0 && n <= 12; }},                               // GameType
+        {3, [](long long n) { return n >= 0 && n <= 2; }},                                // BoardCount
+        {4, [](long long n) { return n >= 0 && n <= 6; }},                                // PcPlayerCount
+        {5, [](long long n) { return n == 0 || n == 5000 || n == 10000 || n == 15000; }}, // CallInterval
+        {8, [](long long n) { return n >= 0 && n <= 7500; }},                             // CallElapsed
+        {9, [](long long n) { return n >= 0 && n <= 75; }},                               // CalledNumbers
+        {10, [](long long n) { return n >= 0 && n <= 5; }},                               // CalledColumns
+        {11, [](long long n) { return n >= 0 && n <= 77; }},                              // CalledCount
+        {12, [](long long n) { return n >= 0 && n <= 57; }},                              // RollStep
+        {13, [](long long n) { return n >= 0 && n <= 12; }},                              // BallFrame
+        {14, [](long long n) { return n >= 0 && n <= 75; }},                              // Card1Numbers
+        {15, [](long long n) { return n >= 0 && n <= 75; }},                              // Card2Numbers
+        {16, [](long long n) { return n >= 0 && n <= 75; }},                              // PcCardNumbers
+        {19, [](long long n) { return n >= 1; }},                                         // JackpotLevel
+        {20, [](long long n) { return n >= 0; }},                                         // WinCount
+        {21, [](long long n) { return n >= 0 && n <= 25; }},                              // PcHitCounts
+        {22, [](long long n) { return n >= 0 && n <= 6; }},                               // PcWinner
+        {23, [](long long n) { return n >= 0 && n <= 24; }},                              // PcWinCells
+        {24, [](long long n) { return n >= 0 && n <= 24; }},                              // PcWinCellCount
+        {25, [](long long n) { return n >= -1 && n <= 11; }},                             // HelpPage
+        {26, [](long long n) { return n == 0 || n == 4; }},                               // HelpOrigin
+        {27, [](long long n) { return n == 0 || n == 6; }},                               // HelpFromOptions
+    };
+    if (const auto range = ranges.find(found->second); range != ranges.end()) allowed = range->second;
     switch (found->second) {
     case 0:
         return scalar(s.GameType);
@@ -709,13 +782,16 @@ Driver::Answer Driver::call(std::string_view argument) {
     if (std::ranges::find(events, event) == events.end())
         return {false, {}, "unknown event " + std::string(event)};
     if (formEvent && number) return {false, {}, "a window's event takes no element"};
-    if (number && !std::in_range<int>(*number)) return {false, {}, "no such element " + std::string(rest)};
+    if (number && (*number < 0 || !std::in_range<int>(*number)))
+        return {false, {}, "no such element " + std::string(rest)};
     const int index = number ? int(*number) : -1;
     if (!formEvent) {
         // The name is judged before the window is loaded, so a wrong one changes nothing.
         const std::unique_ptr<Form> layout = g.windows.loaded(window) ? nullptr : windowLayout(g, window);
         const Form& controls = layout ? *layout : *g.windows.loaded(window);
         const Control* control = controls.find(controlName, index);
+        if (!control && index >= 0 && controls.find(controlName))
+            return {false, {}, std::string(controlName) + " is not an array"};
         if (!control) return {false, {}, "unknown control " + std::string(controlName)};
         const std::function<void()>* handlers[] = {&control->onClick, &control->onChange,
                                                    &control->onMouseMove, &control->onMouseUp,
@@ -751,13 +827,8 @@ Driver::Answer Driver::advance(std::string_view argument) {
     if (*ms > std::numeric_limits<std::int64_t>::max() - platform_->clock)
         return {false, {}, "advance goes past the end of the clock"};
     const std::int64_t until = platform_->clock + *ms;
-    Windows& windows = game_->windows;
-    while (!windows.ended()) {
-        const auto due = windows.nextDue();
-        if (!due || *due > until) break;
-        platform_->clock = std::max(platform_->clock, *due);
-        windows.runTimersUntil(platform_->clock);
-    }
+    // Every tick due by then, each with the clock at its own time.
+    game_->windows.runTimersUntil(until);
     platform_->clock = until;
     return {};
 }

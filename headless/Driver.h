@@ -20,6 +20,10 @@ public:
     Driver();
     ~Driver();
 
+    // Lines longer than this are refused whole.
+    static constexpr std::size_t MaxLineLength = 65536;
+
+    // One answer for one line: a line starting with # is a comment and answers ok.
     std::string execute(std::string_view line);
 
     Daubery* game() const { return game_.get(); }

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -15,6 +16,7 @@ class HeadlessPlatform : public Platform {
 public:
     std::int64_t now() override { return clock; }
     std::uint64_t clockSeed() override { return std::uint64_t(clock); }
+    void tickAt(std::int64_t due) override { clock = std::max(clock, due); }
     void attach(Form&) override {}
     void detach(Form&) override {}
     void show(Form&) override {}
@@ -28,6 +30,8 @@ public:
     void quit() override { quitCalled = true; }
 
     std::int64_t clock = 0;
+    // The last message boxes and command lines, the oldest forgotten beyond LogLength.
+    static constexpr std::size_t LogLength = 100;
     std::vector<std::pair<std::string, std::string>> messageBoxes;
     int beeps = 0;
     std::vector<std::pair<std::string, int>> commands;

@@ -1,5 +1,6 @@
 #include "Json.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -69,6 +70,7 @@ namespace {
 struct Parser {
     std::string_view text;
     std::size_t at = 0;
+    int depth = 0;
 
     void skipSpace() {
         while (at < text.size() &&
@@ -91,27 +93,40 @@ struct Parser {
         if (literal("null")) return Value(nullptr);
         return number();
     }
+    // JSON's own grammar: an optional minus, no leading zeros, no plus sign, at most MaxDigits digits.
     std::optional<Value> number() {
         const std::size_t start = at;
-        if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+        const auto digits = [this] {
+            const std::size_t from = at;
+            while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) ++at;
+            return at - from;
+        };
+        if (at < text.size() && text[at] == '-') ++at;
+        const std::size_t whole = at;
+        const std::size_t wholeDigits = digits();
+        if (wholeDigits == 0 || (wholeDigits > 1 && text[whole] == '0')) return std::nullopt;
         bool fraction = false;
-        while (at < text.size() &&
-               (std::isdigit(static_cast<unsigned char>(text[at])) || text[at] == '.' || text[at] == 'e' ||
-                text[at] == 'E' ||
-                ((text[at] == '-' || text[at] == '+') && (text[at - 1] == 'e' || text[at - 1] == 'E')))) {
-            fraction = fraction || !std::isdigit(static_cast<unsigned char>(text[at]));
+        if (at < text.size() && text[at] == '.') {
             ++at;
+            if (digits() == 0) return std::nullopt;
+            fraction = true;
         }
-        const std::string digits(text.substr(start, at - start));
-        if (digits.empty() || digits == "-" || digits == "+") return std::nullopt;
+        if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+            ++at;
+            if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+            if (digits() == 0) return std::nullopt;
+            fraction = true;
+        }
+        if (at - start > MaxNumberLength) return std::nullopt;
+        const std::string written(text.substr(start, at - start));
         try {
             std::size_t used = 0;
             if (!fraction) {
-                const long long n = std::stoll(digits, &used);
-                if (used == digits.size()) return Value(n);
+                const long long n = std::stoll(written, &used);
+                if (used == written.size()) return Value(n);
             } else {
-                const double d = std::stod(digits, &used);
-                if (used == digits.size()) return Value(d);
+                const double d = std::stod(written, &used);
+                if (used == written.size() && std::isfinite(d)) return Value(d);
             }
         } catch (...) {
         }
@@ -158,6 +173,7 @@ struct Parser {
                 unsigned code = 0;
                 for (int i = 0; i < 4; ++i) {
                     const char h = text[at++];
+                    if (!std::isxdigit(static_cast<unsigned char>(h))) return std::nullopt;
                     code =
                         code * 16 + unsigned(std::isdigit(static_cast<unsigned char>(h))
                                                  ? h - '0'
@@ -184,11 +200,13 @@ struct Parser {
         return Value(std::move(out));
     }
     std::optional<Value> array() {
+        if (++depth > MaxDepth) return std::nullopt;
         ++at;
         Array items;
         skipSpace();
         if (at < text.size() && text[at] == ']') {
             ++at;
+            --depth;
             return Value(std::move(items));
         }
         while (true) {
@@ -202,6 +220,7 @@ struct Parser {
             }
             if (at < text.size() && text[at] == ']') {
                 ++at;
+                --depth;
                 return Value(std::move(items));
             }
             return std::nullopt;

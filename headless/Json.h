@@ -33,6 +33,10 @@ struct Value {
 
 std::string format(const Value& value);
 std::string quote(std::string_view text);
+// Arrays nest at most this deep; a number is at most this many characters long.
+inline constexpr int MaxDepth = 16;
+inline constexpr std::size_t MaxNumberLength = 24;
+
 // The whole text must be one value.
 std::optional<Value> parse(std::string_view text);
 

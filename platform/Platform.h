@@ -20,6 +20,8 @@ public:
     virtual std::int64_t now() = 0;
     // A value that changes with time, mixed into the generator when it is reseeded.
     virtual std::uint64_t clockSeed() = 0;
+    // A timer's tick due at this time is about to run; a clock of the platform's own may move to it.
+    virtual void tickAt(std::int64_t /*due*/) {}
 
     // A window was created: the desktop shows it with widgets; headless does nothing.
     virtual void attach(Form& form) = 0;

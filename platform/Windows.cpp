@@ -216,11 +216,13 @@ void Windows::runTimersUntil(std::int64_t now, std::int64_t maxLag) {
         if (quiet > 1) {
             tickTime_ = due.at + (quiet - 1) * timer.interval();
             due.at += quiet * timer.interval();
+            platform_.tickAt(*tickTime_);
             dispatch([&timer, quiet] { timer.onQuietTicks(int(quiet)); });
             continue;
         }
         tickTime_ = due.at;
         due.at += timer.interval();
+        platform_.tickAt(*tickTime_);
         dispatch(timer.onTimer);
     }
     tickTime_ = outer;

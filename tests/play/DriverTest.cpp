@@ -101,8 +101,10 @@ TEST(Driver, TheProgramPlaysOverAPipe) {
     char buffer[4096];
     while (std::fgets(buffer, sizeof buffer, program)) lines.emplace_back(buffer);
     EXPECT_EQ(pclose(program), 0);
-    EXPECT_EQ(lines, (std::vector<std::string>{"ok\n", "ok\n", "ok\n", "ok\n", "ok 1\n", "ok 12632256\n",
-                                               "error unknown command bogus\n", "ok\n", "ok true\n"}));
+    // The comment and the blank line get their answers too: one answer a line.
+    EXPECT_EQ(lines, (std::vector<std::string>{"ok\n", "ok\n", "error empty command\n", "ok\n", "ok\n", "ok\n",
+                                               "ok 1\n", "ok 12632256\n", "error unknown command bogus\n", "ok\n",
+                                               "ok true\n"}));
 }
 
 } // namespace
