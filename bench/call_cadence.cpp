@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
 
     // Start a round as a player does: Play, then Start in the options dialog once it is open.
     QTimer::singleShot(200, [&game] {
-        QTimer::singleShot(300, [&game] { game.windows.userClick(game.optionsDialog().control("Command1")); });
+        QTimer::singleShot(300,
+                           [&game] { game.windows.userClick(game.optionsDialog().control("Command1")); });
         game.windows.userClick(game.mainWindow().control("bngPlay"));
     });
 
@@ -74,7 +75,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const double meanMs = double(callTimes.back() - callTimes.front()) / double(Calls - 1);
-    std::printf("mean time between calls: %.1f ms over %d gaps (nominal %.0f ms)\n", meanMs, Calls - 1, NominalMs);
+    std::printf("mean time between calls: %.1f ms over %d gaps (nominal %.0f ms)\n", meanMs, Calls - 1,
+                NominalMs);
     std::printf("calls / nominal:         %.4f\n", meanMs / NominalMs);
     std::printf("bare 25 ms timer, 101 ticks: %.1f ms, ratio to nominal %.4f\n", bareMs, bareMs / NominalMs);
     std::printf("calls / bare timer:      %.4f\n", meanMs / bareMs);

@@ -25,7 +25,6 @@ private:
     struct Record {
         std::array<std::int32_t, 24> numbers{};           // the card as last counted
         std::array<std::uint32_t, 76> cellsOf{};          // by number 1..75, the card's cells holding it
-        std::array<std::int32_t, KeptCalls + 1> calls{};  // the called list as last counted
         std::array<std::uint32_t, KeptCalls + 1> after{}; // covered after calls 0..KeptCalls
         int counted = 0;                                  // calls counted into after
         bool dealt = false;
@@ -34,6 +33,8 @@ private:
         return number >= 1 && number <= 75 ? record.cellsOf[std::size_t(number)] : 0;
     }
 
+    std::array<std::int32_t, KeptCalls + 1> calls_{}; // the called list as last counted, from position 1
+    int knownCalls_ = 0;                              // how many of its positions hold it
     std::array<Record, Cards> records_{};
 };
 
@@ -41,13 +42,24 @@ template <typename Card, typename Calls>
 std::uint32_t CallCoverage::covered(int card, const Card& numbers, const Calls& calls, int lastCall) {
     if (lastCall < 0) lastCall = 0;
     const int kept = lastCall < KeptCalls ? lastCall : KeptCalls;
-    Record& record = records_[std::size_t(card)];
 
+    // The called list: from the first call that differs from the one counted, every card counts again.
+    const int known = knownCalls_ < kept ? knownCalls_ : kept;
+    int same = 0;
+    while (same < known && calls_[std::size_t(same + 1)] == calls[same + 1]) ++same;
+    if (same < known) {
+        for (Record& record : records_)
+            if (record.counted > same) record.counted = same;
+        knownCalls_ = same;
+    }
+    for (int k = knownCalls_ + 1; k <= kept; ++k) calls_[std::size_t(k)] = calls[k];
+    if (knownCalls_ < kept) knownCalls_ = kept;
+
+    Record& record = records_[std::size_t(card)];
     bool sameCard = record.dealt;
     for (int cell = 1; cell <= 24 && sameCard; ++cell)
         sameCard = record.numbers[std::size_t(cell - 1)] == numbers[cell];
     if (!sameCard) {
-        record.numbers.fill(0);
         record.cellsOf.fill(0);
         record.counted = 0;
         record.dealt = true;
@@ -57,16 +69,9 @@ std::uint32_t CallCoverage::covered(int card, const Card& numbers, const Calls& 
             if (number >= 1 && number <= 75) record.cellsOf[std::size_t(number)] |= 1u << (cell - 1);
         }
     }
-
-    // The calls counted before and still the same are kept; from the first difference on, counted anew.
-    int same = 0;
-    const int known = record.counted < kept ? record.counted : kept;
-    while (same < known && record.calls[std::size_t(same + 1)] == calls[same + 1]) ++same;
-    if (same < known) record.counted = same;
-    for (int k = record.counted + 1; k <= kept; ++k) {
-        record.calls[std::size_t(k)] = calls[k];
-        record.after[std::size_t(k)] = record.after[std::size_t(k - 1)] | cellsOfNumber(record, calls[k]);
-    }
+    for (int k = record.counted + 1; k <= kept; ++k)
+        record.after[std::size_t(k)] =
+            record.after[std::size_t(k - 1)] | cellsOfNumber(record, calls_[std::size_t(k)]);
     if (record.counted < kept) record.counted = kept;
 
     std::uint32_t cells = record.after[std::size_t(kept)];

@@ -41,20 +41,24 @@ void Control::restoreDesign() {
     touched_ = false;
     if (!design_) return;
     const Design& d = *design_;
-    caption_ = d.caption;
+    // Most values are as built already; only the changed ones are copied back.
+    const auto put = [](auto& value, const auto& built) {
+        if (value != built) value = built;
+    };
+    put(caption_, d.caption);
     visible_ = d.visible;
     enabled_ = d.enabled;
     foreColor_ = d.foreColor;
     backColor_ = d.backColor;
-    tooltip_ = d.tooltip;
-    picture_ = d.picture;
+    put(tooltip_, d.tooltip);
+    put(picture_, d.picture);
     left_ = d.left;
     top_ = d.top;
     width_ = d.width;
     height_ = d.height;
-    items_ = d.items;
+    put(items_, d.items);
     listIndex_ = d.listIndex;
-    text_ = d.text;
+    put(text_, d.text);
     value_ = d.value;
     interval_ = d.interval;
 }

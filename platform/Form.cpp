@@ -45,6 +45,12 @@ Control* Form::find(std::string_view name, int index) const {
     return std::size_t(index) < elements.size() ? elements[std::size_t(index)] : nullptr;
 }
 
+const std::vector<Control*>& Form::elements(std::string_view array) const {
+    static const std::vector<Control*> none;
+    const auto found = byName_.find(array);
+    return found == byName_.end() ? none : found->second.elements;
+}
+
 Control& Form::control(std::string_view name, int index) const {
     Control* found = find(name, index);
     assert(found && "a window's code names only its own controls");

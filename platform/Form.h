@@ -33,6 +33,8 @@ public:
 
     Control& control(std::string_view name, int index = -1) const; // the control must exist
     Control* find(std::string_view name, int index = -1) const;
+    // The elements of a control array by index, null where an index has none.
+    const std::vector<Control*>& elements(std::string_view array) const;
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     bool hasMenu() const { return hasMenu_; }
     // The window's timers, in the order of its table.
@@ -125,6 +127,7 @@ private:
     std::vector<Control*> timers_;
     bool hasMenu_ = false;
     bool keptBetweenLoads_ = false;
+    bool inUse_ = false; // loaded, and not unloaded since
     // The window as built, and the controls changed since.
     struct Design {
         std::string caption;

@@ -27,6 +27,14 @@ Form* Windows::loaded(std::string_view name) const {
     return found == loaded_.end() ? nullptr : found->second.get();
 }
 
+Form& Windows::formNamedBy(std::string_view constantName) {
+    for (const auto& [asked, form] : recent_)
+        if (asked.data() == constantName.data() && asked.size() == constantName.size()) return *form;
+    Form& form = this->form(constantName);
+    if (form.inUse_ && recent_.size() < 16) recent_.emplace_back(constantName, &form);
+    return form;
+}
+
 Form& Windows::form(std::string_view name) {
     if (Form* form = loaded(name)) return *form;
     std::unique_ptr<Form> created;
@@ -40,6 +48,7 @@ Form& Windows::form(std::string_view name) {
         if (created->keptBetweenLoads()) created->rememberDesign();
     }
     Form& form = *created;
+    form.inUse_ = true;
     loaded_.emplace(std::string(name), std::move(created));
     platform_.attach(form);
     for (Control* timer : form.timers()) timerSwitched(*timer);
@@ -76,6 +85,8 @@ void Windows::unload(Form& form) {
     dispatch([&form] { form.Form_Unload(); });
     forgetTimers(form);
     form.visible_ = false;
+    form.inUse_ = false;
+    recent_.clear();
     platform_.detach(form);
     if (form.keptBetweenLoads()) {
         // Kept, with every value put back as built: the next load finds it as a new window.
@@ -176,12 +187,13 @@ std::int64_t Windows::currentTime() const {
 }
 
 void Windows::timerSwitched(Control& timer) {
-    const bool runs =
-        !ended_ && timer.enabled() && timer.interval() > 0 && loaded(timer.form().name()) == &timer.form();
-    if (runs && !timers_.count(&timer))
-        timers_[&timer] = Due{currentTime() + timer.interval(), timerOrder_++};
-    else if (!runs)
-        timers_.erase(&timer);
+    const bool runs = !ended_ && timer.enabled() && timer.interval() > 0 && timer.form().inUse_;
+    const auto known = std::find_if(timers_.begin(), timers_.end(),
+                                    [&timer](const auto& entry) { return entry.first == &timer; });
+    if (runs && known == timers_.end())
+        timers_.emplace_back(&timer, Due{currentTime() + timer.interval(), timerOrder_++});
+    else if (!runs && known != timers_.end())
+        timers_.erase(known);
     platform_.timersChanged();
 }
 

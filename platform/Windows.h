@@ -31,7 +31,7 @@ public:
     bool defines(std::string_view name) const;
     Form& form(std::string_view name); // loads the window if it is not loaded
     Form* loaded(std::string_view name) const;
-    template <class Window> Window& get() { return static_cast<Window&>(form(Window::Name)); }
+    template <class Window> Window& get() { return static_cast<Window&>(formNamedBy(Window::Name)); }
 
     void show(Form& form, bool modal = false);
     void hide(Form& form);
@@ -66,6 +66,9 @@ public:
     bool ended() const { return ended_; }
 
 private:
+    // form() for a name that is a constant of the program, whose address never holds another name.
+    Form& formNamedBy(std::string_view constantName);
+
     struct Due {
         std::int64_t at;
         std::uint64_t order;
@@ -81,7 +84,10 @@ private:
     std::vector<std::unique_ptr<Form>> unloaded_;
     std::map<std::string, std::unique_ptr<Form>, std::less<>> resting_; // kept windows, unloaded
     std::vector<Form*> modal_;
-    std::map<Control*, Due> timers_;
+    std::vector<std::pair<Control*, Due>> timers_;
+    // The windows last found by name, by the address of the name asked with: the game asks with
+    // the same constants again and again. Forgotten whenever a window is unloaded.
+    mutable std::vector<std::pair<std::string_view, Form*>> recent_;
     std::uint64_t timerOrder_ = 0;
     std::optional<std::int64_t> tickTime_;
     int depth_ = 0;

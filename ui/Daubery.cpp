@@ -49,9 +49,8 @@ bool Daubery::messageBoardLoaded() const {
 void Daubery::NewGame() {
     dealPlayerCards(state, rnd);
     Form1& main = mainWindow();
-    for (int i = 1; i <= 24; ++i) main.control("Label1", i).setCaption(std::to_string(state.Card1Numbers[i]));
-    for (int i = 25; i <= 48; ++i)
-        main.control("Label1", i).setCaption(std::to_string(state.Card2Numbers[i - 24]));
+    for (int i = 1; i <= 24; ++i) main.square(i).setCaption(std::to_string(state.Card1Numbers[i]));
+    for (int i = 25; i <= 48; ++i) main.square(i).setCaption(std::to_string(state.Card2Numbers[i - 24]));
     DealPcCards(state, rnd);
     if (state.RandomPick && state.GameType >= 1 && state.GameType <= GameTypeCount) {
         state.GameName = std::string(gameType(state.GameType).name);
@@ -138,7 +137,7 @@ void Daubery::OpenWebSite() {
 }
 
 void Daubery::RunComputerPlayers() {
-    mainWindow().control("Bngnext").setCaption("&Next game");
+    mainWindow().nextGameMenu().setCaption("&Next game");
     if (!runComputerCheck(state)) return;
     ShowPcWinningCard(state.PcWinner);
     AnnouncePcWin(state.PcWinner);
@@ -146,10 +145,13 @@ void Daubery::RunComputerPlayers() {
 
 void Daubery::ShowPcWinningCard(int player) {
     Bingomsg& board = messageBoard();
-    for (int k = 0; k < 12; ++k) board.control("lneExample", k).setVisible(false);
-    for (int k = 0; k < 24; ++k) board.control("shpExample", k).setVisible(false);
+    const auto& lines = board.elements("lneExample");
+    const auto& dots = board.elements("shpExample");
+    const auto& squares = board.elements("lblExample");
+    for (int k = 0; k < 12; ++k) lines[std::size_t(k)]->setVisible(false);
+    for (int k = 0; k < 24; ++k) dots[std::size_t(k)]->setVisible(false);
     for (int c = 1; c <= 24; ++c)
-        board.control("lblExample", c - 1).setCaption(std::to_string(state.PcCardNumbers[player][c]));
+        squares[std::size_t(c - 1)]->setCaption(std::to_string(state.PcCardNumbers[player][c]));
     for (int k = 1; k <= state.PcWinCellCount && k <= 24; ++k)
         board.control("lblExample", state.PcWinCells[player][k] - 1).setForeColor(colour::Red);
 }

@@ -3,6 +3,8 @@
 #include "ExampleCardGrid.h"
 #include "game/Patterns.h"
 
+#include <cassert>
+
 namespace daubery {
 
 namespace {
@@ -94,13 +96,19 @@ std::vector<ControlSpec> exampleCardControls(int left, int top, int diagonalColo
 }
 
 void showExample(Form& window, int gameType) {
-    for (int k = 0; k < example_line::Count; ++k) window.control("lneExample", k).setVisible(false);
-    for (int k = 0; k < CellCount; ++k) window.control("shpExample", k).setVisible(false);
+    const auto& lines = window.elements("lneExample");
+    const auto& dots = window.elements("shpExample");
+    const auto element = [](const std::vector<Control*>& array, int k) -> Control& {
+        assert(std::size_t(k) < array.size() && array[std::size_t(k)]);
+        return *array[std::size_t(k)];
+    };
+    for (int k = 0; k < example_line::Count; ++k) element(lines, k).setVisible(false);
+    for (int k = 0; k < CellCount; ++k) element(dots, k).setVisible(false);
     const ExampleMarks marks = exampleMarks(gameType);
     for (int k = 0; k < example_line::Count; ++k)
-        if (marks.lines.test(std::size_t(k))) window.control("lneExample", k).setVisible(true);
+        if (marks.lines.test(std::size_t(k))) element(lines, k).setVisible(true);
     for (int k = 0; k < CellCount; ++k)
-        if (marks.dots.test(std::size_t(k))) window.control("shpExample", k).setVisible(true);
+        if (marks.dots.test(std::size_t(k))) element(dots, k).setVisible(true);
 }
 
 } // namespace daubery

@@ -204,6 +204,12 @@ std::vector<ControlSpec> cardControls() {
     return specs;
 }
 
+void appendNumber(std::string& text, int number) {
+    char digits[12];
+    const auto written = std::to_chars(digits, digits + sizeof digits, number);
+    text.append(digits, written.ptr);
+}
+
 constexpr std::string_view PlayCaption = "&Play", EndPlayCaption = "&End Play";
 constexpr std::string_view NextGameCaption = "&Next game", TryAgainCaption = "&Try Again";
 constexpr std::string_view SoundOnCaption =
@@ -260,6 +266,7 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     ballRoll_ = &control("imgBallroll");
     ballText_ = &control("lblball");
     soundMenu_ = &control("bngoptSound");
+    nextMenu_ = &control("Bngnext");
     for (int k = 0; k < 13; ++k) ballFrames_[std::size_t(k)] = &control("imgBalls", k);
     for (int i = 1; i <= 50; ++i) {
         squares_[std::size_t(i)] = &control("Label1", i);
@@ -427,10 +434,22 @@ void Form1::Timer1_Timer() {
     ballText_->setVisible(false);
     const int pos = DrawNextNumber(state, game.rnd);
     if (pos == 0) timer1_->setEnabled(false);
-    game.messageBoard().message().setCaption(
-        "You are playing " + state.GameName + ", Jackpot is $" +
-        std::to_string(times(5, state.JackpotLevel, state.PcPlayerCount)) + ". There is " +
-        std::to_string(state.PcPlayerCount) + " playing against you.");
+    // Written again on every call, most often the same text as before: built anew only when its parts change.
+    std::string& text = callMessage_.text;
+    const int jackpot = times(5, state.JackpotLevel, state.PcPlayerCount);
+    if (text.empty() || callMessage_.name != state.GameName || callMessage_.jackpot != jackpot ||
+        callMessage_.players != state.PcPlayerCount) {
+        callMessage_.name = state.GameName;
+        callMessage_.jackpot = jackpot;
+        callMessage_.players = state.PcPlayerCount;
+        text.assign("You are playing ").append(state.GameName).append(", Jackpot is $");
+        appendNumber(text, jackpot);
+        text.append(". There is ");
+        appendNumber(text, state.PcPlayerCount);
+        text.append(" playing against you.");
+    }
+    Control& message = game.messageBoard().message();
+    if (message.caption() != text) message.setCaption(text);
     if (soundMenu_->caption() == SoundOnCaption) windows().platform().beep();
     if (state.CalledCount >= 76 || pos > 75 || pos == 0) {
         timer1_->setEnabled(false);

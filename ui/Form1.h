@@ -40,6 +40,10 @@ public:
     void setDotColour(int colour);
     void Command1_Click();
 
+    // A card square Label1(1..50), and the Next game menu, found once.
+    Control& square(int index) const { return *squares_[std::size_t(index)]; }
+    Control& nextGameMenu() const { return *nextMenu_; }
+
     // Hides the dots from 1 to last: 48 keeps the free spaces' daubs, 50 clears them too.
     void hideDots(int last);
     // Hides the ball and the text it carries.
@@ -62,9 +66,15 @@ private:
     Control* ballRoll_ = nullptr;
     Control* ballText_ = nullptr;
     Control* soundMenu_ = nullptr;
+    Control* nextMenu_ = nullptr;
     std::array<Control*, 13> ballFrames_{};
     std::array<Control*, 51> squares_{}; // Label1(1..50)
     std::array<Control*, 51> dots_{};    // Image2(1..50)
+    // The caller's message line and what it was built from.
+    struct {
+        std::string text, name;
+        int jackpot = 0, players = 0;
+    } callMessage_;
 };
 
 } // namespace daubery
