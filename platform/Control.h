@@ -145,6 +145,13 @@ public:
     // the same kind that fall between them; a tick of any other kind keeps its place in time.
     std::function<int()> quietTicks;
     std::function<void(int)> onQuietTicks;
+    // What a screen reader says for the control, worked out only when it asks; without them it
+    // reads the caption and the tooltip.
+    std::function<std::string()> accessibleName, accessibleDescription;
+    // A new caption is read out as soon as it is set, wherever the keyboard is: the ball, the message line.
+    bool announces = false;
+    // A key that presses the control from anywhere in its window, written as "Ctrl+B".
+    std::string shortcut;
 
     // The view that shows this control, told of every change.
     std::function<void(Control&)> changed;

@@ -85,6 +85,17 @@ Bingomsg::Bingomsg(Daubery& owner)
     for (int n = 1; n <= 75; ++n) numbers_[std::size_t(n)] = &control("lblselctedNums", n);
     // Unloaded for every round and loaded again at once: the window is kept and put back as built.
     keepBetweenLoads();
+
+    // Read out as it changes: the calls, the claims, the pause and the computers' wins.
+    control("lblMsg").announces = true;
+    for (int n = 1; n <= 75; ++n) {
+        Control& number = control("lblselctedNums", n);
+        number.accessibleName = [&number] {
+            return number.foreColor() == colour::Silver ? number.caption() : number.caption() + ", called";
+        };
+    }
+    control("lblCoverinfo").accessibleName = [this] { return control("lblexplname").caption(); };
+    control("lblQuestion").accessibleName = [] { return std::string("Help on the game being played"); };
 }
 
 Control& Bingomsg::number(int n) const {

@@ -92,6 +92,13 @@ BngOptions::BngOptions(Daubery& owner)
     onClick("cmdHelp", [this] { cmdHelp_Click(); });
     onClick("lblhelp", [this] { lblhelp_Click(); });
     onClick("lblVisit", [this] { lblVisit_Click(); });
+
+    // Each list is named by its heading; the sample by the game's name and explanation.
+    for (auto [list, heading] : {std::pair{"Combo1", "Label2"}, std::pair{"Combo2", "Label3"},
+                                 std::pair{"cmbSeconds", "lblSeconds"}, std::pair{"cmbPlayers", "Label4"}})
+        control(list).accessibleName = [name = control(heading).caption()] { return name; };
+    control("lblhelp").accessibleName = [this] { return control("lblexamplename").caption(); };
+    control("lblhelp").accessibleDescription = [this] { return control("lblInfo").caption(); };
 }
 
 void BngOptions::Form_Load() {

@@ -45,9 +45,6 @@ constexpr std::array<std::string_view, 5> DotColourMenus{"bngOptdotblue", "bngOp
 
 // clang-format off
 const ControlSpec kControls[] = {
-    {.name = "Label2", .kind = K::Label, .left = 3840, .top = 4320, .width = 1335, .height = 255,
-     .caption = "Visit our site", .flags = Centred | HandCursor | Underline, .foreColor = rgb(255, 236, 150),
-     .tooltip = "Opens the Daubery web site in your browser"},
     {.name = "lblbalnce2", .kind = K::Label, .left = 4080, .top = 2280, .width = 975, .height = 255,
      .caption = "Balance", .flags = Hidden | Centred | Bold, .foreColor = colour::White},
     {.name = "lblBalance", .kind = K::Label, .left = 4080, .top = 2520, .width = 975, .height = 255,
@@ -73,6 +70,10 @@ const ControlSpec kControls[] = {
      .picture = "card"},
     {.name = "Command1", .kind = K::Button, .left = 120, .top = 4680, .width = 8895, .height = 375,
      .caption = "B I N G O", .flags = Hidden | Bold, .fontSize = 13.5},
+    // After the cards and the claim button, in the order the keyboard goes round the window.
+    {.name = "Label2", .kind = K::Label, .left = 3840, .top = 4320, .width = 1335, .height = 255,
+     .caption = "Visit our site", .flags = Centred | HandCursor | Underline, .foreColor = rgb(255, 236, 150),
+     .tooltip = "Opens the Daubery web site in your browser"},
     {.name = "Timer1", .kind = K::Timer, .flags = Disabled, .interval = 25},
     {.name = "tmrBallrool", .kind = K::Timer, .flags = Disabled, .interval = 25},
     // Left over from the design; never shown.
@@ -210,6 +211,27 @@ void appendNumber(std::string& text, int number) {
     text.append(digits, written.ptr);
 }
 
+// The key that claims from anywhere in the main window, as the start page of the help names it.
+constexpr std::string_view ClaimKey = "Ctrl+B";
+
+// What a screen reader says for a square: its column and number, and whether it is daubed.
+std::string squareName(const Form& main, int index) {
+    const bool daubed = main.control("Image2", index).visible();
+    std::string name;
+    if (index > 48) {
+        name = "Free space";
+    } else {
+        const int cell = (index - 1) % 24 + 1;
+        name = std::string(1, columnLetter(columnOfCell(cell))) + " " + main.control("Label1", index).caption();
+    }
+    return daubed ? name + ", daubed" : name;
+}
+
+// The ball's text, B7, read with the letter apart: "B 7".
+std::string ballName(const std::string& text) {
+    return text.size() > 1 ? text.substr(0, 1) + " " + text.substr(1) : text;
+}
+
 constexpr std::string_view PlayCaption = "&Play", EndPlayCaption = "&End Play";
 constexpr std::string_view NextGameCaption = "&Next game", TryAgainCaption = "&Try Again";
 constexpr std::string_view SoundOnCaption =
@@ -276,6 +298,19 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     timer1_->onQuietTicks = [this](int ticks) { countQuietly(ticks); };
     ballTimer_->quietTicks = [this] { return quietFallTicks(); };
     ballTimer_->onQuietTicks = [this](int ticks) { fallQuietly(ticks); };
+
+    for (int index = 1; index <= 50; ++index)
+        control("Label1", index).accessibleName = [this, index] { return squareName(*this, index); };
+    control("Picture1").accessibleName = [] { return std::string("Card 1"); };
+    control("Picture2").accessibleName = [] { return std::string("Card 2"); };
+    Control& ball = control("lblball");
+    ball.accessibleName = [&ball] { return ballName(ball.caption()); };
+    ball.announces = true;
+    Control& balance = control("lblBalance");
+    balance.accessibleName = [&balance] { return "Balance " + balance.caption(); };
+    Control& wins = control("lblWins");
+    wins.accessibleName = [&wins] { return "Wins " + wins.caption(); };
+    control("Command1").shortcut = std::string(ClaimKey);
 }
 
 void Form1::Form_Load() {

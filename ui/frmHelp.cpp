@@ -110,6 +110,10 @@ constexpr std::array<DialogArea, 6> kGuideAreas{options_area::Boards,       opti
                                                 options_area::Seconds,      options_area::Players,
                                                 options_area::StartAndLink, options_area::Sample};
 
+constexpr std::array<std::string_view, 6> kGuideAreaNames{
+    "Number of Boards", "Game Type", "Time Between Ball's", "Number of Pc players",
+    "Start, Cancel and the web site", "The sample game"};
+
 // The contents items and the page pictures.
 std::vector<ControlSpec> pageArrays() {
     std::vector<ControlSpec> specs;
@@ -188,6 +192,16 @@ frmHelp::frmHelp(Daubery& owner) : GameWindow(owner, std::string(Name), "Help", 
     onClick("lblobject", [this](int Index) { lblobject_Click(Index); });
     onClick("lblHlp", [this] { lblHlp_Click(); });
     onClick("lblVisit", [this] { lblVisit_Click(); });
+
+    // The hot spots have no text of their own: each is named after its part of the dialog and
+    // described by its explanation. A new page's text is read out as it comes.
+    for (int k = 0; k < int(kGuideAreaNames.size()); ++k) {
+        Control& spot = control("lblobject", k);
+        spot.accessibleName = [k] { return std::string(kGuideAreaNames[std::size_t(k)]); };
+        spot.accessibleDescription = [k] { return std::string(help_text::OptionsGuide[std::size_t(k)]); };
+    }
+    control("lblstart").accessibleName = [] { return std::string(help_text::Contents[0].substr(3)); };
+    control("lblHelp").announces = true;
 }
 
 void frmHelp::Form_Load() {

@@ -4,11 +4,14 @@
 #include "platform/Form.h"
 #include "platform/Windows.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -74,6 +77,13 @@ void setTextColour(QWidget& widget, QPalette::ColorRole role, const Control& con
     widget.setPalette(palette);
 }
 
+// Tells assistive technology that what it reads for a widget has changed.
+void nameChanged(QWidget& widget) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(&widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 class LabelWidget : public QLabel {
 public:
     LabelWidget(Control& control, QWidget* parent, Windows& windows)
@@ -81,10 +91,41 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents, !takesMouse(control));
         setMouseTracking(bool(control.onMouseMove));
         setTextFormat(Qt::PlainText);
+        // A label that takes clicks takes the keyboard too, but only from Tab and the arrow keys: a
+        // click with the mouse leaves the keyboard where it was.
+        if (control.onClick) setFocusPolicy(Qt::TabFocus);
+    }
+    const Control* control() const { return released_ ? nullptr : &control_; }
+    void release() { released_ = true; }
+    // Labels of one control array in one panel, a card's squares say, are one stop for Tab; the arrow
+    // keys move between them.
+    bool sameGroup(const LabelWidget& other) const {
+        return &other != this && control_.index() >= 0 && other.control_.index() >= 0 &&
+               other.parentWidget() == parentWidget() && other.control_.name() == control_.name();
+    }
+    // Where Tab lands in this label's group: the member the keyboard left last, or the first one.
+    LabelWidget* groupEntry() {
+        LabelWidget* entry = nullptr;
+        for (QObject* child : parentWidget()->children()) {
+            auto* member = dynamic_cast<LabelWidget*>(child);
+            if (!member || (member != this && !sameGroup(*member)) || !member->canTakeFocus()) continue;
+            if (!entry || member->focusedAt_ > entry->focusedAt_) entry = member;
+        }
+        return entry ? entry : this;
+    }
+    bool canTakeFocus() const { return isVisible() && isEnabled() && (focusPolicy() & Qt::TabFocus); }
+    // Presses the label as a click does.
+    void press() {
+        if (released_) return;
+        windows_.userClick(control_);
+        if (!released_ && control_.accessibleName) nameChanged(*this);
     }
     void sync() {
         syncCommon(*this, control_);
-        setText(displayText(control_.caption()));
+        const QString shown = displayText(control_.caption());
+        const bool newText = shown != text();
+        setText(shown);
+        if (newText && control_.announces) nameChanged(*this);
         setWordWrap(control_.has(look::WordWrap));
         setFont(fittingFont());
         Qt::Alignment alignment = control_.has(look::Centred) ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -141,11 +182,133 @@ protected:
     }
     void mouseMoveEvent(QMouseEvent*) override { windows_.userMouseMove(control_); }
 
+    void keyPressEvent(QKeyEvent* event) override {
+        if (released_ || !control_.onClick || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QLabel::keyPressEvent(event);
+        switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            press();
+            return;
+        case Qt::Key_Left:
+            return moveFocus(-1, 0);
+        case Qt::Key_Right:
+            return moveFocus(1, 0);
+        case Qt::Key_Up:
+            return moveFocus(0, -1);
+        case Qt::Key_Down:
+            return moveFocus(0, 1);
+        default:
+            return QLabel::keyPressEvent(event);
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        focusedAt_ = ++focusCount_;
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+            window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        QLabel::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        QLabel::focusOutEvent(event);
+        update();
+    }
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) paintFocusRing();
+    }
+
 private:
+    // The nearest member of the group that way, on the same row or column before any other.
+    void moveFocus(int dx, int dy) {
+        const QPoint from = geometry().center();
+        LabelWidget* best = nullptr;
+        long bestScore = 0;
+        for (QObject* child : parentWidget()->children()) {
+            auto* member = dynamic_cast<LabelWidget*>(child);
+            if (!member || !sameGroup(*member) || !member->canTakeFocus()) continue;
+            const QPoint to = member->geometry().center();
+            const int along = (to.x() - from.x()) * dx + (to.y() - from.y()) * dy;
+            const int across = std::abs(dx != 0 ? to.y() - from.y() : to.x() - from.x());
+            if (along <= 0) continue;
+            const long score = long(along) + 4L * across;
+            if (!best || score < bestScore) {
+                best = member;
+                bestScore = score;
+            }
+        }
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        if (best) best->setFocus(Qt::OtherFocusReason);
+    }
+    // Two rings, dark outside and light inside, so it shows on a light square and on a dark one.
+    void paintFocusRing() {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF outer = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        painter.setPen(QPen(QColor(0, 70, 200), 3.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(outer, 4, 4);
+        painter.setPen(QPen(QColor(255, 255, 255), 1.0));
+        painter.drawRoundedRect(outer.adjusted(2.0, 2.0, -2.0, -2.0), 3, 3);
+    }
+
     static constexpr int MinimumPixelSize = 8;
+    static inline long focusCount_ = 0;
     Control& control_;
     Windows& windows_;
+    long focusedAt_ = 0;
+    bool released_ = false;
 };
+
+// What a screen reader finds on a label: its name and description from the game, asked for only
+// when read; a button or a link when it takes clicks, with the press as its action.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(LabelWidget* label) : QAccessibleWidget(label, roleOf(*label)) {}
+
+    QString text(QAccessible::Text which) const override {
+        const Control* control = label().control();
+        if (!control) return QString();
+        switch (which) {
+        case QAccessible::Name:
+            if (!widget()->accessibleName().isEmpty()) return widget()->accessibleName();
+            return control->accessibleName ? QString::fromStdString(control->accessibleName())
+                                           : displayText(control->caption());
+        case QAccessible::Description:
+            return control->accessibleDescription ? QString::fromStdString(control->accessibleDescription())
+                                                  : QString::fromStdString(control->tooltip());
+        default:
+            return QAccessibleWidget::text(which);
+        }
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (pressable()) names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && pressable())
+            label().press();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    static QAccessible::Role roleOf(const LabelWidget& label) {
+        const Control* control = label.control();
+        if (!control || !control->onClick) return QAccessible::StaticText;
+        return control->has(look::Underline) ? QAccessible::Link : QAccessible::Button;
+    }
+    LabelWidget& label() const { return *static_cast<LabelWidget*>(widget()); }
+    bool pressable() const { return label().control() && label().control()->onClick; }
+};
+
+QAccessibleInterface* accessibleLabel(const QString& className, QObject* object) {
+    if (className != QLatin1String("QLabel")) return nullptr;
+    auto* label = dynamic_cast<LabelWidget*>(object);
+    return label ? new LabelAccessible(label) : nullptr;
+}
 
 class ImageWidget : public QWidget {
 public:
@@ -203,9 +366,27 @@ public:
         setFocusPolicy(Qt::TabFocus);
         connect(this, &QPushButton::clicked, this, [&control, &windows] { windows.userClick(control); });
     }
+
+protected:
+    // Enter presses the button the keyboard is on, as Space does.
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
+public:
     void sync() {
         syncCommon(*this, control_);
         setText(displayText(control_.caption()));
+        // After the text, which would set its own access key in place of the control's key.
+        if (!control_.shortcut.empty()) {
+            const QKeySequence key(QString::fromStdString(control_.shortcut), QKeySequence::PortableText);
+            if (shortcut() != key) setShortcut(key);
+        }
         setFont(controlFont(control_));
     }
 
@@ -277,6 +458,9 @@ class TextPageWidget : public QPlainTextEdit {
 public:
     TextPageWidget(Control& control, QWidget* parent) : QPlainTextEdit(parent), control_(control) {
         setReadOnly(true);
+        // The keyboard can move through the page, so a screen reader can read it line by line.
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        setTabChangesFocus(true);
         setFrameShape(QFrame::NoFrame);
     }
     void sync() {
@@ -353,9 +537,38 @@ private:
     Control& control_;
 };
 
+QWidget* createWidget(Control& control, QWidget* parent, Windows& windows);
+
 } // namespace
 
 QWidget* createControlWidget(Control& control, QWidget* parent, Windows& windows) {
+    static const bool labelsRead = (QAccessible::installFactory(accessibleLabel), true);
+    (void)labelsRead;
+    QWidget* widget = createWidget(control, parent, windows);
+    // The names of the other controls do not change while they live.
+    if (widget && control.kind() != ControlKind::Label && control.accessibleName)
+        widget->setAccessibleName(QString::fromStdString(control.accessibleName()));
+    return widget;
+}
+
+void releaseControlWidget(QWidget& widget) {
+    if (auto* label = dynamic_cast<LabelWidget*>(&widget)) label->release();
+}
+
+bool sameKeyboardGroup(const QWidget& one, const QWidget& other) {
+    const auto* a = dynamic_cast<const LabelWidget*>(&one);
+    const auto* b = dynamic_cast<const LabelWidget*>(&other);
+    return a && b && a->sameGroup(*b);
+}
+
+QWidget* keyboardGroupEntry(QWidget& widget) {
+    auto* label = dynamic_cast<LabelWidget*>(&widget);
+    return label ? label->groupEntry() : &widget;
+}
+
+namespace {
+
+QWidget* createWidget(Control& control, QWidget* parent, Windows& windows) {
     switch (control.kind()) {
     case ControlKind::Label:
         return new LabelWidget(control, parent, windows);
@@ -384,6 +597,8 @@ QWidget* createControlWidget(Control& control, QWidget* parent, Windows& windows
     }
     return nullptr;
 }
+
+} // namespace
 
 void syncControlWidget(QWidget& widget, const Control& control) {
     switch (control.kind()) {

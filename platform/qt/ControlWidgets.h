@@ -22,6 +22,14 @@ void syncCommon(QWidget& widget, const Control& control);
 // Creates the widget for a control, or nothing for controls that are not drawn (timers, menus).
 QWidget* createControlWidget(Control& control, QWidget* parent, Windows& windows);
 
+// The window lets go of its controls: the widget no longer reads its control.
+void releaseControlWidget(QWidget& widget);
+
+// Labels of one control array in one panel are one stop for Tab, moved between with the arrow keys.
+bool sameKeyboardGroup(const QWidget& one, const QWidget& other);
+// Where Tab lands when it reaches the widget's group; the widget itself when it has none.
+QWidget* keyboardGroupEntry(QWidget& widget);
+
 // Brings a widget made by createControlWidget up to date with its control.
 void syncControlWidget(QWidget& widget, const Control& control);
 

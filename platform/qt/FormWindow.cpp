@@ -16,6 +16,9 @@
 #include <algorithm>
 #include <vector>
 
+#include <functional>
+#include <vector>
+
 namespace daubery {
 
 namespace {
@@ -77,6 +80,7 @@ FormWindow::FormWindow(Form& form, Windows& windows)
         syncControlWidget(*widget, control);
         control.changed = [widget](Control& c) { syncControlWidget(*widget, c); };
     }
+    arrangeTabOrder();
     if (!form.hasMenu()) menuBar()->hide();
     form.changed = [this] { syncWindow(); };
     syncWindow();
@@ -93,6 +97,7 @@ void FormWindow::release() {
     static_cast<ClientArea*>(client_)->release();
     form_.changed = nullptr;
     for (const auto& control : form_.controls()) control->changed = nullptr;
+    for (const auto& [control, widget] : widgets_) releaseControlWidget(*widget);
 }
 
 void FormWindow::addMenu(Control& item) {
@@ -252,6 +257,39 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+// Tab follows the window's table of controls, the controls of a panel in the panel's place.
+void FormWindow::arrangeTabOrder() {
+    std::vector<QWidget*> order;
+    const std::function<void(const Control*)> visit = [&](const Control* container) {
+        for (const auto& control : form_.controls()) {
+            if (control->container() != container) continue;
+            if (const auto widget = widgets_.find(control.get()); widget != widgets_.end())
+                order.push_back(widget->second);
+            if (control->kind() == ControlKind::Panel) visit(control.get());
+        }
+    };
+    visit(nullptr);
+    for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
+}
+
+// Tab goes to the next control the keyboard can reach, a group of labels counting as one stop.
+bool FormWindow::focusNextPrevChild(bool next) {
+    QWidget* from = focusWidget();
+    if (released_ || !from) return QMainWindow::focusNextPrevChild(next);
+    QWidget* to = from;
+    for (int guard = 0; guard < 10000; ++guard) {
+        to = next ? to->nextInFocusChain() : to->previousInFocusChain();
+        if (!to || to == from) break;
+        if (to->window() != this || !to->isVisible() || !to->isEnabled() || to->focusProxy() ||
+            !(to->focusPolicy() & Qt::TabFocus) || sameKeyboardGroup(*from, *to))
+            continue;
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        keyboardGroupEntry(*to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QMainWindow::focusNextPrevChild(next);
 }
 
 } // namespace daubery

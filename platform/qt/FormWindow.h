@@ -38,10 +38,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void addMenu(Control& item);
     void syncMenu(const Control& item);
+    void arrangeTabOrder();
 
     Form& form_;
     Windows& windows_;

@@ -1,0 +1,146 @@
+// A round played without the mouse: Play from the menu bar's access key, the options by the keys of
+// their lists, the squares of a card by the arrow keys and Space, the claim by its key, and the
+// outcome dialog by Tab and Enter.
+#include "ScreenGame.h"
+
+#include "ui/Form1.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <array>
+#include <optional>
+
+using namespace screen;
+
+namespace {
+
+// The square of card 1 for the column and row 1..5 (B..O, top row first): the cells go down the
+// columns, the N column skipping the free space, which is square 49.
+int cardOneSquare(int column, int row) {
+    if (column == 3 && row == 3) return 49;
+    if (column <= 2) return (column - 1) * 5 + row;
+    if (column == 3) return 10 + (row < 3 ? row : row - 1);
+    return 14 + (column - 4) * 5 + row;
+}
+
+struct Place {
+    int column, row;
+};
+
+std::optional<Place> placeOfSquare(const std::string& name) {
+    for (int column = 1; column <= 5; ++column)
+        for (int row = 1; row <= 5; ++row)
+            if (name == "Label1[" + std::to_string(cardOneSquare(column, row)) + "]") return Place{column, row};
+    return std::nullopt;
+}
+
+class KeyboardPlay : public ScreenGame {
+protected:
+    bool called(int number) const {
+        for (int k = 1; k <= game->state.CalledCount && k <= 75; ++k)
+            if (game->state.CalledNumbers[k] == number) return true;
+        return false;
+    }
+    bool squareCalled(int column, int row) const {
+        const int square = cardOneSquare(column, row);
+        return square == 49 || called(game->state.Card1Numbers[square]);
+    }
+    // The first complete row, column or diagonal of card 1, as its five squares.
+    std::optional<std::array<Place, 5>> completeLine() const {
+        std::array<std::array<Place, 5>, 12> lines{};
+        for (int k = 0; k < 5; ++k)
+            for (int j = 0; j < 5; ++j) {
+                lines[std::size_t(k)][std::size_t(j)] = {j + 1, k + 1};     // row k + 1
+                lines[std::size_t(5 + k)][std::size_t(j)] = {k + 1, j + 1}; // column k + 1
+            }
+        for (int j = 0; j < 5; ++j) {
+            lines[10][std::size_t(j)] = {j + 1, j + 1};
+            lines[11][std::size_t(j)] = {j + 1, 5 - j};
+        }
+        for (const auto& line : lines) {
+            bool complete = true;
+            for (const Place& at : line) complete = complete && squareCalled(at.column, at.row);
+            if (complete) return line;
+        }
+        return std::nullopt;
+    }
+    // Walks the keyboard over card 1 to the square with the arrow keys.
+    void arrowTo(Place to) {
+        for (int step = 0; step < 12; ++step) {
+            const auto at = placeOfSquare(focusedName());
+            ASSERT_TRUE(at) << "the keyboard left card 1 for " << focusedName();
+            if (at->column == to.column && at->row == to.row) return;
+            if (at->column != to.column)
+                press(at->column < to.column ? Qt::Key_Right : Qt::Key_Left);
+            else
+                press(at->row < to.row ? Qt::Key_Down : Qt::Key_Up);
+        }
+        FAIL() << "the arrow keys did not reach the square";
+    }
+    bool daubed(int square) { return widget("Form1", "Image2[" + std::to_string(square) + "]")->isVisible(); }
+};
+
+TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
+    start(6);
+    // Play by its access key; two boards, the rest as the dialog opens, and Enter for Start.
+    QTimer::singleShot(0, [this] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window("BngOptions")));
+        EXPECT_EQ(focusedName(), "Combo1");
+        press(Qt::Key_Down);
+        for (const char* next : {"Combo2", "cmbSeconds", "cmbPlayers"}) {
+            press(Qt::Key_Tab);
+            EXPECT_EQ(focusedName(), next);
+        }
+        press(Qt::Key_Return);
+    });
+    press(Qt::Key_P, Qt::AltModifier);
+    ASSERT_EQ(window("BngOptions"), nullptr);
+    EXPECT_EQ(game->state.BoardCount, 2);
+    EXPECT_EQ(game->state.GameName, "Regular Bingo");
+    EXPECT_EQ(game->state.PcPlayerCount, 1);
+    settle();
+    EXPECT_EQ(activeWindow(), "Form1");
+
+    // Tab goes round card 1, card 2, the claim button and the web link, a card being one stop.
+    for (const char* next : {"Label1[1]", "Label1[25]", "Command1", "Label2", "Label1[1]"}) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(focusedName(), next);
+    }
+
+    std::optional<std::array<Place, 5>> line;
+    while (!(line = completeLine()) && game->state.CalledCount < 75) {
+        nextCall();
+        ASSERT_EQ(window("frmGamestatus"), nullptr) << "the computer won first";
+    }
+    ASSERT_TRUE(line);
+    for (const Place& at : *line) {
+        arrowTo(at);
+        press(Qt::Key_Space);
+        EXPECT_TRUE(daubed(cardOneSquare(at.column, at.row))) << at.column << "," << at.row;
+    }
+
+    // The claim key from the card; the win opens the outcome dialog, which the keyboard goes to.
+    press(Qt::Key_B, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window("frmGamestatus") != nullptr; }, 1000));
+    EXPECT_EQ(game->state.WinCount, 1);
+    EXPECT_EQ(widget<QLabel>("Form1", "lblBalance")->text(), "$5");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window("frmGamestatus")));
+    EXPECT_EQ(focusedName(), "cmdOK");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focusedName(), "cmdTryagain");
+    EXPECT_EQ(widget<QPushButton>("frmGamestatus", "cmdTryagain")->text(), "&Next game");
+
+    // Enter on Next game: the cost's message box is closed by Enter too, and the next round is dealt.
+    QTimer::singleShot(0, [] {
+        QTest::qWait(30);
+        press(Qt::Key_Return);
+    });
+    press(Qt::Key_Return);
+    EXPECT_EQ(window("frmGamestatus"), nullptr);
+    EXPECT_EQ(game->state.Balance, 0);
+    EXPECT_EQ(game->state.CalledCount, 0);
+    EXPECT_TRUE(widget("Form1", "Command1")->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#pragma once
+// The game on Qt widgets for a test: its windows found by name, keys sent where the keyboard is, and
+// the game's clock moved on call by call. The generator's clock is fixed, so a seed gives one round.
+
+#include "platform/qt/FormWindow.h"
+#include "platform/qt/QtPlatform.h"
+#include "ui/Daubery.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace screen {
+
+// Ticks from one call to the next at 5 seconds between balls, and of a whole fall of the ball.
+inline constexpr int TicksPerCall = 101, TicksPerFall = 57, TickMs = 25;
+
+class ScreenGame : public ::testing::Test {
+protected:
+    void start(std::uint64_t seed) {
+        game = std::make_unique<daubery::Daubery>(platform);
+        platform.setWindows(game->windows);
+        game->rnd.setClock([] { return std::uint64_t(1234); });
+        game->rnd.seed(seed);
+        game->start();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window("Form1")));
+        clock = platform.now();
+    }
+    void TearDown() override {
+        game.reset();
+        QCoreApplication::processEvents();
+    }
+
+    daubery::FormWindow* window(std::string_view name) {
+        daubery::Form* form = game->windows.loaded(name);
+        return form ? platform.window(*form) : nullptr;
+    }
+    QAction* menu(std::string_view name) {
+        return window("Form1")->findChild<QAction*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
+    template <class W = QWidget> W* widget(std::string_view window, const std::string& name) {
+        return this->window(window)->findChild<W*>(QString::fromStdString(name));
+    }
+
+    // The widget the keyboard is on, and its name: "Label1[7]", "cmdOK".
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    static std::string focusedName() {
+        QWidget* on = focused();
+        return on ? on->objectName().toStdString() : "<nothing>";
+    }
+    // A key as the player presses it: to the widget with the keyboard, or else the active window.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = focused() ? focused() : QApplication::activeWindow();
+        ASSERT_NE(target, nullptr) << "no window has the keyboard";
+        QTest::keyClick(target, key, modifiers);
+    }
+
+    // Lets the desktop deliver what it has queued: windows shown and activated.
+    static void settle() { QTest::qWait(30); }
+    static std::string activeWindow() {
+        QWidget* active = QApplication::activeWindow();
+        return active ? active->objectName().toStdString() : "<none>";
+    }
+
+    // Lets the game's timers run through the given number of 25 ms ticks.
+    void runTicks(int ticks) {
+        clock = std::max(clock, platform.now()) + std::int64_t(ticks) * TickMs;
+        game->windows.runTimersUntil(clock);
+    }
+    // Runs the timers until the next number is called, or the caller has stopped.
+    void nextCall() {
+        const int before = game->state.CalledCount;
+        for (int tick = 0; tick < 4 * TicksPerCall && game->state.CalledCount == before; ++tick) runTicks(1);
+    }
+
+    daubery::QtPlatform platform;
+    std::unique_ptr<daubery::Daubery> game;
+    std::int64_t clock = 0;
+};
+
+} // namespace screen
