@@ -45,6 +45,9 @@ constexpr std::array<std::string_view, 5> DotColourMenus{"bngOptdotblue", "bngOp
 
 // clang-format off
 const ControlSpec kControls[] = {
+    {.name = "Label2", .kind = K::Label, .left = 3840, .top = 4320, .width = 1335, .height = 255,
+     .caption = "Visit our site", .flags = Centred | HandCursor | Underline, .foreColor = rgb(255, 236, 150),
+     .tooltip = "Opens the Daubery web site in your browser"},
     {.name = "lblbalnce2", .kind = K::Label, .left = 4080, .top = 2280, .width = 975, .height = 255,
      .caption = "Balance", .flags = Hidden | Centred | Bold, .foreColor = colour::White},
     {.name = "lblBalance", .kind = K::Label, .left = 4080, .top = 2520, .width = 975, .height = 255,
@@ -70,10 +73,6 @@ const ControlSpec kControls[] = {
      .picture = "card"},
     {.name = "Command1", .kind = K::Button, .left = 120, .top = 4680, .width = 8895, .height = 375,
      .caption = "B I N G O", .flags = Hidden | Bold, .fontSize = 13.5},
-    // After the cards and the claim button, in the order the keyboard goes round the window.
-    {.name = "Label2", .kind = K::Label, .left = 3840, .top = 4320, .width = 1335, .height = 255,
-     .caption = "Visit our site", .flags = Centred | HandCursor | Underline, .foreColor = rgb(255, 236, 150),
-     .tooltip = "Opens the Daubery web site in your browser"},
     {.name = "Timer1", .kind = K::Timer, .flags = Disabled, .interval = 25},
     {.name = "tmrBallrool", .kind = K::Timer, .flags = Disabled, .interval = 25},
     // Left over from the design; never shown.

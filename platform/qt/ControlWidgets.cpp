@@ -114,11 +114,21 @@ public:
         return entry ? entry : this;
     }
     bool canTakeFocus() const { return isVisible() && isEnabled() && (focusPolicy() & Qt::TabFocus); }
-    // Presses the label as a click does.
+    // Presses the label as a click does. When the press hides it, a contents item opening its page
+    // say, the keyboard goes to the first control that the window now shows.
     void press() {
         if (released_) return;
+        const bool hadFocus = hasFocus();
         windows_.userClick(control_);
-        if (!released_ && control_.accessibleName) nameChanged(*this);
+        if (released_) return;
+        if (control_.accessibleName) nameChanged(*this);
+        if (!hadFocus || isVisible()) return;
+        QWidget* top = window();
+        for (QWidget* next = top->nextInFocusChain(); next && next != top; next = next->nextInFocusChain()) {
+            if (!next->isVisible() || !next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus)) continue;
+            keyboardGroupEntry(*next)->setFocus(Qt::OtherFocusReason);
+            return;
+        }
     }
     void sync() {
         syncCommon(*this, control_);

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -259,19 +260,24 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-// Tab follows the window's table of controls, the controls of a panel in the panel's place.
+// Tab follows the window's table of controls, the controls of a panel in the panel's place, and
+// comes to the links last: the keyboard starts on what the window is for.
 void FormWindow::arrangeTabOrder() {
-    std::vector<QWidget*> order;
+    std::vector<std::pair<const Control*, QWidget*>> order;
     const std::function<void(const Control*)> visit = [&](const Control* container) {
         for (const auto& control : form_.controls()) {
             if (control->container() != container) continue;
-            if (const auto widget = widgets_.find(control.get()); widget != widgets_.end())
-                order.push_back(widget->second);
+            const auto widget = widgets_.find(control.get());
+            if (widget != widgets_.end() && widget->second->focusPolicy() != Qt::NoFocus)
+                order.emplace_back(control.get(), widget->second);
             if (control->kind() == ControlKind::Panel) visit(control.get());
         }
     };
     visit(nullptr);
-    for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
+    std::stable_partition(order.begin(), order.end(), [](const auto& entry) {
+        return !(entry.first->has(look::Underline) && entry.first->onClick);
+    });
+    for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1].second, order[k].second);
 }
 
 // Tab goes to the next control the keyboard can reach, a group of labels counting as one stop.

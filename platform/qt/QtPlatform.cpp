@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QUrl>
 
@@ -143,10 +144,13 @@ void QtPlatform::hide(Form& form) {
 
 void QtPlatform::runModal(Form& form) {
     if (quitting_) return;
+    // The window it was opened from takes the keyboard back when it closes.
+    const QPointer<QWidget> opener = QApplication::activeWindow();
     QEventLoop loop;
     modalLoops_[&form] = &loop;
     loop.exec();
     modalLoops_.erase(&form);
+    if (opener && opener->isVisible() && !quitting_) opener->activateWindow();
 }
 
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {

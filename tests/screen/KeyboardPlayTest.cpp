@@ -6,6 +6,7 @@
 #include "ui/Form1.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 #include <array>
@@ -141,6 +142,142 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     EXPECT_EQ(game->state.Balance, 0);
     EXPECT_EQ(game->state.CalledCount, 0);
     EXPECT_TRUE(widget("Form1", "Command1")->isEnabled());
+}
+
+TEST_F(KeyboardPlay, SpaceAndEnterDaubByTheRulesOfAClick) {
+    start(3);
+    playWithKeys();
+    press(Qt::Key_Tab);
+    ASSERT_EQ(focusedName(), "Label1[1]");
+    // At the edge of the card the arrows stay put.
+    press(Qt::Key_Left);
+    press(Qt::Key_Up);
+    EXPECT_EQ(focusedName(), "Label1[1]");
+
+    // Before the first call only the free space takes a dot; it comes and goes with either key.
+    press(Qt::Key_Space);
+    EXPECT_FALSE(daubed(1));
+    arrowTo({3, 3});
+    EXPECT_EQ(focusedName(), "Label1[49]");
+    press(Qt::Key_Space);
+    EXPECT_TRUE(daubed(49));
+    press(Qt::Key_Return);
+    EXPECT_FALSE(daubed(49));
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(daubed(49));
+
+    // A called number daubs and clears; a number not called stays clear.
+    std::optional<Place> hit, miss;
+    while (!hit && game->state.CalledCount < 75) {
+        nextCall();
+        for (int column = 1; column <= 5; ++column)
+            for (int row = 1; row <= 5; ++row) {
+                if (column == 3 && row == 3) continue;
+                (squareCalled(column, row) ? hit : miss) = Place{column, row};
+            }
+    }
+    ASSERT_TRUE(hit && miss);
+    arrowTo(*hit);
+    press(Qt::Key_Space);
+    EXPECT_TRUE(daubed(cardOneSquare(hit->column, hit->row)));
+    press(Qt::Key_Space);
+    EXPECT_FALSE(daubed(cardOneSquare(hit->column, hit->row)));
+    arrowTo(*miss);
+    press(Qt::Key_Space);
+    EXPECT_FALSE(daubed(cardOneSquare(miss->column, miss->row)));
+
+    // Tab leaves the card and comes back to the square it left; a click does not take the keyboard.
+    const std::string left = focusedName();
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focusedName(), "Command1");
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focusedName(), left);
+    QTest::mouseClick(widget("Form1", "Label1[49]"), Qt::LeftButton);
+    EXPECT_FALSE(daubed(49));
+    EXPECT_EQ(focusedName(), left);
+}
+
+TEST_F(KeyboardPlay, TheOptionsAndTheirGuideAnswerTheKeys) {
+    start(3);
+    inModal("BngOptions", [this] {
+        press(Qt::Key_Tab);
+        ASSERT_EQ(focusedName(), "Combo2");
+        press(Qt::Key_Down);
+        EXPECT_EQ(widget<QLabel>("BngOptions", "lblexamplename")->text(), "Four Corners");
+        // The sample asks for help on the game picked; Escape closes the help again.
+        for (const char* next : {"cmbSeconds", "cmbPlayers", "Command1", "Command2", "cmdHelp", "lblhelp"}) {
+            press(Qt::Key_Tab);
+            EXPECT_EQ(focusedName(), next);
+        }
+        inModal("frmHelp", [this] {
+            EXPECT_EQ(game->state.HelpPage, 1);
+            press(Qt::Key_Escape);
+        });
+        press(Qt::Key_Space);
+        EXPECT_EQ(window("frmHelp"), nullptr);
+        settle();
+
+        // Help: the guide's hot spots, one Tab stop walked with the arrow keys.
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(focusedName(), "cmdHelp");
+        inModal("frmHelp", [this] {
+            EXPECT_EQ(focusedName(), "lblobject[0]");
+            press(Qt::Key_Down);
+            EXPECT_EQ(focusedName(), "lblobject[1]");
+            press(Qt::Key_Space);
+            EXPECT_TRUE(widget("frmHelp", "lblopinfo[1]")->isVisible());
+            EXPECT_FALSE(widget("frmHelp", "lblopinfo[6]")->isVisible());
+            press(Qt::Key_Tab);
+            EXPECT_EQ(focusedName(), "Command2");
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_Return);
+        EXPECT_EQ(window("frmHelp"), nullptr);
+        settle();
+
+        // Enter on Cancel cancels: Start is the dialog's default only while no other button has the keys.
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(focusedName(), "Command2");
+        press(Qt::Key_Return);
+    });
+    press(Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(window("BngOptions"), nullptr);
+    EXPECT_EQ(window("Bingomsg"), nullptr);
+    EXPECT_EQ(menu("bngPlay")->text(), "&Play");
+    EXPECT_EQ(game->state.GameType, 2);
+}
+
+TEST_F(KeyboardPlay, TheHelpViewerIsReadPageByPageWithKeys) {
+    start(3);
+    // The Help menu has no access key of its own: File's, then the arrow key back round the menu bar.
+    inModal("frmHelp", [this] {
+        EXPECT_EQ(focusedName(), "lblcontents[0]");
+        for (int k = 0; k < 3; ++k) press(Qt::Key_Down);
+        EXPECT_EQ(focusedName(), "lblcontents[3]");
+        press(Qt::Key_Return);
+        EXPECT_EQ(game->state.HelpPage, 2);
+        EXPECT_TRUE(widget("frmHelp", "pctinfo")->isVisible());
+        // The keyboard stays in the viewer, on the page's buttons.
+        ASSERT_NE(focused(), nullptr);
+        EXPECT_TRUE(widget("frmHelp", "pctinfo")->isAncestorOf(focused())) << focusedName();
+        while (focusedName() != "cmdNext") press(Qt::Key_Tab);
+        press(Qt::Key_Return);
+        EXPECT_EQ(game->state.HelpPage, 3);
+        EXPECT_EQ(widget<QLabel>("frmHelp", "lblHelp")->text().left(27), "This is Postage Stamp Bingo");
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(focusedName(), "cmdBack");
+        press(Qt::Key_Space);
+        EXPECT_EQ(game->state.HelpPage, 2);
+        press(Qt::Key_Escape);
+    });
+    press(Qt::Key_F, Qt::AltModifier);
+    press(Qt::Key_Left);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(static_cast<QMenu*>(QApplication::activePopupWidget())->activeAction(), menu("bngFullhelp"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(window("frmHelp"), nullptr);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -57,9 +58,11 @@ protected:
         QWidget* on = focused();
         return on ? on->objectName().toStdString() : "<nothing>";
     }
-    // A key as the player presses it: to the widget with the keyboard, or else the active window.
+    // A key as the player presses it: to an open menu, the widget with the keyboard, or else the
+    // active window.
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* target = focused() ? focused() : QApplication::activeWindow();
+        QWidget* target = QApplication::activePopupWidget();
+        if (!target) target = focused() ? focused() : QApplication::activeWindow();
         ASSERT_NE(target, nullptr) << "no window has the keyboard";
         QTest::keyClick(target, key, modifiers);
     }
@@ -80,6 +83,23 @@ protected:
     void nextCall() {
         const int before = game->state.CalledCount;
         for (int tick = 0; tick < 4 * TicksPerCall && game->state.CalledCount == before; ++tick) runTicks(1);
+    }
+
+    // Play from the menu bar's access key, and Start with Enter as the options dialog opens.
+    void playWithKeys() {
+        QTimer::singleShot(0, [this] {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window("BngOptions")));
+            press(Qt::Key_Return);
+        });
+        press(Qt::Key_P, Qt::AltModifier);
+        settle();
+    }
+    // The keys, in a modal window the next key opens, once it has the keyboard.
+    void inModal(std::string_view name, std::function<void()> keys) {
+        QTimer::singleShot(0, [this, name, keys = std::move(keys)] {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window(name))) << name;
+            keys();
+        });
     }
 
     daubery::QtPlatform platform;
