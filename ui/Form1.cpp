@@ -221,7 +221,8 @@ std::string squareName(const Form& main, int index) {
         name = "Free space";
     } else {
         const int cell = (index - 1) % 24 + 1;
-        name = std::string(1, columnLetter(columnOfCell(cell))) + " " + main.control("Label1", index).caption();
+        name =
+            std::string(1, columnLetter(columnOfCell(cell))) + " " + main.control("Label1", index).caption();
     }
     return daubed ? name + ", daubed" : name;
 }
@@ -309,7 +310,11 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     balance.accessibleName = [&balance] { return "Balance " + balance.caption(); };
     Control& wins = control("lblWins");
     wins.accessibleName = [&wins] { return "Wins " + wins.caption(); };
-    control("Command1").shortcut = std::string(ClaimKey);
+    Control& claim = control("Command1");
+    claim.shortcut = std::string(ClaimKey);
+    claim.accessibleDescription = [] {
+        return "Claims the round; " + std::string(ClaimKey) + " does the same from anywhere in the window";
+    };
 }
 
 void Form1::Form_Load() {

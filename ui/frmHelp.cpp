@@ -110,9 +110,12 @@ constexpr std::array<DialogArea, 6> kGuideAreas{options_area::Boards,       opti
                                                 options_area::Seconds,      options_area::Players,
                                                 options_area::StartAndLink, options_area::Sample};
 
-constexpr std::array<std::string_view, 6> kGuideAreaNames{
-    "Number of Boards", "Game Type", "Time Between Ball's", "Number of Pc players",
-    "Start, Cancel and the web site", "The sample game"};
+constexpr std::array<std::string_view, 6> kGuideAreaNames{"Number of Boards",
+                                                          "Game Type",
+                                                          "Time Between Ball's",
+                                                          "Number of Pc players",
+                                                          "Start, Cancel and the web site",
+                                                          "The sample game"};
 
 // The contents items and the page pictures.
 std::vector<ControlSpec> pageArrays() {

@@ -9,9 +9,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -77,10 +77,13 @@ void setTextColour(QWidget& widget, QPalette::ColorRole role, const Control& con
     widget.setPalette(palette);
 }
 
+QAccessible::UpdateHandler accessibleListener = nullptr;
+
 // Tells assistive technology that what it reads for a widget has changed.
 void nameChanged(QWidget& widget) {
-    if (!QAccessible::isActive()) return;
+    if (!QAccessible::isActive() && !accessibleListener) return;
     QAccessibleEvent event(&widget, QAccessible::NameChanged);
+    if (accessibleListener) accessibleListener(&event);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -556,9 +559,17 @@ QWidget* createControlWidget(Control& control, QWidget* parent, Windows& windows
     (void)labelsRead;
     QWidget* widget = createWidget(control, parent, windows);
     // The names of the other controls do not change while they live.
-    if (widget && control.kind() != ControlKind::Label && control.accessibleName)
-        widget->setAccessibleName(QString::fromStdString(control.accessibleName()));
+    if (widget && control.kind() != ControlKind::Label) {
+        if (control.accessibleName)
+            widget->setAccessibleName(QString::fromStdString(control.accessibleName()));
+        if (control.accessibleDescription)
+            widget->setAccessibleDescription(QString::fromStdString(control.accessibleDescription()));
+    }
     return widget;
+}
+
+void listenToAccessibleEvents(QAccessible::UpdateHandler listener) {
+    accessibleListener = listener;
 }
 
 void releaseControlWidget(QWidget& widget) {

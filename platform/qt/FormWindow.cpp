@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -82,6 +83,7 @@ FormWindow::FormWindow(Form& form, Windows& windows)
         control.changed = [widget](Control& c) { syncControlWidget(*widget, c); };
     }
     arrangeTabOrder();
+    labelLists();
     if (!form.hasMenu()) menuBar()->hide();
     form.changed = [this] { syncWindow(); };
     syncWindow();
@@ -278,6 +280,17 @@ void FormWindow::arrangeTabOrder() {
         return !(entry.first->has(look::Underline) && entry.first->onClick);
     });
     for (std::size_t k = 1; k < order.size(); ++k) setTabOrder(order[k - 1].second, order[k].second);
+}
+
+// A list named as one of the window's headings is labelled by it, where a screen reader looks.
+void FormWindow::labelLists() {
+    for (const auto& [list, listWidget] : widgets_) {
+        if (list->kind() != ControlKind::List || !list->accessibleName) continue;
+        const std::string name = list->accessibleName();
+        for (const auto& [heading, headingWidget] : widgets_)
+            if (heading->kind() == ControlKind::Label && heading->caption() == name)
+                if (auto* label = qobject_cast<QLabel*>(headingWidget)) label->setBuddy(listWidget);
+    }
 }
 
 // Tab goes to the next control the keyboard can reach, a group of labels counting as one stop.

@@ -44,6 +44,7 @@ private:
     void addMenu(Control& item);
     void syncMenu(const Control& item);
     void arrangeTabOrder();
+    void labelLists();
 
     Form& form_;
     Windows& windows_;

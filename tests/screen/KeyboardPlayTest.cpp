@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <array>
@@ -32,7 +33,8 @@ struct Place {
 std::optional<Place> placeOfSquare(const std::string& name) {
     for (int column = 1; column <= 5; ++column)
         for (int row = 1; row <= 5; ++row)
-            if (name == "Label1[" + std::to_string(cardOneSquare(column, row)) + "]") return Place{column, row};
+            if (name == "Label1[" + std::to_string(cardOneSquare(column, row)) + "]")
+                return Place{column, row};
     return std::nullopt;
 }
 
@@ -252,6 +254,10 @@ TEST_F(KeyboardPlay, TheHelpViewerIsReadPageByPageWithKeys) {
     // The Help menu has no access key of its own: File's, then the arrow key back round the menu bar.
     inModal("frmHelp", [this] {
         EXPECT_EQ(focusedName(), "lblcontents[0]");
+        // The start page tells the keys, the claim's among them.
+        EXPECT_TRUE(widget<QPlainTextEdit>("frmHelp", "lblstart")
+                        ->toPlainText()
+                        .contains("Press Ctrl+B at any time"));
         for (int k = 0; k < 3; ++k) press(Qt::Key_Down);
         EXPECT_EQ(focusedName(), "lblcontents[3]");
         press(Qt::Key_Return);
