@@ -77,6 +77,20 @@ void setTextColour(QWidget& widget, QPalette::ColorRole role, const Control& con
     widget.setPalette(palette);
 }
 
+// Where the keyboard is, once it has been used in the window: two rings, dark outside and light
+// inside, so it shows on a light square, a dark panel and a button alike.
+void paintFocusRing(QWidget& widget) {
+    if (!widget.hasFocus() || !widget.window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    QPainter painter(&widget);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF outer = QRectF(widget.rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    painter.setPen(QPen(QColor(0, 70, 200), 3.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(outer, 4, 4);
+    painter.setPen(QPen(QColor(255, 255, 255), 1.0));
+    painter.drawRoundedRect(outer.adjusted(2.0, 2.0, -2.0, -2.0), 3, 3);
+}
+
 QAccessible::UpdateHandler accessibleListener = nullptr;
 
 // Tells assistive technology that what it reads for a widget has changed.
@@ -229,7 +243,7 @@ protected:
     }
     void paintEvent(QPaintEvent* event) override {
         QLabel::paintEvent(event);
-        if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) paintFocusRing();
+        paintFocusRing(*this);
     }
 
 private:
@@ -254,18 +268,6 @@ private:
         window()->setAttribute(Qt::WA_KeyboardFocusChange);
         if (best) best->setFocus(Qt::OtherFocusReason);
     }
-    // Two rings, dark outside and light inside, so it shows on a light square and on a dark one.
-    void paintFocusRing() {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF outer = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
-        painter.setPen(QPen(QColor(0, 70, 200), 3.0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(outer, 4, 4);
-        painter.setPen(QPen(QColor(255, 255, 255), 1.0));
-        painter.drawRoundedRect(outer.adjusted(2.0, 2.0, -2.0, -2.0), 3, 3);
-    }
-
     static constexpr int MinimumPixelSize = 8;
     static inline long focusCount_ = 0;
     Control& control_;
@@ -390,6 +392,10 @@ protected:
         }
         QPushButton::keyPressEvent(event);
     }
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        paintFocusRing(*this);
+    }
 
 public:
     void sync() {
@@ -424,6 +430,12 @@ public:
             for (const auto& item : control_.items()) addItem(QString::fromStdString(item));
         }
         setCurrentIndex(control_.listIndex());
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QComboBox::paintEvent(event);
+        paintFocusRing(*this);
     }
 
 private:
