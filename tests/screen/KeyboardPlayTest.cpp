@@ -91,10 +91,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window("BngOptions")));
         EXPECT_EQ(focusedName(), "Combo1");
         press(Qt::Key_Down);
-        for (const char* next : {"Combo2", "cmbSeconds", "cmbPlayers"}) {
-            press(Qt::Key_Tab);
-            EXPECT_EQ(focusedName(), next);
-        }
+        expectTabStops({"Combo2", "cmbSeconds", "cmbPlayers"});
         press(Qt::Key_Return);
     });
     press(Qt::Key_P, Qt::AltModifier);
@@ -106,10 +103,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     EXPECT_EQ(activeWindow(), "Form1");
 
     // Tab goes round card 1, card 2, the claim button and the web link, a card being one stop.
-    for (const char* next : {"Label1[1]", "Label1[25]", "Command1", "Label2", "Label1[1]"}) {
-        press(Qt::Key_Tab);
-        EXPECT_EQ(focusedName(), next);
-    }
+    expectTabStops({"Label1[1]", "Label1[25]", "Command1", "Label2", "Label1[1]"});
 
     std::optional<std::array<Place, 5>> line;
     while (!(line = completeLine()) && game->state.CalledCount < 75) {
@@ -207,10 +201,7 @@ TEST_F(KeyboardPlay, TheOptionsAndTheirGuideAnswerTheKeys) {
         press(Qt::Key_Down);
         EXPECT_EQ(widget<QLabel>("BngOptions", "lblexamplename")->text(), "Four Corners");
         // The sample asks for help on the game picked; Escape closes the help again.
-        for (const char* next : {"cmbSeconds", "cmbPlayers", "Command1", "Command2", "cmdHelp", "lblhelp"}) {
-            press(Qt::Key_Tab);
-            EXPECT_EQ(focusedName(), next);
-        }
+        expectTabStops({"cmbSeconds", "cmbPlayers", "Command1", "Command2", "cmdHelp", "lblhelp"});
         inModal("frmHelp", [this] {
             EXPECT_EQ(game->state.HelpPage, 1);
             press(Qt::Key_Escape);

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -65,6 +66,14 @@ protected:
         if (!target) target = focused() ? focused() : QApplication::activeWindow();
         ASSERT_NE(target, nullptr) << "no window has the keyboard";
         QTest::keyClick(target, key, modifiers);
+    }
+
+    // Tab goes from stop to stop in this order.
+    static void expectTabStops(std::initializer_list<const char*> stops) {
+        for (const char* next : stops) {
+            press(Qt::Key_Tab);
+            EXPECT_EQ(focusedName(), next);
+        }
     }
 
     // Lets the desktop deliver what it has queued: windows shown and activated.
