@@ -38,6 +38,7 @@ protected:
         clock = platform.now();
     }
     void TearDown() override {
+        QCoreApplication::processEvents();
         game.reset();
         QCoreApplication::processEvents();
     }
@@ -106,8 +107,15 @@ protected:
     // The keys, in a modal window the next key opens, once it has the keyboard.
     void inModal(std::string_view name, std::function<void()> keys) {
         QTimer::singleShot(0, [this, name, keys = std::move(keys)] {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window(name))) << name;
+            daubery::FormWindow* opened = game ? window(name) : nullptr;
+            ASSERT_NE(opened, nullptr) << name << " did not open";
+            ASSERT_TRUE(QTest::qWaitForWindowActive(opened)) << name;
             keys();
+            // Keys that failed to close the window must not leave the test waiting on it for ever.
+            if (daubery::Form* left = game->windows.loaded(name); left && left->modal()) {
+                ADD_FAILURE() << name << " is still open after its keys";
+                game->windows.unload(*left);
+            }
         });
     }
 
