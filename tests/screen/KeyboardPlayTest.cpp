@@ -87,8 +87,7 @@ protected:
 TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     start(6);
     // Play by its access key; two boards, the rest as the dialog opens, and Enter for Start.
-    QTimer::singleShot(0, [this] {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window("BngOptions")));
+    inModal("BngOptions", [this] {
         EXPECT_EQ(focusedName(), "Combo1");
         press(Qt::Key_Down);
         expectTabStops({"Combo2", "cmbSeconds", "cmbPlayers"});
@@ -122,7 +121,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return window("frmGamestatus") != nullptr; }, 1000));
     EXPECT_EQ(game->state.WinCount, 1);
     EXPECT_EQ(widget<QLabel>("Form1", "lblBalance")->text(), "$5");
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window("frmGamestatus")));
+    ASSERT_TRUE(takesKeyboard(window("frmGamestatus")));
     EXPECT_EQ(focusedName(), "cmdOK");
     press(Qt::Key_Tab);
     EXPECT_EQ(focusedName(), "cmdTryagain");

@@ -34,7 +34,7 @@ protected:
         game->rnd.setClock([] { return std::uint64_t(1234); });
         game->rnd.seed(seed);
         game->start();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window("Form1")));
+        EXPECT_TRUE(takesKeyboard(window("Form1")));
         clock = platform.now();
     }
     void TearDown() override {
@@ -77,6 +77,11 @@ protected:
         }
     }
 
+    // Waits until the window has the keyboard. (A dialog is not told active by its owner having it.)
+    static bool takesKeyboard(QWidget* shown) {
+        return shown && QTest::qWaitFor([shown] { return QApplication::activeWindow() == shown; }, 2000);
+    }
+
     // Lets the desktop deliver what it has queued: windows shown and activated.
     static void settle() { QTest::qWait(30); }
     static std::string activeWindow() {
@@ -97,10 +102,7 @@ protected:
 
     // Play from the menu bar's access key, and Start with Enter as the options dialog opens.
     void playWithKeys() {
-        QTimer::singleShot(0, [this] {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window("BngOptions")));
-            press(Qt::Key_Return);
-        });
+        inModal("BngOptions", [] { press(Qt::Key_Return); });
         press(Qt::Key_P, Qt::AltModifier);
         settle();
     }
@@ -109,7 +111,7 @@ protected:
         QTimer::singleShot(0, [this, name, keys = std::move(keys)] {
             daubery::FormWindow* opened = game ? window(name) : nullptr;
             ASSERT_NE(opened, nullptr) << name << " did not open";
-            ASSERT_TRUE(QTest::qWaitForWindowActive(opened)) << name;
+            ASSERT_TRUE(takesKeyboard(opened)) << name;
             keys();
             // Keys that failed to close the window must not leave the test waiting on it for ever.
             if (daubery::Form* left = game->windows.loaded(name); left && left->modal()) {
