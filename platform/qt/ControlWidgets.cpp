@@ -185,7 +185,11 @@ protected:
         return font;
     }
     void paintEvent(QPaintEvent* event) override {
-        if (!control_.has(look::OverColumns)) return QLabel::paintEvent(event);
+        if (!control_.has(look::OverColumns)) {
+            QLabel::paintEvent(event);
+            paintFocusRing(*this);
+            return;
+        }
         QPainter painter(this);
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::WindowText));
@@ -240,10 +244,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override {
         QLabel::focusOutEvent(event);
         update();
-    }
-    void paintEvent(QPaintEvent* event) override {
-        QLabel::paintEvent(event);
-        paintFocusRing(*this);
     }
 
 private:

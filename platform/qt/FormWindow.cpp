@@ -304,7 +304,8 @@ bool FormWindow::focusNextPrevChild(bool next) {
         if (to->window() != this || !to->isVisible() || !to->isEnabled() || to->focusProxy() ||
             !(to->focusPolicy() & Qt::TabFocus) || sameKeyboardGroup(*from, *to))
             continue;
-        setAttribute(Qt::WA_KeyboardFocusChange);
+        // Tab shows the focus ring; a focused control hidden by a click only passes the focus on.
+        if (from->isVisible()) setAttribute(Qt::WA_KeyboardFocusChange);
         keyboardGroupEntry(*to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }

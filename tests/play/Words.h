@@ -94,7 +94,10 @@ inline const std::string HelpStartPage =
     "shown in red and the numbers called before it in yellow.\n"
     "     When a called number is on your card, click its square to mark it with a dot. When the dots on "
     "your card match the pattern of the game you selected, press the B I N G O button. The first player "
-    "to match the selected pattern wins the jackpot.";
+    "to match the selected pattern wins the jackpot.\n"
+    "     You can play without the mouse too. Tab moves between your cards and the B I N G O button, the "
+    "arrow keys move over the squares of a card, and Space or Enter marks the square you are on, just as a "
+    "click does. Press Ctrl+B at any time in the main window to call B I N G O.";
 
 // The guide to the options dialog: the explanation of each of its six areas, then the one shown
 // before an area is chosen.
