@@ -1,8 +1,7 @@
 // The game's windows as real widgets: the menu bar as the player reads it, and a round played by
 // triggering menus and pressing buttons the way the desktop delivers them.
+#include "GameOnQt.h"
 #include "game/Patterns.h"
-#include "platform/qt/FormWindow.h"
-#include "platform/qt/QtPlatform.h"
 #include "ui/Bingomsg.h"
 #include "ui/BngOptions.h"
 #include "ui/Daubery.h"
@@ -25,29 +24,9 @@ using namespace daubery;
 
 namespace {
 
-class Desktop : public ::testing::Test {
+class Desktop : public daubery::testing::GameOnQt {
 protected:
-    void SetUp() override {
-        game = std::make_unique<Daubery>(platform);
-        platform.setWindows(game->windows);
-        game->rnd.seed(11);
-        game->start();
-    }
-    void TearDown() override {
-        game.reset();
-        QCoreApplication::processEvents();
-    }
-
-    FormWindow* window(std::string_view name) {
-        Form* form = game->windows.loaded(name);
-        return form ? platform.window(*form) : nullptr;
-    }
-    QAction* menu(std::string_view name) {
-        return window("Form1")->findChild<QAction*>(QString::fromUtf8(name));
-    }
-    template <class W = QWidget> W* widget(std::string_view window, const char* name) {
-        return this->window(window)->findChild<W*>(QString::fromUtf8(name));
-    }
+    void SetUp() override { startGame(11); }
 
     // Play, then Start as soon as the options dialog is on screen.
     void playWithDefaults() {
@@ -58,9 +37,6 @@ protected:
         });
         menu("bngPlay")->trigger();
     }
-
-    QtPlatform platform;
-    std::unique_ptr<Daubery> game;
 };
 
 TEST_F(Desktop, PlayStartsARoundAndEndPlayClearsTheTable) {

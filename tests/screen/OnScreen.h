@@ -2,48 +2,25 @@
 // The game on Qt's offscreen platform, for tests that look at what a window shows: its widgets'
 // places and the pixels it paints.
 
-#include "platform/qt/FormWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "GameOnQt.h"
 #include "ui/BngOptions.h"
-#include "ui/Daubery.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <memory>
 #include <string>
 
 namespace daubery::testing {
 
-class OnScreen : public ::testing::Test {
+class OnScreen : public GameOnQt {
 protected:
-    void SetUp() override {
-        game = std::make_unique<Daubery>(platform);
-        platform.setWindows(game->windows);
-        game->rnd.seed(5);
-        game->start();
-    }
-    void TearDown() override {
-        game.reset();
-        QCoreApplication::processEvents();
-    }
+    void SetUp() override { startGame(5); }
 
-    FormWindow* window(std::string_view name) {
-        Form* form = game->windows.loaded(name);
-        return form ? platform.window(*form) : nullptr;
-    }
-    template <class W = QWidget> W* widget(std::string_view window, const std::string& name) {
-        FormWindow* shown = this->window(window);
-        return shown ? shown->findChild<W*>(QString::fromStdString(name)) : nullptr;
-    }
     static std::string element(const std::string& name, int index) {
         return name + "[" + std::to_string(index) + "]";
     }
@@ -95,9 +72,6 @@ protected:
         }
         for (int tick = 0; tick < 57; ++tick) beat();
     }
-
-    QtPlatform platform;
-    std::unique_ptr<Daubery> game;
 
 private:
     void playMenu() {

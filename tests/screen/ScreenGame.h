@@ -2,9 +2,7 @@
 // The game on Qt widgets for a test: its windows found by name, keys sent where the keyboard is, and
 // the game's clock moved on call by call. The generator's clock is fixed, so a seed gives one round.
 
-#include "platform/qt/FormWindow.h"
-#include "platform/qt/QtPlatform.h"
-#include "ui/Daubery.h"
+#include "GameOnQt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +24,7 @@ namespace screen {
 // Ticks from one call to the next at 5 seconds between balls, and of a whole fall of the ball.
 inline constexpr int TicksPerCall = 101, TicksPerFall = 57, TickMs = 25;
 
-class ScreenGame : public ::testing::Test {
+class ScreenGame : public daubery::testing::GameOnQt {
 protected:
     void start(std::uint64_t seed) {
         game = std::make_unique<daubery::Daubery>(platform);
@@ -39,19 +37,7 @@ protected:
     }
     void TearDown() override {
         QCoreApplication::processEvents();
-        game.reset();
-        QCoreApplication::processEvents();
-    }
-
-    daubery::FormWindow* window(std::string_view name) {
-        daubery::Form* form = game->windows.loaded(name);
-        return form ? platform.window(*form) : nullptr;
-    }
-    QAction* menu(std::string_view name) {
-        return window("Form1")->findChild<QAction*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
-    }
-    template <class W = QWidget> W* widget(std::string_view window, const std::string& name) {
-        return this->window(window)->findChild<W*>(QString::fromStdString(name));
+        GameOnQt::TearDown();
     }
 
     // The widget the keyboard is on, and its name: "Label1[7]", "cmdOK".
@@ -121,8 +107,6 @@ protected:
         });
     }
 
-    daubery::QtPlatform platform;
-    std::unique_ptr<daubery::Daubery> game;
     std::int64_t clock = 0;
 };
 

@@ -3,8 +3,7 @@
 // from outside ending the game. Runs offscreen, and under Xvfb with a window manager
 // (tests/xvfb/window_manners.sh), which also has it save screenshots when DAUBERY_SHOTS names a
 // folder.
-#include "platform/qt/FormWindow.h"
-#include "platform/qt/QtPlatform.h"
+#include "GameOnQt.h"
 #include "ui/BngOptions.h"
 #include "ui/Daubery.h"
 #include "ui/Form1.h"
@@ -29,28 +28,14 @@ using namespace daubery;
 
 namespace {
 
-class WindowManners : public ::testing::Test {
+class WindowManners : public daubery::testing::GameOnQt {
 protected:
     void SetUp() override {
-        game = std::make_unique<Daubery>(platform);
-        platform.setWindows(game->windows);
-        game->rnd.seed(5);
-        game->start();
+        startGame(5);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main()));
     }
-    void TearDown() override {
-        game.reset();
-        QCoreApplication::processEvents();
-    }
 
-    FormWindow* window(std::string_view name) {
-        Form* form = game->windows.loaded(name);
-        return form ? platform.window(*form) : nullptr;
-    }
     FormWindow* main() { return window("Form1"); }
-    QWidget* widget(std::string_view window, const char* name) {
-        return this->window(window)->findChild<QWidget*>(QString::fromUtf8(name));
-    }
     // Where a widget of a window lies on the screen.
     QRect onScreen(std::string_view window, const char* name) {
         QWidget* w = widget(window, name);
@@ -96,9 +81,6 @@ protected:
     }
 
     void quitFromOutside(bool helpOpen);
-
-    QtPlatform platform;
-    std::unique_ptr<Daubery> game;
 };
 
 // A dialog centred over the main window, as near as whole pixels allow.

@@ -5,24 +5,8 @@ set -euo pipefail
 game=$1
 shots=${2:-screens}
 mkdir -p "$shots"
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x900x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-pid=
-trap 'kill $pid $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+. "$(dirname "$0")/screen.sh"
 
-fail() { echo "FAILED: $*"; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
-window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-await() { # a window by title, or its absence with "gone"
-  for _ in $(seq 100); do
-    if [ "${2:-}" = gone ]; then [ -z "$(window "$1")" ] && return 0
-    else [ -n "$(window "$1")" ] && return 0; fi
-    sleep 0.1
-  done
-  fail "window '$1' ${2:-did not appear}"
-}
 # Clicks at a point given relative to a window's top-left corner.
 click_in() {
   eval "$(xdotool getwindowgeometry --shell "$(window "$1")")"

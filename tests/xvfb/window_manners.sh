@@ -8,28 +8,12 @@ game=$1
 screen_tests=$2
 shots=${3:-screens}
 mkdir -p "$shots"
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x900x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-wm=
-pid=
-trap 'kill $pid $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-
-fail() { echo "FAILED: $*"; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
+. "$(dirname "$0")/screen.sh"
+start_window_manager
 
 QT_QPA_PLATFORM=xcb DAUBERY_SHOTS=$shots "$screen_tests" --gtest_filter='WindowManners.*' ||
   fail "the window manners under openbox"
 
-window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-await() {
-  for _ in $(seq 100); do [ -n "$(window "$1")" ] && return 0; sleep 0.1; done
-  fail "window '$1' did not appear"
-}
 # Clicks at a point given relative to a window's client area (xwininfo knows where it is under a
 # window manager's frame).
 click_in() {

@@ -1,0 +1,50 @@
+#pragma once
+// The game on Qt widgets for a test, on the platform's own clock: started with a seed for its
+// random draws, its windows, menus and widgets found by name, and ended with the test.
+
+#include "platform/qt/FormWindow.h"
+#include "platform/qt/QtPlatform.h"
+#include "ui/Daubery.h"
+
+#include <QAction>
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace daubery::testing {
+
+class GameOnQt : public ::testing::Test {
+protected:
+    void startGame(std::uint64_t seed) {
+        game = std::make_unique<Daubery>(platform);
+        platform.setWindows(game->windows);
+        game->rnd.seed(seed);
+        game->start();
+    }
+    void TearDown() override {
+        game.reset();
+        QCoreApplication::processEvents();
+    }
+
+    FormWindow* window(std::string_view name) {
+        Form* form = game->windows.loaded(name);
+        return form ? platform.window(*form) : nullptr;
+    }
+    QAction* menu(std::string_view name) {
+        return window("Form1")->findChild<QAction*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
+    template <class W = QWidget> W* widget(std::string_view window, const std::string& name) {
+        FormWindow* shown = this->window(window);
+        return shown ? shown->findChild<W*>(QString::fromStdString(name)) : nullptr;
+    }
+
+    QtPlatform platform;
+    std::unique_ptr<Daubery> game;
+};
+
+} // namespace daubery::testing
