@@ -158,11 +158,12 @@ const Property* findProperty(bool ofControl, std::string_view name) {
     return nullptr;
 }
 
-// A value the property can take; a window state is one of the three.
+// A value the property can take; a window state is one of the three, a picture's name is short.
 bool fits(const Property& property, const json::Value& value) {
     switch (property.holds) {
     case Holds::Text:
-        return value.string() != nullptr;
+        return value.string() != nullptr &&
+               (property.name != "picture" || PictureName::fits(*value.string()));
     case Holds::Flag:
         return value.boolean() != nullptr;
     case Holds::Number: {
@@ -390,7 +391,7 @@ Driver::Answer Driver::get(std::string_view path) {
         if (p == "top") return {true, form.top(), {}};
         if (p == "width") return {true, form.width(), {}};
         if (p == "height") return {true, form.height(), {}};
-        if (p == "picture") return {true, form.picture(), {}};
+        if (p == "picture") return {true, form.picture().str(), {}};
         if (p == "backcolor") return {true, form.backColor(), {}};
         return {false, {}, "unknown window property " + p};
     }
@@ -408,7 +409,7 @@ Driver::Answer Driver::get(std::string_view path) {
     if (p == "height") return {true, c.height(), {}};
     if (p == "x2") return {true, c.x2(), {}};
     if (p == "y2") return {true, c.y2(), {}};
-    if (p == "picture") return {true, c.picture(), {}};
+    if (p == "picture") return {true, c.picture().str(), {}};
     if (p == "list_index") return {true, c.listIndex(), {}};
     if (p == "text") return {true, c.text(), {}};
     if (p == "value") return {true, c.value(), {}};

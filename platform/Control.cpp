@@ -6,12 +6,12 @@
 namespace daubery {
 
 Control::Control(Form& form, const ControlSpec& spec, Control* container)
-    : form_(form), name_(spec.name), index_(spec.index), kind_(spec.kind), container_(container),
-      flags_(spec.flags), fontSize_(spec.fontSize), caption_(spec.caption),
-      visible_(!(spec.flags & look::Hidden)), enabled_(!(spec.flags & look::Disabled)),
-      foreColor_(spec.foreColor), backColor_(spec.backColor), tooltip_(spec.tooltip), picture_(spec.picture),
-      left_(spec.left), top_(spec.top), width_(spec.width), height_(spec.height), x2_(spec.x2), y2_(spec.y2),
-      value_(spec.flags & look::Checked ? 1 : 0), interval_(spec.interval) {
+    : visible_(!(spec.flags & look::Hidden)), enabled_(!(spec.flags & look::Disabled)), kind_(spec.kind),
+      flags_(spec.flags), foreColor_(spec.foreColor), backColor_(spec.backColor), left_(spec.left),
+      top_(spec.top), width_(spec.width), height_(spec.height), x2_(spec.x2), y2_(spec.y2),
+      interval_(spec.interval), value_(spec.flags & look::Checked ? 1 : 0), picture_(spec.picture),
+      caption_(spec.caption), form_(form), container_(container), index_(spec.index),
+      fontSize_(spec.fontSize), name_(spec.name), tooltip_(spec.tooltip) {
     // A timer's Enabled starts from the table like any control's; timers are not drawn.
     if (kind_ == ControlKind::Timer) visible_ = false;
 }
@@ -20,7 +20,8 @@ struct Control::Design {
     std::string caption;
     bool visible, enabled;
     int foreColor, backColor;
-    std::string tooltip, picture;
+    std::string tooltip;
+    PictureName picture;
     int left, top, width, height;
     std::vector<std::string> items;
     int listIndex;
@@ -34,33 +35,26 @@ void Control::rememberDesign() {
     design_ = std::make_unique<Design>(Design{caption_, visible_, enabled_, foreColor_, backColor_, tooltip_,
                                               picture_, left_, top_, width_, height_, items_, listIndex_,
                                               text_, value_, interval_});
-    touched_ = false;
+    changes_ = 0;
 }
 
 void Control::restoreDesign() {
-    touched_ = false;
+    const unsigned changes = changes_;
+    changes_ = 0;
     if (!design_) return;
     const Design& d = *design_;
-    // Most values are as built already; only the changed ones are copied back.
-    const auto put = [](auto& value, const auto& built) {
-        if (value != built) value = built;
-    };
-    put(caption_, d.caption);
-    visible_ = d.visible;
-    enabled_ = d.enabled;
-    foreColor_ = d.foreColor;
-    backColor_ = d.backColor;
-    put(tooltip_, d.tooltip);
-    put(picture_, d.picture);
-    left_ = d.left;
-    top_ = d.top;
-    width_ = d.width;
-    height_ = d.height;
-    put(items_, d.items);
-    listIndex_ = d.listIndex;
-    put(text_, d.text);
-    value_ = d.value;
-    interval_ = d.interval;
+    if (changes & CaptionChange) caption_ = d.caption;
+    if (changes & VisibleChange) visible_ = d.visible;
+    if (changes & EnabledChange) enabled_ = d.enabled;
+    if (changes & ColourChange) foreColor_ = d.foreColor, backColor_ = d.backColor;
+    if (changes & TooltipChange) tooltip_ = d.tooltip;
+    if (changes & PictureChange) picture_ = d.picture;
+    if (changes & PlaceChange) left_ = d.left, top_ = d.top, width_ = d.width, height_ = d.height;
+    if (changes & ItemsChange) items_ = d.items;
+    if (changes & ListIndexChange) listIndex_ = d.listIndex;
+    if (changes & TextChange) text_ = d.text;
+    if (changes & ValueChange) value_ = d.value;
+    if (changes & IntervalChange) interval_ = d.interval;
 }
 
 std::string Control::path() const {
@@ -69,18 +63,21 @@ std::string Control::path() const {
     return path;
 }
 
-void Control::notify() {
-    if (!touched_) {
-        touched_ = true;
-        form_.touched(*this);
-    }
+void Control::notify(Change change) {
+    if (changes_ == 0) firstChange();
+    changes_ |= change;
     if (changed) changed(*this);
 }
 
-void Control::setCaption(std::string caption) {
+// Once between loads: the window notes the control, to put it back as built when unloaded.
+[[gnu::cold, gnu::noinline]] void Control::firstChange() {
+    form_.touched(*this);
+}
+
+void Control::setCaption(std::string_view caption) {
     if (caption == caption_) return;
-    caption_ = std::move(caption);
-    notify();
+    caption_.assign(caption);
+    notify(CaptionChange);
     // A label tells of a new caption, also from inside its own change event.
     if (kind_ == ControlKind::Label && onChange) form_.windows().dispatch(onChange);
 }
@@ -88,73 +85,73 @@ void Control::setCaption(std::string caption) {
 void Control::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
-    notify();
+    notify(VisibleChange);
 }
 
 void Control::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
     if (kind_ == ControlKind::Timer) form_.windows().timerSwitched(*this);
-    notify();
+    notify(EnabledChange);
 }
 
 void Control::setForeColor(int colour) {
     if (colour == foreColor_) return;
     foreColor_ = colour;
-    notify();
+    notify(ColourChange);
 }
 
 void Control::setBackColor(int colour) {
     if (colour == backColor_) return;
     backColor_ = colour;
-    notify();
+    notify(ColourChange);
 }
 
-void Control::setTooltip(std::string tooltip) {
+void Control::setTooltip(std::string_view tooltip) {
     if (tooltip == tooltip_) return;
-    tooltip_ = std::move(tooltip);
-    notify();
+    tooltip_.assign(tooltip);
+    notify(TooltipChange);
 }
 
-void Control::setPicture(std::string picture) {
+void Control::setPicture(const PictureName& picture) {
     if (picture == picture_) return;
-    picture_ = std::move(picture);
-    notify();
+    picture_ = picture;
+    notify(PictureChange);
 }
 
 void Control::setLeft(int twips) {
     if (twips == left_) return;
     left_ = twips;
-    notify();
+    notify(PlaceChange);
 }
 
 void Control::setTop(int twips) {
     if (twips == top_) return;
     top_ = twips;
-    notify();
+    notify(PlaceChange);
 }
 
 void Control::setWidth(int twips) {
     if (twips == width_) return;
     width_ = twips;
-    notify();
+    notify(PlaceChange);
 }
 
 void Control::setHeight(int twips) {
     if (twips == height_) return;
     height_ = twips;
-    notify();
+    notify(PlaceChange);
 }
 
 void Control::addItem(std::string item) {
     items_.push_back(std::move(item));
-    notify();
+    notify(ItemsChange);
 }
 
 void Control::setListIndex(int position) {
     if (position < -1 || position >= int(items_.size())) return;
     listIndex_ = position;
-    notify();
+    notify(ListIndexChange);
     if (onClick) form_.windows().dispatch(onClick);
 }
 
@@ -167,20 +164,20 @@ void Control::setText(std::string text) {
     if (kind_ == ControlKind::List) return;
     if (text == text_) return;
     text_ = std::move(text);
-    notify();
+    notify(TextChange);
 }
 
 void Control::setValue(int value) {
     if (value == value_) return;
     value_ = value;
-    notify();
+    notify(ValueChange);
 }
 
 void Control::setInterval(int milliseconds) {
     if (milliseconds == interval_) return;
     interval_ = milliseconds;
     if (kind_ == ControlKind::Timer) form_.windows().timerSwitched(*this);
-    notify();
+    notify(IntervalChange);
 }
 
 } // namespace daubery

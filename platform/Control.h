@@ -2,6 +2,8 @@
 // One control of a window as the game sees it: the properties it reads and writes, and its events.
 // Positions and sizes are in twips; colours are one RGB number, red + 256 x green + 65536 x blue.
 
+#include "PictureName.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -78,7 +80,28 @@ struct ControlSpec {
 };
 
 class Control {
+    // First in the object, so that the values every call and every round write share its first
+    // cache lines with the record of changes and the view's hook.
+    unsigned changes_ = 0;
+    bool visible_;
+    bool enabled_;
+    ControlKind kind_;
+    unsigned flags_;
+    int foreColor_;
+    int backColor_;
+    int left_, top_, width_, height_, x2_, y2_;
+    int interval_;
+    int value_ = 0;
+    int listIndex_ = -1;
+    PictureName picture_;
+    std::string caption_;
+    struct Design;
+    std::unique_ptr<Design> design_;
+
 public:
+    // The view that shows this control, told of every change.
+    std::function<void(Control&)> changed;
+
     Control(Form& form, const ControlSpec& spec, Control* container);
     ~Control();
     Control(const Control&) = delete;
@@ -95,7 +118,7 @@ public:
     std::string path() const; // Form1.Label1[49]
 
     const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption);
+    void setCaption(std::string_view caption);
     bool visible() const { return visible_; }
     void setVisible(bool visible);
     bool enabled() const { return enabled_; }
@@ -105,9 +128,9 @@ public:
     int backColor() const { return backColor_; }
     void setBackColor(int colour);
     const std::string& tooltip() const { return tooltip_; }
-    void setTooltip(std::string tooltip);
-    const std::string& picture() const { return picture_; }
-    void setPicture(std::string picture);
+    void setTooltip(std::string_view tooltip);
+    const PictureName& picture() const { return picture_; }
+    void setPicture(const PictureName& picture);
 
     int left() const { return left_; }
     int top() const { return top_; }
@@ -153,39 +176,37 @@ public:
     // A key that presses the control from anywhere in its window, written as "Ctrl+B".
     std::string shortcut;
 
-    // The view that shows this control, told of every change.
-    std::function<void(Control&)> changed;
-
     // The values as built, to put back when a kept window is unloaded (Form::restoreDesign).
     void rememberDesign();
     void restoreDesign();
 
 private:
-    void notify();
-    struct Design;
+    // What has changed since the window was loaded, one bit a kind of value (Form::restoreDesign).
+    enum Change : unsigned {
+        CaptionChange = 1u << 0,
+        VisibleChange = 1u << 1,
+        EnabledChange = 1u << 2,
+        ColourChange = 1u << 3,
+        TooltipChange = 1u << 4,
+        PictureChange = 1u << 5,
+        PlaceChange = 1u << 6,
+        ItemsChange = 1u << 7,
+        ListIndexChange = 1u << 8,
+        TextChange = 1u << 9,
+        ValueChange = 1u << 10,
+        IntervalChange = 1u << 11,
+    };
+    void notify(Change change);
+    void firstChange();
 
     Form& form_;
-    std::string name_;
-    int index_;
-    ControlKind kind_;
     Control* container_;
-    unsigned flags_;
+    int index_;
     double fontSize_;
-    std::string caption_;
-    bool visible_;
-    bool enabled_;
-    int foreColor_;
-    int backColor_;
+    std::string name_;
     std::string tooltip_;
-    std::string picture_;
-    int left_, top_, width_, height_, x2_, y2_;
-    std::vector<std::string> items_;
-    int listIndex_ = -1;
     std::string text_;
-    int value_ = 0;
-    int interval_;
-    bool touched_ = false;
-    std::unique_ptr<Design> design_;
+    std::vector<std::string> items_;
 };
 
 } // namespace daubery

@@ -122,8 +122,8 @@ void Form::setBackColor(int colour) {
     notify();
 }
 
-void Form::setPicture(std::string picture) {
-    picture_ = std::move(picture);
+void Form::setPicture(const PictureName& picture) {
+    picture_ = picture;
     notify();
 }
 

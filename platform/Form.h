@@ -58,8 +58,8 @@ public:
     int backColor() const { return backColor_; }
     void setBackColor(int colour);
     // The picture painted behind the controls.
-    const std::string& picture() const { return picture_; }
-    void setPicture(std::string picture);
+    const PictureName& picture() const { return picture_; }
+    void setPicture(const PictureName& picture);
     bool modal() const { return modal_; }
     bool centred() const { return centred_; }
 
@@ -121,7 +121,7 @@ private:
     WindowState state_ = WindowState::Normal;
     int left_ = 0, top_ = 0, width_, height_;
     int backColor_ = colour::Default;
-    std::string picture_;
+    PictureName picture_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::unordered_map<std::string, Named, NameHash, std::equal_to<>> byName_;
     std::vector<Control*> timers_;
@@ -133,7 +133,7 @@ private:
         std::string caption;
         WindowState state;
         int left, top, width, height, backColor;
-        std::string picture;
+        PictureName picture;
     };
     std::unique_ptr<Design> design_;
     std::vector<Control*> touched_;

@@ -2,6 +2,7 @@
 
 #include "ExampleCard.h"
 #include "Form1.h"
+#include "NumberText.h"
 
 #include <array>
 #include <string>
@@ -72,6 +73,7 @@ Bingomsg::Bingomsg(Daubery& owner)
              .top = 480 + 240 * ((n - 1) / 15),
              .width = 255,
              .height = 240,
+             .caption = numberText(n),
              .flags = Bold | Centred,
              .foreColor = colour::Silver});
     for (const ControlSpec& spec : exampleCardControls(CardLeft, CardTop, colour::DarkBlue)) add(spec);
@@ -82,6 +84,10 @@ Bingomsg::Bingomsg(Daubery& owner)
     onClick("lblCoverinfo", [this] { lblCoverinfo_Click(); });
 
     message_ = &control("lblMsg");
+    gameName_ = &control("lblexplname");
+    exampleSquares_ = &elements("lblExample");
+    exampleCircles_ = &elements("shpExample");
+    exampleLines_ = &elements("lneExample");
     for (int n = 1; n <= 75; ++n) numbers_[std::size_t(n)] = &control("lblselctedNums", n);
     // Unloaded for every round and loaded again at once: the window is kept and put back as built.
     keepBetweenLoads();
@@ -103,12 +109,7 @@ Control& Bingomsg::number(int n) const {
 }
 
 void Bingomsg::Form_Load() {
-    static const std::array<std::string, 76> numbers = [] {
-        std::array<std::string, 76> texts;
-        for (int n = 1; n <= 75; ++n) texts[std::size_t(n)] = std::to_string(n);
-        return texts;
-    }();
-    for (int n = 1; n <= 75; ++n) numbers_[std::size_t(n)]->setCaption(numbers[std::size_t(n)]);
+    for (int n = 1; n <= 75; ++n) numbers_[std::size_t(n)]->setCaption(numberText(n));
     showExample(*this, state.GameType);
 }
 

@@ -125,7 +125,7 @@ void BngOptions::ShowExample() {
     state.GameType = std::int16_t(types.listIndex() + 1);
     showExample(*this, state.GameType);
     if (state.GameType >= 1 && state.GameType <= GameTypeCount)
-        control("lblInfo").setCaption(std::string(gameType(state.GameType).description));
+        control("lblInfo").setCaption(gameType(state.GameType).description);
 }
 
 void BngOptions::Command1_Click() {

@@ -9,6 +9,7 @@
 #include "game/Money.h"
 #include "game/Patterns.h"
 #include "game/Pcbingos.h"
+#include "NumberText.h"
 
 namespace daubery {
 
@@ -49,30 +50,30 @@ bool Daubery::messageBoardLoaded() const {
 void Daubery::NewGame() {
     dealPlayerCards(state, rnd);
     Form1& main = mainWindow();
-    for (int i = 1; i <= 24; ++i) main.square(i).setCaption(std::to_string(state.Card1Numbers[i]));
-    for (int i = 25; i <= 48; ++i) main.square(i).setCaption(std::to_string(state.Card2Numbers[i - 24]));
+    for (int i = 1; i <= 24; ++i) setNumberCaption(main.square(i), state.Card1Numbers[i]);
+    for (int i = 25; i <= 48; ++i) setNumberCaption(main.square(i), state.Card2Numbers[i - 24]);
     DealPcCards(state, rnd);
+    Bingomsg& board = messageBoard();
     if (state.RandomPick && state.GameType >= 1 && state.GameType <= GameTypeCount) {
         state.GameName = std::string(gameType(state.GameType).name);
-        messageBoard().control("lblexplname").setCaption(state.GameName);
+        board.gameName().setCaption(state.GameName);
     }
-    messageBoard().control("lblexplname").setCaption(state.GameName);
-    Control& claim = main.control("Command1");
+    board.gameName().setCaption(state.GameName);
+    Control& claim = main.claimButton();
     claim.setEnabled(true);
     claim.setTooltip("If you have BINGO then press here");
     const std::string opponents =
         state.PcPlayerCount == 1 ? "1 player" : std::to_string(state.PcPlayerCount) + " players";
-    messageBoard().control("lblMsg").setCaption(
-        "You are playing " + state.GameName + ", Jackpot is $" +
-        std::to_string(times(state.JackpotLevel, 5, state.PcPlayerCount)) + ". There is " + opponents +
-        " playing against you.");
+    board.message().setCaption("You are playing " + state.GameName + ", Jackpot is $" +
+                               std::to_string(times(state.JackpotLevel, 5, state.PcPlayerCount)) +
+                               ". There is " + opponents + " playing against you.");
     state.Jackpot = times(state.JackpotLevel, 5, state.PcPlayerCount);
-    main.control("lblBalance").setCaption("$" + std::to_string(state.Balance));
-    main.control("helpgame").setCaption("How to play " + state.GameName);
+    main.balance().setCaption("$" + std::to_string(state.Balance));
+    main.gameHelpMenu().setCaption("How to play " + state.GameName);
     state.Paused = false;
-    main.control("lblPaused").setVisible(false);
+    main.pausedSign().setVisible(false);
     state.CallElapsed = 0;
-    main.control("bngPause").setEnabled(true);
+    main.pauseMenu().setEnabled(true);
     state.GameActive = true;
 }
 
@@ -84,16 +85,16 @@ void Daubery::dealNextRound() {
     Form1& main = mainWindow();
     state.RollStep = 0;
     state.CalledCount = 0;
-    main.control("lblball").setVisible(false);
-    main.control("imgBallroll").setVisible(false);
+    main.ballLabel().setVisible(false);
+    main.ball().setVisible(false);
     windows.unloadIfLoaded(Bingomsg::Name);
-    main.control("Timer1").setEnabled(false);
+    main.caller().setEnabled(false);
     main.hideDots(48);
     NewGame();
     windows.show(messageBoard());
-    main.control("Timer1").setEnabled(true);
-    main.control("Command1").setVisible(true);
-    main.control("Bngnext").setVisible(false);
+    main.caller().setEnabled(true);
+    main.claimButton().setVisible(true);
+    main.nextGameMenu().setVisible(false);
 }
 
 void Daubery::TogglePause() {
@@ -145,30 +146,30 @@ void Daubery::RunComputerPlayers() {
 
 void Daubery::ShowPcWinningCard(int player) {
     Bingomsg& board = messageBoard();
-    const auto& lines = board.elements("lneExample");
-    const auto& dots = board.elements("shpExample");
-    const auto& squares = board.elements("lblExample");
+    const auto& lines = board.exampleLines();
+    const auto& dots = board.exampleCircles();
+    const auto& squares = board.exampleSquares();
     for (int k = 0; k < 12; ++k) lines[std::size_t(k)]->setVisible(false);
     for (int k = 0; k < 24; ++k) dots[std::size_t(k)]->setVisible(false);
-    for (int c = 1; c <= 24; ++c)
-        squares[std::size_t(c - 1)]->setCaption(std::to_string(state.PcCardNumbers[player][c]));
+    for (int c = 1; c <= 24; ++c) setNumberCaption(*squares[std::size_t(c - 1)], state.PcCardNumbers[player][c]);
     for (int k = 1; k <= state.PcWinCellCount && k <= 24; ++k)
-        board.control("lblExample", state.PcWinCells[player][k] - 1).setForeColor(colour::Red);
+        if (const int cell = state.PcWinCells[player][k]; cell >= 1 && cell <= 24)
+            squares[std::size_t(cell - 1)]->setForeColor(colour::Red);
 }
 
 void Daubery::AnnouncePcWin(int player) {
     Form1& main = mainWindow();
     main.control("Text1").setText("Pc's Got Bingo");
-    main.control("Timer1").setEnabled(false);
-    Control& claim = main.control("Command1");
+    main.caller().setEnabled(false);
+    Control& claim = main.claimButton();
     claim.setEnabled(false);
     claim.setTooltip("Press End Game to start a new game");
-    main.control("Bngnext").setVisible(true);
-    Control& message = messageBoard().control("lblMsg");
+    main.nextGameMenu().setVisible(true);
+    Control& message = messageBoard().message();
     message.setCaption("The Computer Player #" + std::to_string(player) + " has won the jackpot.");
     if (state.Balance <= 0) {
         message.setCaption(message.caption() + "  Your balance is 0 Game Over.");
-        main.control("Bngnext").setCaption("&Try Again");
+        main.nextGameMenu().setCaption("&Try Again");
     }
     frmGamestatus& outcome = outcomeDialog();
     outcome.control("lblStatus").setCaption(message.caption());

@@ -239,18 +239,17 @@ constexpr std::string_view SoundOnCaption =
 
 // A called ball has its column's colour, as real bingo balls do: the thirteen frames of a B ball
 // are "ball-B-0" to "ball-B-12", and so on for I, N, G and O.
-void colourBallFrames(Form& main, int column) {
+void colourBallFrames(const std::array<Control*, 13>& frames, int column) {
     static const auto names = [] {
-        std::array<std::array<std::string, 13>, 6> byColumn;
+        std::array<std::array<PictureName, 13>, 6> byColumn;
         for (int c = 0; c <= 5; ++c)
             for (int k = 0; k < 13; ++k)
                 byColumn[std::size_t(c)][std::size_t(k)] =
-                    "ball-" + std::string(1, columnLetter(c)) + "-" + std::to_string(k);
+                    PictureName("ball-" + std::string(1, columnLetter(c)) + "-" + std::to_string(k));
         return byColumn;
     }();
-    const auto& frames = main.elements("imgBalls");
     const auto& pictures = names[std::size_t(column >= 1 && column <= 5 ? column : 0)];
-    for (int k = 0; k < 13; ++k) frames[std::size_t(k)]->setPicture(pictures[std::size_t(k)]);
+    for (std::size_t k = 0; k < 13; ++k) frames[k]->setPicture(pictures[k]);
 }
 
 } // namespace
@@ -289,6 +288,11 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     ballText_ = &control("lblball");
     soundMenu_ = &control("bngoptSound");
     nextMenu_ = &control("Bngnext");
+    claim_ = &control("Command1");
+    balance_ = &control("lblBalance");
+    pausedSign_ = &control("lblPaused");
+    pauseMenu_ = &control("bngPause");
+    gameHelpMenu_ = &control("helpgame");
     for (int k = 0; k < 13; ++k) ballFrames_[std::size_t(k)] = &control("imgBalls", k);
     for (int i = 1; i <= 50; ++i) {
         squares_[std::size_t(i)] = &control("Label1", i);
@@ -388,7 +392,7 @@ void Form1::endPlay() {
     state.GameActive = false;
     control("Bngnext").setVisible(false);
     clearRound();
-    control("bngPlay").setCaption(std::string(PlayCaption));
+    control("bngPlay").setCaption(PlayCaption);
     windows().unloadIfLoaded(Bingomsg::Name);
     control("Timer1").setEnabled(false);
     control("tmrBallrool").setEnabled(false);
@@ -501,7 +505,7 @@ void Form1::Timer1_Timer() {
     if (state.CalledCount > 2) board.number(state.CalledNumbers[pos - 2]).setForeColor(colour::Yellow);
     if (state.CalledCount > 1) board.number(state.CalledNumbers[pos - 1]).setForeColor(colour::Red);
     ballText_->setCaption(ballText(state, pos));
-    colourBallFrames(*this, state.CalledColumns[pos]);
+    colourBallFrames(ballFrames_, state.CalledColumns[pos]);
     game.RunComputerPlayers();
 }
 
@@ -571,7 +575,7 @@ void Form1::Label1_Click(int Index) {
 }
 
 void Form1::setDotColour(int colour) {
-    const std::string& picture = control("imgDotcolor", colour).picture();
+    const PictureName picture = control("imgDotcolor", colour).picture();
     for (int i = 1; i <= 50; ++i) dots_[std::size_t(i)]->setPicture(picture);
     // The menu ticks the colour in use.
     for (int k = 0; k < int(DotColourMenus.size()); ++k)
@@ -595,7 +599,7 @@ void Form1::Command1_Click() {
         state.WinCount = plus(state.WinCount, 1);
         control("lblWins").setCaption(std::to_string(state.WinCount));
         control("Command1").setEnabled(false);
-        control("Bngnext").setCaption(std::string(NextGameCaption));
+        control("Bngnext").setCaption(NextGameCaption);
         windows().show(game.outcomeDialog());
     } else {
         // The round goes on; a round paused before the claim goes on as if unpaused from the menu.

@@ -40,9 +40,20 @@ public:
     void setDotColour(int colour);
     void Command1_Click();
 
-    // A card square Label1(1..50), and the Next game menu, found once.
+    // The controls every round's procedures touch, found once: a card square Label1(1..50), the
+    // Next game menu, the caller Timer1, the claim button Command1, the ball, its timer and its text, the
+    // balance, the pause sign and the Pause and How to play menus.
     Control& square(int index) const { return *squares_[std::size_t(index)]; }
     Control& nextGameMenu() const { return *nextMenu_; }
+    Control& caller() const { return *timer1_; }
+    Control& claimButton() const { return *claim_; }
+    Control& ball() const { return *ballRoll_; }
+    Control& ballTimer() const { return *ballTimer_; }
+    Control& ballLabel() const { return *ballText_; }
+    Control& balance() const { return *balance_; }
+    Control& pausedSign() const { return *pausedSign_; }
+    Control& pauseMenu() const { return *pauseMenu_; }
+    Control& gameHelpMenu() const { return *gameHelpMenu_; }
 
     // Hides the dots from 1 to last: 48 keeps the free spaces' daubs, 50 clears them too.
     void hideDots(int last);
@@ -67,6 +78,11 @@ private:
     Control* ballText_ = nullptr;
     Control* soundMenu_ = nullptr;
     Control* nextMenu_ = nullptr;
+    Control* claim_ = nullptr;
+    Control* balance_ = nullptr;
+    Control* pausedSign_ = nullptr;
+    Control* pauseMenu_ = nullptr;
+    Control* gameHelpMenu_ = nullptr;
     std::array<Control*, 13> ballFrames_{};
     std::array<Control*, 51> squares_{}; // Label1(1..50)
     std::array<Control*, 51> dots_{};    // Image2(1..50)

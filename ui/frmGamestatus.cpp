@@ -44,17 +44,19 @@ frmGamestatus::frmGamestatus(Daubery& owner)
     onClick("cmdOK", [this] { cmdOK_Click(); });
     onClick("cmdTryagain", [this] { cmdTryagain_Click(); });
     onClick("cmdEndPlay", [this] { cmdEndPlay_Click(); });
+    // Ends every decided round: kept, and put back as built when unloaded, like the message board.
+    keepBetweenLoads();
 }
 
 void frmGamestatus::Form_Load() {
     Form1& main = game.mainWindow();
     state.GameActive = false;
-    main.control("tmrBallrool").setEnabled(false);
+    main.ballTimer().setEnabled(false);
     main.hideBall();
-    main.control("lblPaused").setVisible(false);
-    main.control("Bngnext").setVisible(true);
+    main.pausedSign().setVisible(false);
+    main.nextGameMenu().setVisible(true);
     main.control("bnghelp").setEnabled(false);
-    const std::string& next = main.control("Bngnext").caption();
+    const std::string& next = main.nextGameMenu().caption();
     if (next != NextGameCaption) {
         control("lblStatus2").setCaption("If you would like to try again press Try Again");
     } else {
@@ -70,9 +72,9 @@ void frmGamestatus::Form_Activate() {
     activated_ = true;
     Form1& main = game.mainWindow();
     state.GameActive = false;
-    main.control("tmrBallrool").setEnabled(false);
+    main.ballTimer().setEnabled(false);
     main.hideBall();
-    main.control("Bngnext").setVisible(true);
+    main.nextGameMenu().setVisible(true);
 }
 
 void frmGamestatus::Form_Unload() {
@@ -83,7 +85,7 @@ void frmGamestatus::Form_Unload() {
 
 void frmGamestatus::lblStatus_Change() {
     const std::string status = control("lblStatus").caption();
-    if (game.mainWindow().control("Bngnext").caption() == NextGameCaption || status == lastStatus_) return;
+    if (game.mainWindow().nextGameMenu().caption() == NextGameCaption || status == lastStatus_) return;
     lastStatus_ = renamedComputerWinStatus(status);
     control("lblStatus").setCaption(lastStatus_);
 }
@@ -96,15 +98,15 @@ void frmGamestatus::cmdTryagain_Click() {
     Form1& main = game.mainWindow();
     game.rnd.reseedFromClock();
     if (state.RandomPick) state.GameType = std::int16_t(drawnGameType(game.rnd.next(), 9));
-    const std::string next = main.control("Bngnext").caption();
+    const std::string next = main.nextGameMenu().caption();
     if (next == NextGameCaption) {
         const int cost = game.nextGameCost();
         windows().messageBox("Next Game", "This Game will cost $" + std::to_string(cost) + ".00");
         state.Balance = plus(state.Balance, -cost);
-        main.control("Command1").setEnabled(false);
+        main.claimButton().setEnabled(false);
         state.Jackpot = times(state.JackpotLevel, 5);
     } else if (next == TryAgainCaption) {
-        main.control("Command1").setEnabled(false);
+        main.claimButton().setEnabled(false);
         state.JackpotLevel = 1;
         state.Jackpot = 5;
         state.Balance = 0;
