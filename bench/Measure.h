@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <sched.h>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -47,6 +48,17 @@ inline void limitTime(unsigned seconds) {
         _exit(3);
     });
     alarm(seconds);
+}
+
+// Keeps this process, and the programs it starts, on the processor it runs on now: on a machine
+// whose processors run at different speeds, every way then runs at the same one.
+inline void stayOnOneProcessor() {
+    const int processor = sched_getcpu();
+    if (processor < 0) return;
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(processor, &one);
+    sched_setaffinity(0, sizeof one, &one);
 }
 
 } // namespace bench

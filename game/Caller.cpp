@@ -2,6 +2,8 @@
 
 #include "Patterns.h"
 
+#include <charconv>
+
 namespace daubery {
 
 namespace {
@@ -33,7 +35,11 @@ int DrawNextNumber(GameState& state, Random& random) {
 
 std::string ballText(const GameState& state, int position) {
     if (!decltype(state.CalledNumbers)::holds(position)) return {};
-    return columnLetter(state.CalledColumns[position]) + std::to_string(state.CalledNumbers[position]);
+    // Written in place, for every ball called.
+    char text[16];
+    text[0] = columnLetter(state.CalledColumns[position]);
+    const auto written = std::to_chars(text + 1, text + sizeof text, state.CalledNumbers[position]);
+    return std::string(text, written.ptr);
 }
 
 } // namespace daubery

@@ -5,12 +5,26 @@
 
 namespace daubery {
 
+namespace {
+
+// Most captions are a number of a card or the board, a letter and a number on the ball: short
+// texts compared here character by character, longer ones by the library.
+bool sameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    if (a.size() > 16) return a == b;
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (a[k] != b[k]) return false;
+    return true;
+}
+
+} // namespace
+
 Control::Control(Form& form, const ControlSpec& spec, Control* container)
     : visible_(!(spec.flags & look::Hidden)), enabled_(!(spec.flags & look::Disabled)), kind_(spec.kind),
-      flags_(spec.flags), foreColor_(spec.foreColor), backColor_(spec.backColor), left_(spec.left),
-      top_(spec.top), width_(spec.width), height_(spec.height), x2_(spec.x2), y2_(spec.y2),
-      interval_(spec.interval), value_(spec.flags & look::Checked ? 1 : 0), picture_(spec.picture),
-      caption_(spec.caption), form_(form), container_(container), index_(spec.index),
+      flags_(spec.flags), foreColor_(spec.foreColor), backColor_(spec.backColor), form_(form),
+      caption_(spec.caption), picture_(spec.picture), interval_(spec.interval),
+      value_(spec.flags & look::Checked ? 1 : 0), left_(spec.left), top_(spec.top), width_(spec.width),
+      height_(spec.height), x2_(spec.x2), y2_(spec.y2), container_(container), index_(spec.index),
       fontSize_(spec.fontSize), name_(spec.name), tooltip_(spec.tooltip) {
     // A timer's Enabled starts from the table like any control's; timers are not drawn.
     if (kind_ == ControlKind::Timer) visible_ = false;
@@ -75,8 +89,9 @@ void Control::notify(Change change) {
 }
 
 void Control::setCaption(std::string_view caption) {
-    if (caption == caption_) return;
-    caption_.assign(caption);
+    if (sameText(caption, caption_)) return;
+    caption_.clear();
+    caption_.append(caption);
     notify(CaptionChange);
     // A label tells of a new caption, also from inside its own change event.
     if (kind_ == ControlKind::Label && onChange) form_.windows().dispatch(onChange);

@@ -79,9 +79,14 @@ struct ControlSpec {
     int interval = 0;
 };
 
+// Laid out by how often the game touches a value: a round walks over some three hundred controls,
+// so the view's hook, the record of changes and the values most set share the first cache line.
 class Control {
-    // First in the object, so that the values every call and every round write share its first
-    // cache lines with the record of changes and the view's hook.
+public:
+    // The view that shows this control, told of every change.
+    std::function<void(Control&)> changed;
+
+private:
     unsigned changes_ = 0;
     bool visible_;
     bool enabled_;
@@ -89,19 +94,17 @@ class Control {
     unsigned flags_;
     int foreColor_;
     int backColor_;
-    int left_, top_, width_, height_, x2_, y2_;
+    Form& form_;
+    std::string caption_;
+    PictureName picture_;
     int interval_;
     int value_ = 0;
+    int left_, top_, width_, height_, x2_, y2_;
     int listIndex_ = -1;
-    PictureName picture_;
-    std::string caption_;
     struct Design;
     std::unique_ptr<Design> design_;
 
 public:
-    // The view that shows this control, told of every change.
-    std::function<void(Control&)> changed;
-
     Control(Form& form, const ControlSpec& spec, Control* container);
     ~Control();
     Control(const Control&) = delete;
@@ -199,7 +202,6 @@ private:
     void notify(Change change);
     void firstChange();
 
-    Form& form_;
     Control* container_;
     int index_;
     double fontSize_;

@@ -168,13 +168,6 @@ bool Windows::userSetWindowState(Form& form, WindowState state) {
     return true;
 }
 
-void Windows::dispatch(const std::function<void()>& event) {
-    if (ended_ || !event) return;
-    ++depth_;
-    event();
-    if (--depth_ == 0) unloaded_.clear();
-}
-
 void Windows::messageBox(const std::string& title, const std::string& text) {
     if (ended_) return;
     ++messageBoxOpen_;
@@ -212,28 +205,30 @@ std::optional<std::int64_t> Windows::nextDue() const {
 void Windows::runTimersUntil(std::int64_t now, std::int64_t maxLag) {
     const auto outer = tickTime_;
     while (!ended_) {
-        auto earliest = timers_.end();
-        for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-            if (it->second.at > now) continue;
-            if (earliest == timers_.end() || it->second.at < earliest->second.at ||
-                (it->second.at == earliest->second.at && it->second.order < earliest->second.order))
-                earliest = it;
+        std::pair<Control*, Due>* earliest = nullptr;
+        for (auto& entry : timers_) {
+            const Due& due = entry.second;
+            if (due.at > now) continue;
+            if (!earliest || due.at < earliest->second.at ||
+                (due.at == earliest->second.at && due.order < earliest->second.order))
+                earliest = &entry;
         }
-        if (earliest == timers_.end()) break;
+        if (!earliest) break;
         Control& timer = *earliest->first;
         Due& due = earliest->second;
         // After a long stall the timer takes up its beat from now rather than firing the backlog.
         if (maxLag >= 0 && now - due.at > maxLag) due.at = now;
+        const std::int64_t interval = timer.interval();
         const std::int64_t quiet = quietRun(timer, due, now);
         if (quiet > 1) {
-            tickTime_ = due.at + (quiet - 1) * timer.interval();
-            due.at += quiet * timer.interval();
+            tickTime_ = due.at + (quiet - 1) * interval;
+            due.at += quiet * interval;
             platform_.tickAt(*tickTime_);
             dispatch([&timer, quiet] { timer.onQuietTicks(int(quiet)); });
             continue;
         }
         tickTime_ = due.at;
-        due.at += timer.interval();
+        due.at += interval;
         platform_.tickAt(*tickTime_);
         dispatch(timer.onTimer);
     }
@@ -250,10 +245,12 @@ std::int64_t Windows::quietRun(const Control& timer, const Due& due, std::int64_
     for (const auto& [other, otherDue] : timers_) {
         if (other == &timer) continue;
         const std::int64_t otherQuiet = other->quietTicks && other->onQuietTicks ? other->quietTicks() : 0;
-        until = std::min(until, otherDue.at + std::max<std::int64_t>(otherQuiet, 0) * other->interval() - 1);
+        const std::int64_t otherLoud = otherDue.at + (otherQuiet > 0 ? otherQuiet * other->interval() : 0);
+        if (otherLoud - 1 < until) until = otherLoud - 1;
     }
     if (until < due.at) return 0;
-    return std::min(quiet, (until - due.at) / timer.interval() + 1);
+    const std::int64_t fits = (until - due.at) / timer.interval() + 1;
+    return quiet < fits ? quiet : fits;
 }
 
 void Windows::end() {

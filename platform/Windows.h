@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace daubery {
@@ -49,7 +50,14 @@ public:
     bool userSetWindowState(Form& form, WindowState state);
 
     // Runs one event; windows unloaded during it are destroyed once the outermost event is over.
-    void dispatch(const std::function<void()>& event);
+    template <class Event> void dispatch(Event&& event) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<Event>, std::function<void()>>)
+            if (!event) return;
+        if (ended_) return;
+        ++depth_;
+        event();
+        if (--depth_ == 0 && !unloaded_.empty()) unloaded_.clear();
+    }
 
     // A message box: while it is open no other window can be reached.
     void messageBox(const std::string& title, const std::string& text);

@@ -239,7 +239,7 @@ constexpr std::string_view SoundOnCaption =
 
 // A called ball has its column's colour, as real bingo balls do: the thirteen frames of a B ball
 // are "ball-B-0" to "ball-B-12", and so on for I, N, G and O.
-void colourBallFrames(const std::array<Control*, 13>& frames, int column) {
+const std::array<PictureName, 13>& ballFramesOfColumn(int column) {
     static const auto names = [] {
         std::array<std::array<PictureName, 13>, 6> byColumn;
         for (int c = 0; c <= 5; ++c)
@@ -248,8 +248,7 @@ void colourBallFrames(const std::array<Control*, 13>& frames, int column) {
                     PictureName("ball-" + std::string(1, columnLetter(c)) + "-" + std::to_string(k));
         return byColumn;
     }();
-    const auto& pictures = names[std::size_t(column >= 1 && column <= 5 ? column : 0)];
-    for (std::size_t k = 0; k < 13; ++k) frames[k]->setPicture(pictures[k]);
+    return names[std::size_t(column >= 1 && column <= 5 ? column : 0)];
 }
 
 } // namespace
@@ -491,7 +490,8 @@ void Form1::Timer1_Timer() {
         appendNumber(text, state.PcPlayerCount);
         text.append(" playing against you.");
     }
-    Control& message = game.messageBoard().message();
+    Bingomsg& board = game.messageBoard();
+    Control& message = board.message();
     if (message.caption() != text) message.setCaption(text);
     if (soundMenu_->caption() == SoundOnCaption) windows().platform().beep();
     if (state.CalledCount >= 76 || pos > 75 || pos == 0) {
@@ -501,11 +501,10 @@ void Form1::Timer1_Timer() {
         state.CallElapsed = plus(state.CallElapsed, 25);
         return;
     }
-    Bingomsg& board = game.messageBoard();
     if (state.CalledCount > 2) board.number(state.CalledNumbers[pos - 2]).setForeColor(colour::Yellow);
     if (state.CalledCount > 1) board.number(state.CalledNumbers[pos - 1]).setForeColor(colour::Red);
     ballText_->setCaption(ballText(state, pos));
-    colourBallFrames(ballFrames_, state.CalledColumns[pos]);
+    colourBallFrames(state.CalledColumns[pos]);
     game.RunComputerPlayers();
 }
 
@@ -580,6 +579,13 @@ void Form1::setDotColour(int colour) {
     // The menu ticks the colour in use.
     for (int k = 0; k < int(DotColourMenus.size()); ++k)
         control(DotColourMenus[std::size_t(k)]).setValue(k == colour ? 1 : 0);
+}
+
+// A ball of the column the frames already show needs no new pictures; any other, all thirteen.
+void Form1::colourBallFrames(int column) {
+    const auto& pictures = ballFramesOfColumn(column);
+    if (ballFrames_[0]->picture() == pictures[0] && ballFrames_[12]->picture() == pictures[12]) return;
+    for (std::size_t k = 0; k < 13; ++k) ballFrames_[k]->setPicture(pictures[k]);
 }
 
 void Form1::hideBall() {

@@ -70,6 +70,8 @@ private:
     void countQuietly(int ticks);
     int quietFallTicks() const;
     void fallQuietly(int ticks);
+    // The ball's thirteen frames in the colour of the column called.
+    void colourBallFrames(int column);
 
     // The controls the timers and the daubing touch, found once.
     Control* timer1_ = nullptr;
