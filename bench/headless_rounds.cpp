@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
                         : way == "game" ? throughTheGame()
                                         : throughTheDriver(scriptFile);
         std::remove(scriptFile.c_str());
-        std::printf("%s: %lld calls in %.3f s\n", way.c_str(), run.calls, run.seconds);
+        std::printf("%s: %lld calls in %.5f s\n", way.c_str(), run.calls, run.seconds);
         return 0;
     }
 

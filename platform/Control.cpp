@@ -90,8 +90,13 @@ void Control::notify(Change change) {
 
 void Control::setCaption(std::string_view caption) {
     if (sameText(caption, caption_)) return;
-    caption_.clear();
-    caption_.append(caption);
+    if (caption.size() == caption_.size() && caption.size() <= 16) {
+        // A number over a number of as many digits: the characters are written over in place.
+        for (std::size_t k = 0; k < caption.size(); ++k) caption_[k] = caption[k];
+    } else {
+        caption_.clear();
+        caption_.append(caption);
+    }
     notify(CaptionChange);
     // A label tells of a new caption, also from inside its own change event.
     if (kind_ == ControlKind::Label && onChange) form_.windows().dispatch(onChange);

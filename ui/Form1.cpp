@@ -237,18 +237,19 @@ constexpr std::string_view NextGameCaption = "&Next game", TryAgainCaption = "&T
 constexpr std::string_view SoundOnCaption =
     "&Sound Off"; // the menu offers to switch sound off while it is on
 
-// A called ball has its column's colour, as real bingo balls do: the thirteen frames of a B ball
-// are "ball-B-0" to "ball-B-12", and so on for I, N, G and O.
-const std::array<PictureName, 13>& ballFramesOfColumn(int column) {
+// A called ball falls in its column's colour, as real bingo balls do: the frame k, "ball-k", of a
+// B ball is shown as "ball-B-k", and so on for I, N, G and O. Any other picture is shown as it is.
+PictureName inColumnColour(const PictureName& frame, int k, int column) {
     static const auto names = [] {
-        std::array<std::array<PictureName, 13>, 6> byColumn;
+        std::array<std::array<PictureName, 13>, 6> byColumn; // column 0: the frames as built
         for (int c = 0; c <= 5; ++c)
-            for (int k = 0; k < 13; ++k)
-                byColumn[std::size_t(c)][std::size_t(k)] =
-                    PictureName("ball-" + std::string(1, columnLetter(c)) + "-" + std::to_string(k));
+            for (int f = 0; f < 13; ++f)
+                byColumn[std::size_t(c)][std::size_t(f)] = PictureName(
+                    "ball-" + (c == 0 ? std::string() : std::string(1, columnLetter(c)) + "-") + std::to_string(f));
         return byColumn;
     }();
-    return names[std::size_t(column >= 1 && column <= 5 ? column : 0)];
+    if (column < 1 || column > 5 || k < 0 || k > 12 || !(frame == names[0][std::size_t(k)])) return frame;
+    return names[std::size_t(column)][std::size_t(k)];
 }
 
 } // namespace
@@ -504,7 +505,7 @@ void Form1::Timer1_Timer() {
     if (state.CalledCount > 2) board.number(state.CalledNumbers[pos - 2]).setForeColor(colour::Yellow);
     if (state.CalledCount > 1) board.number(state.CalledNumbers[pos - 1]).setForeColor(colour::Red);
     ballText_->setCaption(ballText(state, pos));
-    colourBallFrames(state.CalledColumns[pos]);
+    ballColumn_ = state.CalledColumns[pos];
     game.RunComputerPlayers();
 }
 
@@ -519,7 +520,7 @@ void Form1::countQuietly(int ticks) {
 }
 
 void Form1::tmrBallrool_Timer() {
-    ballRoll_->setPicture(ballFrames_[std::size_t(state.BallFrame)]->picture());
+    ballRoll_->setPicture(fallingBallFrame(state.BallFrame));
     state.BallFrame += 1;
     state.RollStep += 1;
     if (state.BallFrame > 12) state.BallFrame = 0;
@@ -534,11 +535,15 @@ int Form1::quietFallTicks() const {
 }
 
 void Form1::fallQuietly(int ticks) {
-    ballRoll_->setPicture(ballFrames_[std::size_t((state.BallFrame + ticks - 1) % 13)]->picture());
+    ballRoll_->setPicture(fallingBallFrame((state.BallFrame + ticks - 1) % 13));
     state.BallFrame = std::int16_t((state.BallFrame + ticks) % 13);
     state.RollStep = std::int16_t(state.RollStep + ticks);
     ballRoll_->setVisible(true);
     ballRoll_->setTop(state.RollStep * 35 - 480);
+}
+
+PictureName Form1::fallingBallFrame(int k) const {
+    return inColumnColour(ballFrames_[std::size_t(k)]->picture(), k, ballColumn_);
 }
 
 void Form1::RollBallStep(std::int16_t& step) {
@@ -550,7 +555,7 @@ void Form1::RollBallStep(std::int16_t& step) {
         ballTimer_->setEnabled(false);
         ballText_->setVisible(true);
         step = 0;
-        ball.setPicture(ballFrames_[0]->picture());
+        ball.setPicture(fallingBallFrame(0));
     }
 }
 
@@ -579,13 +584,6 @@ void Form1::setDotColour(int colour) {
     // The menu ticks the colour in use.
     for (int k = 0; k < int(DotColourMenus.size()); ++k)
         control(DotColourMenus[std::size_t(k)]).setValue(k == colour ? 1 : 0);
-}
-
-// A ball of the column the frames already show needs no new pictures; any other, all thirteen.
-void Form1::colourBallFrames(int column) {
-    const auto& pictures = ballFramesOfColumn(column);
-    if (ballFrames_[0]->picture() == pictures[0] && ballFrames_[12]->picture() == pictures[12]) return;
-    for (std::size_t k = 0; k < 13; ++k) ballFrames_[k]->setPicture(pictures[k]);
 }
 
 void Form1::hideBall() {

@@ -70,8 +70,8 @@ private:
     void countQuietly(int ticks);
     int quietFallTicks() const;
     void fallQuietly(int ticks);
-    // The ball's thirteen frames in the colour of the column called.
-    void colourBallFrames(int column);
+    // The picture of the frame imgBalls(k), in the colour of the ball's column.
+    PictureName fallingBallFrame(int k) const;
 
     // The controls the timers and the daubing touch, found once.
     Control* timer1_ = nullptr;
@@ -86,6 +86,7 @@ private:
     Control* pauseMenu_ = nullptr;
     Control* gameHelpMenu_ = nullptr;
     std::array<Control*, 13> ballFrames_{};
+    int ballColumn_ = 0; // the column of the ball called last, whose colour the falling ball takes
     std::array<Control*, 51> squares_{}; // Label1(1..50)
     std::array<Control*, 51> dots_{};    // Image2(1..50)
     // The caller's message line and what it was built from.
