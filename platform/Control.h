@@ -122,6 +122,8 @@ public:
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string_view caption);
+    // The caption is still the one the window's table gave it (since built, or put back as built).
+    bool captionAsBuilt() const { return (changes_ & CaptionChange) == 0; }
     bool visible() const { return visible_; }
     void setVisible(bool visible);
     bool enabled() const { return enabled_; }

@@ -37,19 +37,21 @@ Form& Windows::formNamedBy(std::string_view constantName) {
 
 Form& Windows::form(std::string_view name) {
     if (Form* form = loaded(name)) return *form;
-    std::unique_ptr<Form> created;
+    Form* loading = nullptr;
     if (auto kept = resting_.find(name); kept != resting_.end()) {
-        created = std::move(kept->second);
-        resting_.erase(kept);
+        // A kept window moves back with its entry, name and all.
+        loading = kept->second.get();
+        loaded_.insert(resting_.extract(kept));
     } else {
         const auto factory = factories_.find(name);
         assert(factory != factories_.end() && "every window is defined before it is used");
-        created = factory->second();
+        std::unique_ptr<Form> created = factory->second();
         if (created->keptBetweenLoads()) created->rememberDesign();
+        loading = created.get();
+        loaded_.emplace(std::string(name), std::move(created));
     }
-    Form& form = *created;
+    Form& form = *loading;
     form.inUse_ = true;
-    loaded_.emplace(std::string(name), std::move(created));
     platform_.attach(form);
     for (Control* timer : form.timers()) timerSwitched(*timer);
     dispatch([&form] { form.Form_Load(); });
@@ -86,13 +88,12 @@ void Windows::unload(Form& form) {
     forgetTimers(form);
     form.visible_ = false;
     form.inUse_ = false;
-    recent_.clear();
+    std::erase_if(recent_, [&form](const auto& entry) { return entry.second == &form; });
     platform_.detach(form);
     if (form.keptBetweenLoads()) {
         // Kept, with every value put back as built: the next load finds it as a new window.
         form.restoreDesign();
-        resting_[found->first] = std::move(found->second);
-        loaded_.erase(found);
+        resting_.insert(loaded_.extract(found));
         return;
     }
     // Still alive until the event that unloaded it is over: its handler may go on after the unload.

@@ -94,7 +94,7 @@ private:
     std::vector<Form*> modal_;
     std::vector<std::pair<Control*, Due>> timers_;
     // The windows last found by name, by the address of the name asked with: the game asks with
-    // the same constants again and again. Forgotten whenever a window is unloaded.
+    // the same constants again and again. A window is forgotten when it is unloaded.
     mutable std::vector<std::pair<std::string_view, Form*>> recent_;
     std::uint64_t timerOrder_ = 0;
     std::optional<std::int64_t> tickTime_;

@@ -109,7 +109,9 @@ Control& Bingomsg::number(int n) const {
 }
 
 void Bingomsg::Form_Load() {
-    for (int n = 1; n <= 75; ++n) numbers_[std::size_t(n)]->setCaption(numberText(n));
+    // The board's table builds each number with its own caption: only one written over since needs it again.
+    for (int n = 1; n <= 75; ++n)
+        if (!numbers_[std::size_t(n)]->captionAsBuilt()) numbers_[std::size_t(n)]->setCaption(numberText(n));
     showExample(*this, state.GameType);
 }
 

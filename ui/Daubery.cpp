@@ -62,14 +62,21 @@ void Daubery::NewGame() {
     Control& claim = main.claimButton();
     claim.setEnabled(true);
     claim.setTooltip("If you have BINGO then press here");
-    const std::string opponents =
-        state.PcPlayerCount == 1 ? "1 player" : std::to_string(state.PcPlayerCount) + " players";
-    board.message().setCaption("You are playing " + state.GameName + ", Jackpot is $" +
-                               std::to_string(times(state.JackpotLevel, 5, state.PcPlayerCount)) +
-                               ". There is " + opponents + " playing against you.");
+    // Built in one text: a round is dealt some thousands of times a second when no one watches.
+    std::string text;
+    text.reserve(128);
+    text.append("You are playing ").append(state.GameName).append(", Jackpot is $");
+    appendNumber(text, times(state.JackpotLevel, 5, state.PcPlayerCount));
+    text.append(". There is ");
+    appendNumber(text, state.PcPlayerCount);
+    text.append(state.PcPlayerCount == 1 ? " player" : " players").append(" playing against you.");
+    board.message().setCaption(text);
     state.Jackpot = times(state.JackpotLevel, 5, state.PcPlayerCount);
-    main.balance().setCaption("$" + std::to_string(state.Balance));
-    main.gameHelpMenu().setCaption("How to play " + state.GameName);
+    text.assign("$");
+    appendNumber(text, state.Balance);
+    main.balance().setCaption(text);
+    text.assign("How to play ").append(state.GameName);
+    main.gameHelpMenu().setCaption(text);
     state.Paused = false;
     main.pausedSign().setVisible(false);
     state.CallElapsed = 0;
@@ -172,7 +179,7 @@ void Daubery::AnnouncePcWin(int player) {
         main.nextGameMenu().setCaption("&Try Again");
     }
     frmGamestatus& outcome = outcomeDialog();
-    outcome.control("lblStatus").setCaption(message.caption());
+    outcome.status().setCaption(message.caption());
     windows.show(outcome);
 }
 

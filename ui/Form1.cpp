@@ -4,6 +4,7 @@
 #include "BngOptions.h"
 #include "frmGamestatus.h"
 #include "frmHelp.h"
+#include "NumberText.h"
 #include "game/Bingos.h"
 #include "game/Caller.h"
 #include "game/Money.h"
@@ -204,12 +205,6 @@ std::vector<ControlSpec> cardControls() {
     return specs;
 }
 
-void appendNumber(std::string& text, int number) {
-    char digits[12];
-    const auto written = std::to_chars(digits, digits + sizeof digits, number);
-    text.append(digits, written.ptr);
-}
-
 // The key that claims from anywhere in the main window, as the start page of the help names it.
 constexpr std::string_view ClaimKey = "Ctrl+B";
 
@@ -293,6 +288,7 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     pausedSign_ = &control("lblPaused");
     pauseMenu_ = &control("bngPause");
     gameHelpMenu_ = &control("helpgame");
+    helpMenu_ = &control("bnghelp");
     for (int k = 0; k < 13; ++k) ballFrames_[std::size_t(k)] = &control("imgBalls", k);
     for (int i = 1; i <= 50; ++i) {
         squares_[std::size_t(i)] = &control("Label1", i);

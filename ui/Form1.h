@@ -42,7 +42,7 @@ public:
 
     // The controls every round's procedures touch, found once: a card square Label1(1..50), the
     // Next game menu, the caller Timer1, the claim button Command1, the ball, its timer and its text, the
-    // balance, the pause sign and the Pause and How to play menus.
+    // balance, the pause sign and the Pause, How to play and Help menus.
     Control& square(int index) const { return *squares_[std::size_t(index)]; }
     Control& nextGameMenu() const { return *nextMenu_; }
     Control& caller() const { return *timer1_; }
@@ -54,6 +54,7 @@ public:
     Control& pausedSign() const { return *pausedSign_; }
     Control& pauseMenu() const { return *pauseMenu_; }
     Control& gameHelpMenu() const { return *gameHelpMenu_; }
+    Control& helpMenu() const { return *helpMenu_; }
 
     // Hides the dots from 1 to last: 48 keeps the free spaces' daubs, 50 clears them too.
     void hideDots(int last);
@@ -85,6 +86,7 @@ private:
     Control* pausedSign_ = nullptr;
     Control* pauseMenu_ = nullptr;
     Control* gameHelpMenu_ = nullptr;
+    Control* helpMenu_ = nullptr;
     std::array<Control*, 13> ballFrames_{};
     int ballColumn_ = 0; // the column of the ball called last, whose colour the falling ball takes
     std::array<Control*, 51> squares_{}; // Label1(1..50)

@@ -5,6 +5,7 @@
 #include "platform/Control.h"
 
 #include <array>
+#include <charconv>
 #include <string>
 
 namespace daubery {
@@ -25,6 +26,13 @@ inline void setNumberCaption(Control& label, int number) {
         label.setCaption(numberText(number));
     else
         label.setCaption(std::to_string(number));
+}
+
+// Adds a number in plain decimal to a text being built.
+inline void appendNumber(std::string& text, int number) {
+    char digits[12];
+    const auto written = std::to_chars(digits, digits + sizeof digits, number);
+    text.append(digits, written.ptr);
 }
 
 } // namespace daubery

@@ -44,6 +44,9 @@ frmGamestatus::frmGamestatus(Daubery& owner)
     onClick("cmdOK", [this] { cmdOK_Click(); });
     onClick("cmdTryagain", [this] { cmdTryagain_Click(); });
     onClick("cmdEndPlay", [this] { cmdEndPlay_Click(); });
+    status_ = &control("lblStatus");
+    hint_ = &control("lblStatus2");
+    tryAgain_ = &control("cmdTryagain");
     // Ends every decided round: kept, and put back as built when unloaded, like the message board.
     keepBetweenLoads();
 }
@@ -55,15 +58,15 @@ void frmGamestatus::Form_Load() {
     main.hideBall();
     main.pausedSign().setVisible(false);
     main.nextGameMenu().setVisible(true);
-    main.control("bnghelp").setEnabled(false);
+    main.helpMenu().setEnabled(false);
     const std::string& next = main.nextGameMenu().caption();
     if (next != NextGameCaption) {
-        control("lblStatus2").setCaption("If you would like to try again press Try Again");
+        hint_->setCaption("If you would like to try again press Try Again");
     } else {
-        control("lblStatus").setCaption("Congradulaton's\n\rYou have B I N G O");
-        control("lblStatus2").setCaption("If you would like to play the next game press Next Game");
+        status_->setCaption("Congradulaton's\n\rYou have B I N G O");
+        hint_->setCaption("If you would like to play the next game press Next Game");
     }
-    control("cmdTryagain").setCaption(next);
+    tryAgain_->setCaption(next);
     Form_Activate();
 }
 
@@ -80,14 +83,14 @@ void frmGamestatus::Form_Activate() {
 void frmGamestatus::Form_Unload() {
     lastStatus_.clear();
     activated_ = false;
-    game.mainWindow().control("bnghelp").setEnabled(true);
+    game.mainWindow().helpMenu().setEnabled(true);
 }
 
 void frmGamestatus::lblStatus_Change() {
-    const std::string status = control("lblStatus").caption();
+    const std::string status = status_->caption();
     if (game.mainWindow().nextGameMenu().caption() == NextGameCaption || status == lastStatus_) return;
     lastStatus_ = renamedComputerWinStatus(status);
-    control("lblStatus").setCaption(lastStatus_);
+    status_->setCaption(lastStatus_);
 }
 
 void frmGamestatus::cmdOK_Click() {
