@@ -18,6 +18,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <fstream>
 
 using namespace daubery;
@@ -126,6 +127,26 @@ Run throughTheDriver(const std::string& scriptFile) {
     return run;
 }
 
+// The instructions one way executes per call, counted by valgrind's callgrind inside that way's own
+// function only: a count that, unlike time, does not move with the machine. -1 without valgrind.
+double instructionsPerCall(const std::string& way) {
+    const std::string function = way == "rules" ? "*rulesAlone*" : "*throughTheGame*";
+    const std::string command = "valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect='" +
+                                function + "' /proc/" + std::to_string(getpid()) + "/exe " + way + " 2>&1";
+    FILE* output = popen(command.c_str(), "r");
+    if (!output) return -1;
+    long long instructions = -1, calls = -1;
+    char line[512];
+    while (std::fgets(line, sizeof line, output)) {
+        const std::string text = line;
+        if (const auto at = text.find("Collected : "); at != std::string::npos)
+            instructions = std::atoll(text.c_str() + at + 12);
+        if (text.rfind(way + ": ", 0) == 0) calls = std::atoll(text.c_str() + way.size() + 2);
+    }
+    if (pclose(output) != 0 || instructions <= 0 || calls <= 0) return -1;
+    return double(instructions) / double(calls);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -180,5 +201,13 @@ int main(int argc, char** argv) {
     bench::print("through the windows, rounds per second:", gameRoundsPerSecond, "%.0f");
     bench::print("windows / rules, time per call:", perCall);
     bench::print("driver over the script / C++, same rounds:", driverOverGame);
+    // The same per-call comparison in instructions, when valgrind is at hand.
+    const double rulesInstructions = instructionsPerCall("rules");
+    const double gameInstructions = instructionsPerCall("game");
+    if (rulesInstructions > 0 && gameInstructions > 0)
+        std::printf("%-44s %.2f  (%.0f against %.0f a call)\n", "windows / rules, instructions per call:",
+                    gameInstructions / rulesInstructions, gameInstructions, rulesInstructions);
+    else
+        std::printf("windows / rules, instructions per call:     not counted (no valgrind)\n");
     return 0;
 }

@@ -2,7 +2,7 @@
 # Runs the benchmarks: whole rounds headless, and the call cadence of the real window on Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh test
+scripts/setup.sh bench
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDAUBERY_TESTS=ON -DDAUBERY_BENCH=ON >/dev/null
 cmake --build build --target bench_headless_rounds bench_call_cadence -j"$(nproc)"
 ./build/bench/bench_headless_rounds

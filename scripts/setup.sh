@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Installs what Daubery needs from Debian's packages: "build" for the game, "package" for its Debian
-# package too, "test" for the tests too.
+# package too, "test" for the tests too, "bench" for the benchmarks as well.
 set -euo pipefail
 what=${1:-build}
 packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
-if [ "$what" = package ] || [ "$what" = test ]; then
+if [ "$what" = package ] || [ "$what" = test ] || [ "$what" = bench ]; then
   packages+=(dpkg-dev file) # dpkg-shlibdeps finds the package's libraries; file tells it the program
 fi
-if [ "$what" = test ]; then
+if [ "$what" = test ] || [ "$what" = bench ]; then
   packages+=(libgtest-dev googletest xvfb xauth x11-utils xdotool imagemagick openbox)
   packages+=(desktop-file-utils appstream librsvg2-bin lintian) # the checks of the installed game
+fi
+if [ "$what" = bench ]; then
+  packages+=(valgrind) # counts the instructions of a call, as well as the time
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -18,7 +18,8 @@ std::vector<std::string> fingerprint(Table& t) {
          {"clock", "state.Balance", "state.BallFrame", "state.RollStep", "state.CalledCount",
           "state.CallInterval", "state.CallElapsed", "state.PcPlayerCount", "state.GameType",
           "state.HelpPage", "state.CalledNumbers[1]", "Form1.bngPlay.caption", "Form1.bngPlay.enabled",
-          "Form1.Timer1.enabled", "Form1.imgBallroll.top", "BngOptions.loaded", "frmHelp.loaded", "msgboxes"})
+          "Form1.Timer1.enabled", "Form1.imgBallroll.top", "Form1.imgBallroll.picture", "BngOptions.loaded",
+          "frmHelp.loaded", "msgboxes"})
         seen.push_back(t(std::string("get ") + get));
     return seen;
 }
@@ -71,6 +72,8 @@ TEST(DriverInput, BadLinesGetOneShortErrorAndChangeNothing) {
         "get state.CalledNumbers[01]",
         "get state.CalledNumbers[+1]",
         "set Form1.Text2.left 99999999999999999999999",
+        // No picture has a name this long.
+        "set Form1.imgBallroll.picture \"ball-with-a-name-too-long\"",
     };
     for (const std::string& line : bad) {
         const std::string answer = t(line);
@@ -87,6 +90,8 @@ TEST(DriverInput, BadLinesGetOneShortErrorAndChangeNothing) {
     t.ok("set state.CalledNumbers[1] 75");
     t.ok("set state.CalledNumbers[1] " + std::to_string(t.number("state.CalledNumbers[1]")));
     t.ok("advance 0");
+    t.ok("set Form1.imgBallroll.picture \"help-four-corners\"");
+    EXPECT_EQ(t.text("Form1.imgBallroll.picture"), "help-four-corners");
 }
 
 TEST(DriverInput, AnErrorShowsALongOrOddInputShortAndOnOneLine) {
