@@ -117,6 +117,28 @@ Square squareOfCell(int cell) {
     return {columnOfCell(cell) - 1, rowOfCell(cell) - 1};
 }
 
+// A ball frame's name, "ball-3", or in a column's colour, "ball-B-3".
+constexpr PictureName ballFrameName(char column, int k) {
+    char text[12] = {'b', 'a', 'l', 'l', '-'};
+    std::size_t length = 5;
+    if (column != 0) {
+        text[length++] = column;
+        text[length++] = '-';
+    }
+    if (k >= 10) text[length++] = char('0' + k / 10);
+    text[length++] = char('0' + k % 10);
+    return PictureName(std::string_view(text, length));
+}
+
+// The thirteen frames as built (row 0), and in the colour of each column B, I, N, G, O (rows 1-5).
+constexpr auto BallFrameNames = [] {
+    std::array<std::array<PictureName, 13>, 6> names{};
+    for (int c = 0; c <= 5; ++c)
+        for (int k = 0; k < 13; ++k)
+            names[std::size_t(c)][std::size_t(k)] = ballFrameName(c == 0 ? '\0' : columnLetter(c), k);
+    return names;
+}();
+
 std::vector<ControlSpec> cardControls() {
     std::vector<ControlSpec> specs;
     static const std::array<std::string, 2> panels{"Picture1", "Picture2"};
@@ -189,11 +211,6 @@ std::vector<ControlSpec> cardControls() {
                          .height = DotSize,
                          .flags = Hidden,
                          .picture = DotPictures[std::size_t(k)]});
-    static const std::array<std::string, 13> frames = [] {
-        std::array<std::string, 13> names;
-        for (int k = 0; k < 13; ++k) names[std::size_t(k)] = "ball-" + std::to_string(k);
-        return names;
-    }();
     for (int k = 0; k < 13; ++k)
         specs.push_back({.name = "imgBalls",
                          .index = k,
@@ -201,7 +218,7 @@ std::vector<ControlSpec> cardControls() {
                          .width = 825,
                          .height = 810,
                          .flags = Hidden,
-                         .picture = frames[std::size_t(k)]});
+                         .picture = BallFrameNames[0][std::size_t(k)].view()});
     return specs;
 }
 
@@ -234,17 +251,10 @@ constexpr std::string_view SoundOnCaption =
 
 // A called ball falls in its column's colour, as real bingo balls do: the frame k, "ball-k", of a
 // B ball is shown as "ball-B-k", and so on for I, N, G and O. Any other picture is shown as it is.
-PictureName inColumnColour(const PictureName& frame, int k, int column) {
-    static const auto names = [] {
-        std::array<std::array<PictureName, 13>, 6> byColumn; // column 0: the frames as built
-        for (int c = 0; c <= 5; ++c)
-            for (int f = 0; f < 13; ++f)
-                byColumn[std::size_t(c)][std::size_t(f)] = PictureName(
-                    "ball-" + (c == 0 ? std::string() : std::string(1, columnLetter(c)) + "-") + std::to_string(f));
-        return byColumn;
-    }();
-    if (column < 1 || column > 5 || k < 0 || k > 12 || !(frame == names[0][std::size_t(k)])) return frame;
-    return names[std::size_t(column)][std::size_t(k)];
+const PictureName& inColumnColour(const PictureName& frame, int k, int column) {
+    if (column < 1 || column > 5 || k < 0 || k > 12 || !(frame == BallFrameNames[0][std::size_t(k)]))
+        return frame;
+    return BallFrameNames[std::size_t(column)][std::size_t(k)];
 }
 
 } // namespace
@@ -538,7 +548,7 @@ void Form1::fallQuietly(int ticks) {
     ballRoll_->setTop(state.RollStep * 35 - 480);
 }
 
-PictureName Form1::fallingBallFrame(int k) const {
+const PictureName& Form1::fallingBallFrame(int k) const {
     return inColumnColour(ballFrames_[std::size_t(k)]->picture(), k, ballColumn_);
 }
 

@@ -72,7 +72,7 @@ private:
     int quietFallTicks() const;
     void fallQuietly(int ticks);
     // The picture of the frame imgBalls(k), in the colour of the ball's column.
-    PictureName fallingBallFrame(int k) const;
+    const PictureName& fallingBallFrame(int k) const;
 
     // The controls the timers and the daubing touch, found once.
     Control* timer1_ = nullptr;
