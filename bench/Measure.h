@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <sched.h>
 #include <cstdio>
 #include <cstdlib>
+#include <sched.h>
 #include <string>
 #include <unistd.h>
 #include <vector>

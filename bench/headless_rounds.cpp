@@ -131,8 +131,9 @@ Run throughTheDriver(const std::string& scriptFile) {
 // function only: a count that, unlike time, does not move with the machine. -1 without valgrind.
 double instructionsPerCall(const std::string& way) {
     const std::string function = way == "rules" ? "*rulesAlone*" : "*throughTheGame*";
-    const std::string command = "valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect='" +
-                                function + "' /proc/" + std::to_string(getpid()) + "/exe " + way + " 2>&1";
+    const std::string command =
+        "valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect='" + function +
+        "' /proc/" + std::to_string(getpid()) + "/exe " + way + " 2>&1";
     FILE* output = popen(command.c_str(), "r");
     if (!output) return -1;
     long long instructions = -1, calls = -1;
@@ -205,8 +206,9 @@ int main(int argc, char** argv) {
     const double rulesInstructions = instructionsPerCall("rules");
     const double gameInstructions = instructionsPerCall("game");
     if (rulesInstructions > 0 && gameInstructions > 0)
-        std::printf("%-44s %.2f  (%.0f against %.0f a call)\n", "windows / rules, instructions per call:",
-                    gameInstructions / rulesInstructions, gameInstructions, rulesInstructions);
+        std::printf("%-44s %.2f  (%.0f against %.0f a call)\n",
+                    "windows / rules, instructions per call:", gameInstructions / rulesInstructions,
+                    gameInstructions, rulesInstructions);
     else
         std::printf("windows / rules, instructions per call:     not counted (no valgrind)\n");
     return 0;

@@ -3,13 +3,13 @@
 #include "Bingomsg.h"
 #include "BngOptions.h"
 #include "Form1.h"
+#include "NumberText.h"
 #include "frmGamestatus.h"
 #include "frmHelp.h"
 #include "game/Dealing.h"
 #include "game/Money.h"
 #include "game/Patterns.h"
 #include "game/Pcbingos.h"
-#include "NumberText.h"
 
 namespace daubery {
 
@@ -62,7 +62,7 @@ void Daubery::NewGame() {
     Control& claim = main.claimButton();
     claim.setEnabled(true);
     claim.setTooltip("If you have BINGO then press here");
-    // Built in one text: a round is dealt some thousands of times a second when no one watches.
+    // Each text built in one string, without a copy for every part.
     std::string text;
     text.reserve(128);
     text.append("You are playing ").append(state.GameName).append(", Jackpot is $");
@@ -158,7 +158,8 @@ void Daubery::ShowPcWinningCard(int player) {
     const auto& squares = board.exampleSquares();
     for (int k = 0; k < 12; ++k) lines[std::size_t(k)]->setVisible(false);
     for (int k = 0; k < 24; ++k) dots[std::size_t(k)]->setVisible(false);
-    for (int c = 1; c <= 24; ++c) setNumberCaption(*squares[std::size_t(c - 1)], state.PcCardNumbers[player][c]);
+    for (int c = 1; c <= 24; ++c)
+        setNumberCaption(*squares[std::size_t(c - 1)], state.PcCardNumbers[player][c]);
     for (int k = 1; k <= state.PcWinCellCount && k <= 24; ++k)
         if (const int cell = state.PcWinCells[player][k]; cell >= 1 && cell <= 24)
             squares[std::size_t(cell - 1)]->setForeColor(colour::Red);

@@ -2,9 +2,9 @@
 
 #include "Bingomsg.h"
 #include "BngOptions.h"
+#include "NumberText.h"
 #include "frmGamestatus.h"
 #include "frmHelp.h"
-#include "NumberText.h"
 #include "game/Bingos.h"
 #include "game/Caller.h"
 #include "game/Money.h"
