@@ -222,6 +222,26 @@ void FormWindow::showAsModel(const FormWindow* main) {
     // A window the game shows takes the keyboard, as the main window does when the board, shown for
     // a new round, hands it back.
     activateWindow();
+    keepKeyboardOffLinks();
+}
+
+bool FormWindow::isLink(const QWidget* widget) const {
+    for (const auto& [control, shown] : widgets_)
+        if (shown == widget) return control->has(look::Underline) && control->onClick;
+    return false;
+}
+
+// The web link is the only thing to take the keyboard before the first deal; once cards are dealt
+// the keyboard goes to them, so that Enter after a deal never opens the browser.
+void FormWindow::keepKeyboardOffLinks() {
+    QWidget* focused = focusWidget();
+    if (focused && !isLink(focused)) return;
+    for (QWidget* next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
+        if (!next->isVisible() || !next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus) || isLink(next))
+            continue;
+        keyboardGroupEntry(*next)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -45,6 +45,9 @@ private:
     void syncMenu(const Control& item);
     void arrangeTabOrder();
     void labelLists();
+    // A link keeps the keyboard only while the window shows nothing else that takes it.
+    void keepKeyboardOffLinks();
+    bool isLink(const QWidget* widget) const;
 
     Form& form_;
     Windows& windows_;

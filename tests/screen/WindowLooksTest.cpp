@@ -255,7 +255,8 @@ TEST_F(WindowLooks, CalledBallTakesItsColumnsColourAndCarriesItsTextOnItsFace) {
                     ++pixels;
                     EXPECT_LE(std::hypot(x + 0.5 - middle.x(), y + 0.5 - middle.y()), radius - 1.5)
                         << "off the ball at " << x << "," << y;
-                    onLight += luminance(bare.pixelColor(x, y)) > 180; // the face greys a little towards its rim
+                    onLight +=
+                        luminance(bare.pixelColor(x, y)) > 180; // the face greys a little towards its rim
                 }
             EXPECT_GT(pixels, 40);
             EXPECT_GE(onLight, pixels * 95 / 100) << "the text runs off the face";

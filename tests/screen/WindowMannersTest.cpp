@@ -68,8 +68,16 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window("frmGamestatus")));
     }
 
+    // The main window has the keyboard, on card 1 rather than on the web link, where Enter would
+    // open the browser.
     bool mainHasTheKeyboard() {
-        return QTest::qWaitFor([this] { return QApplication::activeWindow() == main(); }, 3000);
+        return QTest::qWaitFor(
+            [this] {
+                QWidget* card = widget("Form1", "Picture1");
+                return QApplication::activeWindow() == main() && card &&
+                       card->isAncestorOf(QApplication::focusWidget());
+            },
+            3000);
     }
 
     // The whole screen, to a folder named by DAUBERY_SHOTS, to be looked at.
