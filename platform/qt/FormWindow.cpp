@@ -324,8 +324,13 @@ bool FormWindow::focusNextPrevChild(bool next) {
         if (to->window() != this || !to->isVisible() || !to->isEnabled() || to->focusProxy() ||
             !(to->focusPolicy() & Qt::TabFocus) || sameKeyboardGroup(*from, *to))
             continue;
-        // Tab shows the focus ring; a focused control hidden by a click only passes the focus on.
-        if (from->isVisible()) setAttribute(Qt::WA_KeyboardFocusChange);
+        // Tab shows the focus ring; a focused control hidden by a click, or by the end of play, only
+        // passes the focus on, and shows no ring to a player who has not used the keyboard.
+        if (!from->isVisible()) {
+            keyboardGroupEntry(*to)->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        setAttribute(Qt::WA_KeyboardFocusChange);
         keyboardGroupEntry(*to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;
     }
