@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include "Painting.h"
+#include "PictureNames.h"
 #include "Style.h"
 
 #include <QPainter>
@@ -24,21 +25,21 @@ std::vector<Picture> catalogue() {
     std::vector<Picture> all;
     all.push_back({"background", BackgroundSize, background, {}});
     all.push_back({"card", CardSize, cardPanel, cardPanelSquare});
-    for (int frame = 0; frame < style::ballFrameCount; ++frame)
-        all.push_back({"ball-" + std::to_string(frame),
+    for (int frame = 0; frame < BallFrameCount; ++frame)
+        all.push_back({ballFrameName(0, frame).str(),
                        BallSize,
                        [frame](QPainter& p) {
-                           ball(p, QRectF(QPointF(0, 0), BallSize), double(frame) / style::ballFrameCount,
+                           ball(p, QRectF(QPointF(0, 0), BallSize), double(frame) / BallFrameCount,
                                 calledBall());
                        },
                        {}});
     // The called ball in its column's colour: "ball-B-0".."ball-O-12".
     for (int column = 1; column <= 5; ++column)
-        for (int frame = 0; frame < style::ballFrameCount; ++frame)
-            all.push_back({"ball-" + std::string(1, columnLetter(column)) + "-" + std::to_string(frame),
+        for (int frame = 0; frame < BallFrameCount; ++frame)
+            all.push_back({ballFrameName(column, frame).str(),
                            BallSize,
                            [frame, column](QPainter& p) {
-                               ball(p, QRectF(QPointF(0, 0), BallSize), double(frame) / style::ballFrameCount,
+                               ball(p, QRectF(QPointF(0, 0), BallSize), double(frame) / BallFrameCount,
                                     calledBall(style::columnColours[std::size_t(column - 1)]));
                            },
                            {}});

@@ -49,7 +49,6 @@ inline constexpr QColor ballFace{255, 255, 255};
 inline constexpr QColor ballFaceRing{30, 60, 150};
 inline constexpr double ballFaceRadius = 0.84; // the face's angular radius, radians
 inline constexpr double ballRingWidth = 0.09;  // the ring round the face, radians
-inline constexpr int ballFrameCount = 13;
 
 // Gloss. Light falls from the upper left; positions are in ball radii from the ball's centre.
 inline constexpr QPointF lightSpot{-0.36, -0.44};

@@ -1,7 +1,6 @@
 #pragma once
 // The name of a picture as a control holds it: short, kept inline, copied and compared as a few
-// machine words. The falling ball hands its frames' names on forty times a second, and every call
-// repaints the thirteen frames in its column's colour.
+// machine words. The falling ball hands its frames' names on forty times a second.
 
 #include <array>
 #include <cstring>

@@ -3,6 +3,7 @@
 #include "Bingomsg.h"
 #include "BngOptions.h"
 #include "NumberText.h"
+#include "assets/PictureNames.h"
 #include "frmGamestatus.h"
 #include "frmHelp.h"
 #include "game/Bingos.h"
@@ -117,25 +118,11 @@ Square squareOfCell(int cell) {
     return {columnOfCell(cell) - 1, rowOfCell(cell) - 1};
 }
 
-// A ball frame's name, "ball-3", or in a column's colour, "ball-B-3".
-constexpr PictureName ballFrameName(char column, int k) {
-    char text[12] = {'b', 'a', 'l', 'l', '-'};
-    std::size_t length = 5;
-    if (column != 0) {
-        text[length++] = column;
-        text[length++] = '-';
-    }
-    if (k >= 10) text[length++] = char('0' + k / 10);
-    text[length++] = char('0' + k % 10);
-    return PictureName(std::string_view(text, length));
-}
-
 // The thirteen frames as built (row 0), and in the colour of each column B, I, N, G, O (rows 1-5).
 constexpr auto BallFrameNames = [] {
     std::array<std::array<PictureName, 13>, 6> names{};
     for (int c = 0; c <= 5; ++c)
-        for (int k = 0; k < 13; ++k)
-            names[std::size_t(c)][std::size_t(k)] = ballFrameName(c == 0 ? '\0' : columnLetter(c), k);
+        for (int k = 0; k < 13; ++k) names[std::size_t(c)][std::size_t(k)] = pictures::ballFrameName(c, k);
     return names;
 }();
 
