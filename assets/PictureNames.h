@@ -1,10 +1,11 @@
 #pragma once
-// The names the ball's pictures go by, one place for the painters that make them and the main
-// window that shows them. No Qt here: the game without a display names its pictures too.
+// The names the ball's and the daubs' pictures go by, one place for the painters that make them and
+// the main window that shows them. No Qt here: the game without a display names its pictures too.
 
 #include "game/Patterns.h"
 #include "platform/PictureName.h"
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -26,5 +27,9 @@ constexpr PictureName ballFrameName(int column, int frame) {
     text[length++] = char('0' + frame % 10);
     return PictureName(std::string_view(text, length));
 }
+
+// The daubs, in the order of the Dotter Color menu: Blue, Red, Green, Yellow, Purple.
+inline constexpr std::array<std::string_view, 5> DotNames{"dot-blue", "dot-red", "dot-green", "dot-yellow",
+                                                          "dot-purple"};
 
 } // namespace daubery::pictures

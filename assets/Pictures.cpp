@@ -43,9 +43,10 @@ std::vector<Picture> catalogue() {
                                     calledBall(style::columnColours[std::size_t(column - 1)]));
                            },
                            {}});
-    const char* dotNames[] = {"dot-blue", "dot-red", "dot-green", "dot-yellow", "dot-purple"};
-    for (std::size_t k = 0; k < style::dotColours.size(); ++k)
-        all.push_back({dotNames[k], DotSize, [k](QPainter& p) { dot(p, style::dotColours[k]); }, {}});
+    static_assert(DotNames.size() == style::dotColours.size());
+    for (std::size_t k = 0; k < DotNames.size(); ++k)
+        all.push_back(
+            {std::string(DotNames[k]), DotSize, [k](QPainter& p) { dot(p, style::dotColours[k]); }, {}});
     all.push_back({"example-card", ExampleCardSize, exampleCard, exampleCardSquare});
     all.push_back({"sample-card", SampleCardSize, sampleCard, exampleCardSquare});
     for (int page = 0; page < GameTypeCount; ++page)

@@ -39,8 +39,6 @@ constexpr int SquareSize = 735;
 constexpr std::array<int, 5> DotLefts{240, 960, 1680, 2400, 3120};
 constexpr std::array<int, 5> DotTops{960, 1680, 2400, 3120, 3720};
 constexpr int DotSize = 450;
-constexpr std::array<std::string_view, 5> DotPictures{"dot-blue", "dot-red", "dot-green", "dot-yellow",
-                                                      "dot-purple"};
 // The Dotter Color menu's items, in the order of the pictures.
 constexpr std::array<std::string_view, 5> DotColourMenus{"bngOptdotblue", "bngOptdotred", "bngOptdotgreen",
                                                          "bngOptdotyellow", "bngOptdotPurple"};
@@ -175,7 +173,7 @@ std::vector<ControlSpec> cardControls() {
                              .height = DotSize,
                              .flags = Hidden,
                              .container = panels[std::size_t(card)],
-                             .picture = DotPictures[0]});
+                             .picture = pictures::DotNames[0]});
         }
         specs.push_back({.name = "Image2",
                          .index = 49 + card,
@@ -186,7 +184,7 @@ std::vector<ControlSpec> cardControls() {
                          .height = DotSize,
                          .flags = Hidden,
                          .container = panels[std::size_t(card)],
-                         .picture = DotPictures[0]});
+                         .picture = pictures::DotNames[0]});
     }
     for (int k = 0; k < 5; ++k)
         specs.push_back({.name = "imgDotcolor",
@@ -197,7 +195,7 @@ std::vector<ControlSpec> cardControls() {
                          .width = DotSize,
                          .height = DotSize,
                          .flags = Hidden,
-                         .picture = DotPictures[std::size_t(k)]});
+                         .picture = pictures::DotNames[std::size_t(k)]});
     for (int k = 0; k < 13; ++k)
         specs.push_back({.name = "imgBalls",
                          .index = k,
