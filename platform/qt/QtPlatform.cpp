@@ -155,7 +155,8 @@ void QtPlatform::runModal(Form& form) {
 
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {
     // Centred over the main window; its text can be selected, to copy an address from it.
-    CentredMessageBox box(QString::fromStdString(title), displayText(text), mainWindow());
+    // The line breaks that end a text would leave an empty band above the button.
+    CentredMessageBox box(QString::fromStdString(title), displayText(text).trimmed(), mainWindow());
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
