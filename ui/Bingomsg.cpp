@@ -45,10 +45,13 @@ const ControlSpec kControls[] = {
 };
 // clang-format on
 
-// Under the card, in the strip down to the window's bottom edge.
+// Under the card, in the strip down to the window's bottom edge, and wider than the card, so the
+// longest name shows whole.
+constexpr int NameWidth = 1950;
 // clang-format off
 const ControlSpec kGameName
-    {.name = "lblexplname", .kind = K::Label, .left = CardLeft, .top = CardTop + CardHeight, .width = CardWidth,
+    {.name = "lblexplname", .kind = K::Label, .left = CardLeft - (NameWidth - CardWidth) / 2,
+     .top = CardTop + CardHeight, .width = NameWidth,
      .height = ClientHeight - CardTop - CardHeight, .caption = "Regular bingo", .flags = Centred | Bold,
      .fontSize = 7.5, .foreColor = colour::Red};
 // clang-format on
