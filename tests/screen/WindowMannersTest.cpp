@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 using namespace daubery;
 
@@ -85,8 +87,12 @@ protected:
     void screenshot(const char* name) {
         const QByteArray folder = qgetenv("DAUBERY_SHOTS");
         if (folder.isEmpty()) return;
-        for (QWidget* shown : QApplication::topLevelWidgets())
-            if (shown->isVisible() && !QTest::qWaitForWindowExposed(shown)) ADD_FAILURE() << "not shown";
+        // Waiting lets a window the game has closed go: each is held by a guarded pointer.
+        std::vector<QPointer<QWidget>> windows;
+        for (QWidget* shown : QApplication::topLevelWidgets()) windows.emplace_back(shown);
+        for (const QPointer<QWidget>& shown : windows)
+            if (shown && shown->isVisible() && !QTest::qWaitForWindowExposed(shown))
+                ADD_FAILURE() << "not shown";
         QCoreApplication::processEvents();
         QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromUtf8(folder + "/" + name + ".png"));
     }
