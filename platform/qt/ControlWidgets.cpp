@@ -218,12 +218,19 @@ protected:
         }
         QPainter painter(this);
         painter.setFont(font());
-        painter.setPen(palette().color(QPalette::WindowText));
+        const QColor ink = palette().color(QPalette::WindowText);
         const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (int k = 0; k < words.size(); ++k) {
             const QRectF column = pictures::squareRect(control_.picture(), k + 1, 1);
             if (column.isEmpty()) break;
-            painter.drawText(QRectF(column.left(), 0, column.width(), height()), Qt::AlignCenter, words[k]);
+            const QRectF place(column.left(), 0, column.width(), height());
+            // Light letters on the heading's glossy balls keep a soft shadow, so they read on the gloss.
+            if (ink.lightness() > 200) {
+                painter.setPen(QColor(0, 0, 0, 150));
+                painter.drawText(place.translated(0.7, 0.7), Qt::AlignCenter, words[k]);
+            }
+            painter.setPen(ink);
+            painter.drawText(place, Qt::AlignCenter, words[k]);
         }
     }
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
