@@ -1,9 +1,9 @@
 // The card pictures: the panel behind a player's card, the small black-and-white example card, the
 // marked cards of the help pages, and the daubs laid over called squares.
 
+#include "CardGrid.h"
 #include "Painting.h"
 #include "Style.h"
-#include "ui/ExampleCardGrid.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -21,24 +21,22 @@ namespace {
 // game's number squares; the heading band above.
 constexpr double PanelLeft = 8, PanelTop = 56, PanelPitch = 48;
 
-// The example card's squares are the game's cell boxes, measured in twips at 15 to a pixel.
-constexpr double TwipsPerPixel = 15;
-
-// A help card's grid, worked out from its size: square cells with an even margin at the sides
-// and bottom, and the heading band in what is left at the top.
-struct MarkedGeometry {
-    double margin, cell, left, top;
-};
-
-MarkedGeometry markedGeometry(QSizeF size) {
-    const double margin = std::round(size.width() * 0.04);
-    const double cell = std::floor((size.width() - 2 * margin) / 5);
-    const double left = std::floor((size.width() - 5 * cell) / 2);
-    return {margin, cell, left, size.height() - margin - 5 * cell};
+// A sample card's grid, in the one layout every sample card shares.
+card_grid::Grid markedGeometry(QSizeF size) {
+    return card_grid::grid(int(std::lround(size.width())), int(std::lround(size.height())));
 }
 
 QRectF squareIn(double left, double top, double cell, int column, int row) {
     return {left + cell * (column - 1), top + cell * (row - 1), cell, cell};
+}
+
+// The star that marks the free space in the middle of a grid.
+void freeStar(QPainter& p, const QRectF& area, double cell) {
+    const QRectF free = squareIn(area.left(), area.top(), cell, 3, 3);
+    // Broad arms, so the star still shows between the pattern lines that cross it.
+    const QPainterPath shape = paint::star(free.center(), cell * 0.47, cell * 0.23);
+    p.fillPath(shape, style::freeStar);
+    p.strokePath(shape, QPen(style::freeStar.darker(140), std::max(0.5, cell / 40)));
 }
 
 // Cream squares with fine ruling, a quiet free space and a dark lip round the whole grid.
@@ -50,11 +48,8 @@ void grid(QPainter& p, const QRectF& area, double cell) {
     paper.setColorAt(1, style::paperShade);
     p.fillRect(crisp(p, area), paper);
 
-    const QRectF free = squareIn(area.left(), area.top(), cell, 3, 3);
-    p.fillRect(crisp(p, free), style::freeSpace);
-    QColor star = style::freeStar;
-    star.setAlphaF(0.32);
-    p.fillPath(paint::star(free.center(), cell * 0.4, cell * 0.16), star);
+    p.fillRect(crisp(p, squareIn(area.left(), area.top(), cell, 3, 3)), style::freeSpace);
+    freeStar(p, area, cell);
 
     for (int k = 1; k < 5; ++k) {
         const QRectF down(area.left() + k * cell, area.top(), style::hairline, area.height());
@@ -134,11 +129,12 @@ void markDot(QPainter& p, QPointF centre, double radius) {
     p.drawEllipse(disc);
 }
 
-void headingBalls(QPainter& p, const double (&centresX)[5], double centreY, double radius) {
+void headingBalls(QPainter& p, const double (&centresX)[5], double centreY, double radius, bool letters) {
     const QFont font = style::sans(int(std::round(radius * 1.25)));
     for (int k = 0; k < 5; ++k) {
         const QRectF box(centresX[k] - radius, centreY - radius, 2 * radius, 2 * radius);
         ball(p, box, 0, {style::columnColours[std::size_t(k)], {}, false, {}, {}});
+        if (!letters) continue;
         const QString letter(QChar(columnLetter(k + 1)));
         QPainterPath text;
         const QFontMetricsF metrics(font);
@@ -168,91 +164,14 @@ void cardPanel(QPainter& p) {
     grid(p, QRectF(PanelLeft, PanelTop, 5 * PanelPitch, 5 * PanelPitch), PanelPitch);
 }
 
-namespace {
-
-// The example card's grid: the bounds of all its squares, each square ruled round, the free
-// space starred. The squares are the game's boxes, so rows and columns stand where the boxes do.
-void exampleGrid(QPainter& p, const QColor& paper, const QColor& rule, const QColor& lip,
-                 const QColor& star) {
-    QRectF area;
-    for (int column = 1; column <= 5; ++column)
-        for (int row = 1; row <= 5; ++row) area |= exampleCardSquare(column, row);
-    p.fillRect(crisp(p, area.adjusted(-1, -1, 1, 1)), lip);
-    p.fillRect(crisp(p, area), paper);
-    const QRectF free = exampleCardSquare(3, 3);
-    p.fillPath(paint::star(free.center(), 6, 2.5), star);
-    for (int column = 1; column <= 5; ++column)
-        for (int row = 1; row <= 5; ++row) {
-            const QRectF square = exampleCardSquare(column, row);
-            for (const QRectF& edge : {QRectF(square.left(), square.top(), square.width(), 1),
-                                       QRectF(square.left(), square.bottom() - 1, square.width(), 1),
-                                       QRectF(square.left(), square.top(), 1, square.height()),
-                                       QRectF(square.right() - 1, square.top(), 1, square.height())})
-                p.fillRect(crisp(p, edge), rule);
-        }
-}
-
-// The heading band's balls stand over the columns; the game writes the letters on them.
-void exampleHeadingBalls(QPainter& p) {
-    double centres[5];
-    for (int k = 0; k < 5; ++k) centres[k] = exampleCardSquare(k + 1, 1).center().x();
-    const double middle = example_grid::HeadingHeight / TwipsPerPixel / 2;
-    for (int k = 0; k < 5; ++k) {
-        const double radius = 7.6;
-        ball(p, QRectF(centres[k] - radius, middle - radius + 1, 2 * radius, 2 * radius), 0,
-             {style::columnColours[std::size_t(k)], {}, false, {}, {}});
-    }
-}
-
-} // namespace
-
-QRectF exampleCardSquare(int column, int row) {
-    using namespace example_grid;
-    const double box = BoxSize / TwipsPerPixel;
-    return {BoxLefts[std::size_t(column - 1)] / TwipsPerPixel, BoxTops[std::size_t(row - 1)] / TwipsPerPixel,
-            box, box};
-}
-
-void exampleCard(QPainter& p) {
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF card(QPointF(0, 0), ExampleCardSize);
-    QPainterPath outline;
-    outline.addRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    p.fillPath(outline, Qt::white);
-    exampleGrid(p, Qt::white, style::exampleGrid.darker(150), style::exampleInk, style::exampleInk);
-    p.setPen(QPen(style::exampleInk, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(outline);
-}
-
-void sampleCard(QPainter& p) {
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath card;
-    card.addRoundedRect(QRectF(QPointF(0, 0), SampleCardSize), 5, 5);
-    p.fillPath(card, style::cardFrame);
-    QLinearGradient sheen(0, 0, 0, 20);
-    sheen.setColorAt(0, QColor(255, 255, 255, 46));
-    sheen.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillPath(card.intersected([] {
-        QPainterPath band;
-        band.addRect(0, 0, SampleCardSize.width(), 20);
-        return band;
-    }()),
-               sheen);
-    exampleHeadingBalls(p);
-    QColor star = style::freeStar;
-    star.setAlphaF(0.8f);
-    exampleGrid(p, style::paper, style::gridLine, style::cardFrameDark, star);
-}
-
 QRectF markedCardSquare(QSizeF size, int column, int row) {
-    const MarkedGeometry g = markedGeometry(size);
+    const card_grid::Grid g = markedGeometry(size);
     return squareIn(g.left, g.top, g.cell, column, row);
 }
 
-void markedCard(QPainter& p, QSizeF size, const ExampleMarks& marks) {
+void markedCard(QPainter& p, QSizeF size, const ExampleMarks& marks, Heading heading) {
     p.setRenderHint(QPainter::Antialiasing);
-    const MarkedGeometry g = markedGeometry(size);
+    const card_grid::Grid g = markedGeometry(size);
     QPainterPath card;
     card.addRoundedRect(QRectF(QPointF(0, 0), size), g.margin * 1.2, g.margin * 1.2);
     p.fillPath(card, style::cardFrame);
@@ -260,20 +179,21 @@ void markedCard(QPainter& p, QSizeF size, const ExampleMarks& marks) {
     // The heading: coloured balls when there is room for them, plain letters when not.
     double centres[5];
     for (int k = 0; k < 5; ++k) centres[k] = markedCardSquare(size, k + 1, 1).center().x();
-    const double radius = std::min(g.cell * 0.46, g.top / 2 - 2);
-    if (radius >= 8) {
-        headingBalls(p, centres, g.top / 2 + 0.5, radius);
-    } else {
-        const QFont font = style::sans(int(std::max(6.0, std::round(g.top * 0.72))));
+    const double band = g.top, radius = std::min(g.cell * 0.46, band / 2 - 2);
+    if (radius >= 7) {
+        headingBalls(p, centres, band / 2 + 0.5, radius, heading == Heading::Letters);
+    } else if (heading == Heading::Letters) {
+        const QFont font = style::sans(int(std::max(6.0, std::round(band * 0.72))));
         for (int k = 0; k < 5; ++k) {
             const QString letter(QChar(columnLetter(k + 1)));
             const QRectF bounds = QFontMetricsF(font).tightBoundingRect(letter);
             QPainterPath text;
-            text.addText(QPointF(centres[k], g.top / 2) - bounds.center(), font, letter);
+            text.addText(QPointF(centres[k], band / 2) - bounds.center(), font, letter);
             p.fillPath(text, Qt::white);
         }
     }
-    grid(p, QRectF(g.left, g.top, 5 * g.cell, 5 * g.cell), g.cell);
+    const QRectF area(g.left, g.top, 5 * g.cell, 5 * g.cell);
+    grid(p, area, g.cell);
 
     const double width = std::max(1.2, style::markLine * g.cell / 23);
     for (int line = 0; line < example_line::Count; ++line) {
@@ -282,8 +202,10 @@ void markedCard(QPainter& p, QSizeF size, const ExampleMarks& marks) {
         p.setPen(QPen(lineColour(line), width, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(from, to);
     }
+    // The free space's star stays in sight over the lines that cross it.
+    if (marks.lines.any()) freeStar(p, area, g.cell);
     for (int cell = 1; cell <= CellCount; ++cell)
-        if (marks.dots.test(std::size_t(cell - 1))) markDot(p, cellCentre(size, cell), g.cell * 0.33);
+        if (marks.dots.test(std::size_t(cell - 1))) markDot(p, cellCentre(size, cell), g.cell * 0.3);
 }
 
 void dot(QPainter& p, const QColor& colour) {

@@ -3,9 +3,9 @@
 // buttons, and on the right the sample of the game type shown, Four Corners. It is drawn flat and
 // a little muted, so it reads as a picture of the dialog rather than as controls to press.
 
+#include "OptionsLayout.h"
 #include "Painting.h"
 #include "Style.h"
-#include "ui/BngOptions.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -69,24 +69,27 @@ void button(QPainter& p, const QRectF& area, const QString& text, bool bold) {
 // The window round the client area: a shadow, a frame and a title bar with the dialog's caption.
 void window(QPainter& p) {
     constexpr DialogArea client = area::PictureClient;
-    const QRectF frame(client.left - 4.5, 1.5, client.width + 8, client.top + client.height + 2);
+    const QRectF frame(client.left - 4.5, 1.5, client.width + 8, client.top + client.height);
     QPainterPath outline;
     outline.addRoundedRect(frame, 4, 4);
     for (int k = 3; k >= 1; --k) p.fillPath(outline.translated(k, k), QColor(0, 0, 0, 26));
+    // The title bar in the colours the desktop's window manager gives the game's windows.
     QLinearGradient title(frame.topLeft(), QPointF(frame.left(), client.top));
-    title.setColorAt(0, QColor(84, 92, 112));
-    title.setColorAt(1, QColor(52, 58, 74));
+    title.setColorAt(0, QColor(0x99, 0xBA, 0xE3));
+    title.setColorAt(0.5, QColor(0x8C, 0xB0, 0xDC));
+    title.setColorAt(0.501, QColor(0x86, 0xAB, 0xD9));
+    title.setColorAt(1, QColor(0x7A, 0xA1, 0xD1));
     p.fillPath(outline, title);
-    p.setPen(QPen(QColor(40, 44, 56), 1));
+    p.setPen(QPen(QColor(0x58, 0x5A, 0x5D), 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(outline);
 
     const QRectF bar(client.left + 4, frame.top(), client.width - 24, client.top - frame.top());
     p.setFont(style::sans(9, true));
-    p.setPen(QColor(236, 238, 244));
+    p.setPen(Qt::white);
     p.drawText(bar, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Select your options"));
     const QPointF close(client.left + client.width - 8, frame.top() + (client.top - frame.top()) / 2);
-    p.setPen(QPen(QColor(236, 238, 244), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Qt::white, 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(close + QPointF(-3, -3), close + QPointF(3, 3));
     p.drawLine(close + QPointF(-3, 3), close + QPointF(3, -3));
 
@@ -94,6 +97,13 @@ void window(QPainter& p) {
 }
 
 } // namespace
+
+void fourCornersSample(QPainter& p) {
+    p.save();
+    p.scale(LikenessScale, LikenessScale);
+    markedCard(p, ExampleCardSize, exampleMarks(game_type::FourCorners));
+    p.restore();
+}
 
 void optionsLikeness(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
@@ -127,11 +137,9 @@ void optionsLikeness(QPainter& p) {
     p.setPen(Muted);
     p.drawText(fromTwips(area::Sample.left, area::Sample.top, area::Sample.width, 255), Qt::AlignCenter,
                QString::fromUtf8(shown.name));
-    const QRectF card = fromTwips(area::SampleCard);
     p.save();
-    p.translate(card.topLeft());
-    p.scale(card.width() / SampleCardSize.width(), card.height() / SampleCardSize.height());
-    sampleCard(p);
+    p.translate(fromTwips(area::SampleCard).topLeft());
+    fourCornersSample(p);
     p.restore();
     p.setFont(style::sans(TextSize - 1, false));
     p.setPen(Muted);

@@ -2,6 +2,7 @@
 // The painters behind the pictures. Each paints in the picture's own device-independent
 // coordinates, from (0, 0); the caller sets up the device pixel ratio.
 
+#include "CardGrid.h"
 #include "game/Patterns.h"
 
 #include <QColor>
@@ -19,11 +20,13 @@ inline constexpr QSizeF BackgroundSize{750, 375};
 inline constexpr QSizeF CardSize{250, 300};
 inline constexpr QSizeF BallSize{55, 54};
 inline constexpr QSizeF DotSize{30, 30};
-inline constexpr QSizeF ExampleCardSize{101, 122};
-inline constexpr QSizeF SampleCardSize{101, 127}; // the same squares, and a frame under the last row
+inline constexpr QSizeF ExampleCardSize{card_grid::ExampleWidth, card_grid::ExampleHeight};
 inline constexpr QSizeF HelpPageSize{125, 150};
-inline constexpr QSizeF OptionsLikenessSize{300, 250};
-inline constexpr QSizeF FourCornersSampleSize{66, 75};
+// The help guide's likeness shows the options dialog at this scale, its sample card included.
+inline constexpr double LikenessScale = 0.8;
+inline constexpr QSizeF OptionsLikenessSize{258, 240};
+inline constexpr QSizeF FourCornersSampleSize{card_grid::ExampleWidth * LikenessScale,
+                                              int(card_grid::ExampleHeight* LikenessScale)};
 
 // A ball: its body colour, and what its faces carry. The game's frames leave the faces blank
 // for the label that the game lays over the resting ball.
@@ -44,17 +47,17 @@ BallLook calledBall(const QColor& body);
 void background(QPainter& p);
 void cardPanel(QPainter& p);
 void dot(QPainter& p, const QColor& colour);
-// The message board's black-and-white example card, and the options dialog's sample card in the
-// help pictures' colours: both have their squares where the game lays the cell boxes.
-void exampleCard(QPainter& p);
-void sampleCard(QPainter& p);
-// A card of the given size, marked as the catalogue's marks say: the help pages and samples.
-void markedCard(QPainter& p, QSizeF size, const ExampleMarks& marks);
+// A sample card of the given size, marked as the catalogue's marks say: the help pages, the guide's
+// sample and, unmarked, the example card under the game's own boxes. Its heading balls carry their
+// letters, or stay blank for the letters the game writes over them.
+enum class Heading { Letters, Blank };
+void markedCard(QPainter& p, QSizeF size, const ExampleMarks& marks, Heading heading = Heading::Letters);
 void optionsLikeness(QPainter& p);
+// The example card with the Four Corners marks at the likeness's scale: its sample.
+void fourCornersSample(QPainter& p);
 
 // Squares of the card pictures, column and row 1..5.
 QRectF cardPanelSquare(int column, int row);
-QRectF exampleCardSquare(int column, int row);
 QRectF markedCardSquare(QSizeF size, int column, int row);
 
 // Shared pieces.
@@ -66,6 +69,7 @@ QPainterPath loop(int count, const std::function<QPointF(int)>& pointAt);
 QPainterPath star(QPointF centre, double outer, double inner, int points = 5);
 void markDot(QPainter& p, QPointF centre, double radius);
 // The heading letters B I N G O as small coloured balls, centred at the given x positions.
-void headingBalls(QPainter& p, const double (&centresX)[5], double centreY, double radius);
+void headingBalls(QPainter& p, const double (&centresX)[5], double centreY, double radius,
+                  bool letters = true);
 
 } // namespace daubery::pictures::paint

@@ -47,17 +47,18 @@ std::vector<Picture> catalogue() {
     for (std::size_t k = 0; k < DotNames.size(); ++k)
         all.push_back(
             {std::string(DotNames[k]), DotSize, [k](QPainter& p) { dot(p, style::dotColours[k]); }, {}});
-    all.push_back({"example-card", ExampleCardSize, exampleCard, exampleCardSquare});
-    all.push_back({"sample-card", SampleCardSize, sampleCard, exampleCardSquare});
+    all.push_back({"example-card", ExampleCardSize,
+                   [](QPainter& p) { markedCard(p, ExampleCardSize, {}, Heading::Blank); },
+                   [](int column, int row) { return markedCardSquare(ExampleCardSize, column, row); }});
     for (int page = 0; page < GameTypeCount; ++page)
         all.push_back({"help-page-" + std::to_string(page), HelpPageSize,
                        [page](QPainter& p) { markedCard(p, HelpPageSize, helpPictureMarks(page)); },
                        [](int column, int row) { return markedCardSquare(HelpPageSize, column, row); }});
     all.push_back({"help-options", OptionsLikenessSize, optionsLikeness, {}});
-    all.push_back(
-        {"help-four-corners", FourCornersSampleSize,
-         [](QPainter& p) { markedCard(p, FourCornersSampleSize, exampleMarks(game_type::FourCorners)); },
-         [](int column, int row) { return markedCardSquare(FourCornersSampleSize, column, row); }});
+    all.push_back({"help-four-corners", FourCornersSampleSize, fourCornersSample, [](int column, int row) {
+                       const QRectF square = markedCardSquare(ExampleCardSize, column, row);
+                       return QRectF(square.topLeft() * LikenessScale, square.size() * LikenessScale);
+                   }});
     return all;
 }
 

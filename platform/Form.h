@@ -62,6 +62,8 @@ public:
     void setPicture(const PictureName& picture);
     bool modal() const { return modal_; }
     bool centred() const { return centred_; }
+    // Shown just above the main window, wherever the player has put it, rather than at its own place.
+    bool aboveMain() const { return aboveMain_; }
 
     // The window's own events.
     virtual void Form_Load() {}
@@ -88,6 +90,7 @@ protected:
     void build(std::span<const ControlSpec> table);
     Control& add(const ControlSpec& spec);
     void setCentred(bool centred) { centred_ = centred; }
+    void setAboveMain() { aboveMain_ = true; }
 
     void onClick(std::string_view control, std::function<void()> handler);
     void onClick(std::string_view array, std::function<void(int)> handler);
@@ -118,6 +121,7 @@ private:
     bool visible_ = false;
     bool modal_ = false;
     bool centred_ = false;
+    bool aboveMain_ = false;
     WindowState state_ = WindowState::Normal;
     int left_ = 0, top_ = 0, width_, height_;
     int backColor_ = colour::Default;

@@ -3,6 +3,7 @@
 #include "ExampleCard.h"
 #include "Form1.h"
 #include "NumberText.h"
+#include "assets/CardGrid.h"
 
 #include <array>
 #include <string>
@@ -17,11 +18,12 @@ using namespace look;
 constexpr int ClientWidth = 9525, ClientHeight = 1965;
 constexpr int PlaceLeft = 1500, PlaceTop = 60;
 constexpr int CardLeft = 7800, CardTop = 0;
+constexpr int CardWidth = card_grid::ExampleWidthTwips, CardHeight = card_grid::ExampleHeightTwips;
 
 // clang-format off
 const ControlSpec kControls[] = {
     {.name = "lblMsg", .kind = K::Label, .left = 0, .top = 0, .width = 7095, .height = 495,
-     .flags = Serif | Bold | WordWrap, .fontSize = 7.5, .foreColor = colour::Red},
+     .flags = Serif | Bold | WordWrap, .fontSize = 9, .foreColor = colour::Red},
     {.name = "Label3", .index = 0, .kind = K::Label, .left = 240, .top = 480, .width = 495, .height = 255,
      .caption = "B's", .flags = Bold, .foreColor = colour::Red},
     {.name = "Label3", .index = 1, .kind = K::Label, .left = 240, .top = 720, .width = 495, .height = 255,
@@ -35,21 +37,23 @@ const ControlSpec kControls[] = {
     {.name = "lblQuestion", .kind = K::Label, .left = 7320, .top = 0, .width = 495, .height = 375,
      .caption = "?", .flags = Bold | Centred | HelpCursor, .fontSize = 15.75, .foreColor = colour::White,
      .tooltip = "Help on the game being played"},
-    {.name = "Image1", .kind = K::Image, .left = CardLeft, .top = CardTop, .width = 1515, .height = 1830,
-     .picture = "example-card"},
-    {.name = "Label1", .kind = K::Label, .left = CardLeft, .top = CardTop, .width = 1455, .height = 255,
-     .caption = " B   I    N  G  O", .flags = Bold | OverColumns, .foreColor = colour::Black,
-     .backColor = colour::White, .picture = "example-card"},
+    {.name = "Image1", .kind = K::Image, .left = CardLeft, .top = CardTop, .width = CardWidth,
+     .height = CardHeight, .picture = "example-card"},
+    {.name = "Label1", .kind = K::Label, .left = CardLeft, .top = CardTop, .width = CardWidth,
+     .height = card_grid::ExampleHeadingTwips, .caption = " B   I    N  G  O", .flags = Bold | OverColumns,
+     .fontSize = 7.5, .foreColor = colour::White, .backColor = colour::White, .picture = "example-card"},
 };
 // clang-format on
 
-// Under the card, in the strip between the last row of boxes and the window's bottom edge: a
-// label the height of a box would run past the window.
+// Under the card, in the strip down to the window's bottom edge, and wider than the card, so the
+// longest name shows whole.
+constexpr int NameWidth = 1950;
 // clang-format off
 const ControlSpec kGameName
-    {.name = "lblexplname", .kind = K::Label, .left = 7800, .top = 1800, .width = 1455,
-     .height = ClientHeight - 1800, .caption = "Regular bingo", .flags = Centred, .fontSize = 6,
-     .foreColor = colour::Red};
+    {.name = "lblexplname", .kind = K::Label, .left = CardLeft - (NameWidth - CardWidth) / 2,
+     .top = CardTop + CardHeight, .width = NameWidth,
+     .height = ClientHeight - CardTop - CardHeight, .caption = "Regular bingo", .flags = Centred | Bold,
+     .fontSize = 7.5, .foreColor = colour::Red};
 // clang-format on
 // Lies over the whole example card, so a click anywhere on it asks for help.
 // clang-format off
@@ -64,6 +68,7 @@ Bingomsg::Bingomsg(Daubery& owner)
     : GameWindow(owner, std::string(Name), "Daubery message board", ClientWidth, ClientHeight) {
     setBackColor(colour::Black);
     setPosition(PlaceLeft, PlaceTop);
+    setAboveMain();
     build(kControls);
     for (int n = 1; n <= 75; ++n)
         add({.name = "lblselctedNums",

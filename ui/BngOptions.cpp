@@ -19,7 +19,9 @@ constexpr int ListTop = area::ListTop, ListHeight = area::Boards.height - ListTo
 constexpr int SampleLeft = area::SampleCard.left, SampleTop = area::SampleCard.top;
 constexpr int ButtonTop = area::Buttons.top, ButtonWidth = area::ButtonWidth,
               ButtonHeight = area::Buttons.height;
-constexpr int OneBoardClaimWidth = 3735, TwoBoardsClaimWidth = 8895, PlayingWidth = 9300;
+// With two cards the window ends at card 2's edge, and the claim button keeps the same margin at both ends.
+constexpr int OneBoardClaimWidth = 3735, TwoBoardsClaimWidth = 8775;
+constexpr int OneBoardWidth = 9300, TwoBoardsWidth = 9135;
 constexpr std::string_view PlayersTip = "More players you have the harder it is to win";
 // The lists' type, a little smaller than the headings', so the longest game type shows whole.
 constexpr double ListFont = 7.5;
@@ -56,10 +58,10 @@ const ControlSpec kControls[] = {
     {.name = "lblexamplename", .kind = K::Label, .left = 2400, .top = area::Sample.top, .width = 2055,
      .height = 255, .flags = Bold | Centred},
     {.name = "Image1", .kind = K::Image, .left = SampleLeft, .top = SampleTop,
-     .width = area::SampleCard.width, .height = area::SampleCard.height, .picture = "sample-card"},
-    {.name = "Label5", .kind = K::Label, .left = SampleLeft, .top = SampleTop, .width = 1455, .height = 255,
-     .caption = " B   I    N  G  O", .flags = Bold | OverColumns, .fontSize = 6.75,
-     .foreColor = colour::White, .picture = "sample-card"},
+     .width = area::SampleCard.width, .height = area::SampleCard.height, .picture = "example-card"},
+    {.name = "Label5", .kind = K::Label, .left = SampleLeft, .top = SampleTop, .width = area::SampleCard.width,
+     .height = card_grid::ExampleHeadingTwips, .caption = " B   I    N  G  O", .flags = Bold | OverColumns,
+     .fontSize = 7.5, .foreColor = colour::White, .picture = "example-card"},
 };
 // clang-format on
 
@@ -151,7 +153,7 @@ void BngOptions::Command1_Click() {
     main.control("Picture1").setVisible(true);
     main.control("Picture2").setVisible(twoBoards);
     main.control("Command1").setWidth(twoBoards ? TwoBoardsClaimWidth : OneBoardClaimWidth);
-    main.setWidth(PlayingWidth);
+    main.setWidth(twoBoards ? TwoBoardsWidth : OneBoardWidth);
     main.control("Timer1").setEnabled(true);
     windows().unload(*this);
     windows().show(game.messageBoard());

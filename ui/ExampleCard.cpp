@@ -1,6 +1,6 @@
 #include "ExampleCard.h"
 
-#include "ExampleCardGrid.h"
+#include "assets/CardGrid.h"
 #include "game/Patterns.h"
 
 #include <cassert>
@@ -11,14 +11,24 @@ namespace {
 
 using K = ControlKind;
 
-using namespace example_grid;
-
-// Every mark is placed by the box it belongs to: a circle in the middle of its box, a row's line
-// from the middle of its B box to the middle of its O box, a column's from row 1 to row 5, a
-// diagonal from corner box to corner box. The grid is uneven, so circles and lines laid out at a
-// pitch of their own, not by the boxes, land on box borders and run along the rows' edges; these
-// follow the boxes instead, a few twips off such a pitch here and there.
-constexpr int CircleInset = (BoxSize - CircleSize) / 2;
+// The boxes fill the cells of the example card's even grid, measured in twips from the card
+// picture's top-left corner; a circle sits in the middle of its box and a line runs through the
+// middles of the boxes it joins.
+constexpr card_grid::Grid Grid = card_grid::Example;
+constexpr int Twips = card_grid::TwipsPerPixel;
+constexpr int BoxSize = Grid.cell * Twips, CircleSize = 150, CircleInset = (BoxSize - CircleSize) / 2;
+constexpr int boxLeft(int column) {
+    return Grid.columnLeft(column) * Twips;
+}
+constexpr int boxTop(int row) {
+    return Grid.rowTop(row) * Twips;
+}
+constexpr int boxMiddleX(int column) {
+    return boxLeft(column) + BoxSize / 2;
+}
+constexpr int boxMiddleY(int row) {
+    return boxTop(row) + BoxSize / 2;
+}
 constexpr int LinesLeft = boxMiddleX(1), LinesRight = boxMiddleX(5), LinesTop = boxMiddleY(1),
               LinesBottom = boxMiddleY(5);
 
@@ -29,12 +39,11 @@ constexpr int RowColour = colour::Red, ColumnColour = colour::Yellow;
 std::vector<ControlSpec> exampleCardControls(int left, int top, int diagonalColour) {
     std::vector<ControlSpec> specs;
     for (int k = 0; k < CellCount; ++k) {
-        const auto column = std::size_t(columnOfCell(k + 1) - 1), row = std::size_t(rowOfCell(k + 1) - 1);
         specs.push_back({.name = "lblExample",
                          .index = k,
                          .kind = K::Label,
-                         .left = left + BoxLefts[column],
-                         .top = top + BoxTops[row],
+                         .left = left + boxLeft(columnOfCell(k + 1)),
+                         .top = top + boxTop(rowOfCell(k + 1)),
                          .width = BoxSize,
                          .height = BoxSize,
                          .flags = look::Centred,
@@ -42,12 +51,11 @@ std::vector<ControlSpec> exampleCardControls(int left, int top, int diagonalColo
                          .foreColor = colour::Black});
     }
     for (int k = 0; k < CellCount; ++k) {
-        const auto column = std::size_t(columnOfCell(k + 1) - 1), row = std::size_t(rowOfCell(k + 1) - 1);
         specs.push_back({.name = "shpExample",
                          .index = k,
                          .kind = K::Circle,
-                         .left = left + BoxLefts[column] + CircleInset,
-                         .top = top + BoxTops[row] + CircleInset,
+                         .left = left + boxLeft(columnOfCell(k + 1)) + CircleInset,
+                         .top = top + boxTop(rowOfCell(k + 1)) + CircleInset,
                          .width = CircleSize,
                          .height = CircleSize,
                          .flags = look::Hidden,

@@ -31,13 +31,12 @@ constexpr int CardEdge = rgb(150, 24, 44);
 // Below the message board, which sits at the top of the screen.
 constexpr int PlaceLeft = 1500, PlaceTop = 2475;
 
-// A card's squares inside its panel: column lefts (the O column differs between the cards), row tops.
-constexpr std::array<int, 5> SquareLefts{120, 840, 1560, 2280, 2880};
-constexpr int Card2OLeft = 3000;
+// A card's squares inside its panel, over the card picture's squares: column lefts, row tops.
+constexpr std::array<int, 5> SquareLefts{120, 840, 1560, 2280, 3000};
 constexpr std::array<int, 5> SquareTops{840, 1560, 2280, 3000, 3720};
 constexpr int SquareSize = 735;
-constexpr std::array<int, 5> DotLefts{240, 960, 1680, 2400, 3120};
-constexpr std::array<int, 5> DotTops{960, 1680, 2400, 3120, 3720};
+// A daub lies in the middle of the card picture's square, 720 twips a side.
+constexpr int DotInset = (720 - 450) / 2;
 constexpr int DotSize = 450;
 // The Dotter Color menu's items, in the order of the pictures.
 constexpr std::array<std::string_view, 5> DotColourMenus{"bngOptdotblue", "bngOptdotred", "bngOptdotgreen",
@@ -48,13 +47,13 @@ const ControlSpec kControls[] = {
     {.name = "Label2", .kind = K::Label, .left = 3840, .top = 4320, .width = 1335, .height = 255,
      .caption = "Visit our site", .flags = Centred | HandCursor | Underline, .foreColor = rgb(255, 236, 150),
      .tooltip = "Opens the Daubery web site in your browser"},
-    {.name = "lblbalnce2", .kind = K::Label, .left = 4080, .top = 2280, .width = 975, .height = 255,
+    {.name = "lblbalnce2", .kind = K::Label, .left = 4080, .top = 2460, .width = 975, .height = 255,
      .caption = "Balance", .flags = Hidden | Centred | Bold, .foreColor = colour::White},
-    {.name = "lblBalance", .kind = K::Label, .left = 4080, .top = 2520, .width = 975, .height = 255,
+    {.name = "lblBalance", .kind = K::Label, .left = 4080, .top = 2700, .width = 975, .height = 255,
      .flags = Hidden | Centred | Bold, .foreColor = rgb(255, 236, 150)},
-    {.name = "lblWins2", .kind = K::Label, .left = 4080, .top = 2760, .width = 975, .height = 255,
+    {.name = "lblWins2", .kind = K::Label, .left = 4080, .top = 2940, .width = 975, .height = 255,
      .caption = "Wins", .flags = Hidden | Centred | Bold, .foreColor = colour::White},
-    {.name = "lblWins", .kind = K::Label, .left = 4080, .top = 3000, .width = 975, .height = 255,
+    {.name = "lblWins", .kind = K::Label, .left = 4080, .top = 3180, .width = 975, .height = 255,
      .flags = Hidden | Centred | Bold, .foreColor = rgb(255, 236, 150)},
     {.name = "imgBallroll", .kind = K::Image, .left = 4080, .top = -480, .width = 825, .height = 810,
      .flags = Hidden, .picture = "ball-0"},
@@ -132,11 +131,10 @@ std::vector<ControlSpec> cardControls() {
     for (int card = 0; card < 2; ++card) {
         for (int cell = 1; cell <= 24; ++cell) {
             const Square at = squareOfCell(cell);
-            const int left = at.column == 4 && card == 1 ? Card2OLeft : SquareLefts[std::size_t(at.column)];
             specs.push_back({.name = "Label1",
                              .index = card * 24 + cell,
                              .kind = K::Label,
-                             .left = left,
+                             .left = SquareLefts[std::size_t(at.column)],
                              .top = SquareTops[std::size_t(at.row)],
                              .width = SquareSize,
                              .height = SquareSize,
@@ -148,14 +146,14 @@ std::vector<ControlSpec> cardControls() {
         specs.push_back({.name = "Label1",
                          .index = 49 + card,
                          .kind = K::Label,
-                         .left = 1560,
-                         .top = 2280,
-                         .width = 735,
-                         .height = 615,
+                         .left = SquareLefts[2],
+                         .top = SquareTops[2],
+                         .width = SquareSize,
+                         .height = SquareSize,
                          .caption = "Free Space",
-                         .flags = Bold | Centred | WordWrap,
+                         .flags = Bold | Centred | WordWrap | Middle,
                          .container = panels[std::size_t(card)],
-                         .fontSize = 9.75,
+                         .fontSize = 9,
                          .foreColor = rgb(150, 20, 40)});
     }
     // Dots lie over the squares, so they come after all of them.
@@ -167,8 +165,8 @@ std::vector<ControlSpec> cardControls() {
             specs.push_back({.name = "Image2",
                              .index = card * 24 + cell,
                              .kind = K::Image,
-                             .left = DotLefts[std::size_t(at.column)],
-                             .top = DotTops[std::size_t(at.row)],
+                             .left = SquareLefts[std::size_t(at.column)] + DotInset,
+                             .top = SquareTops[std::size_t(at.row)] + DotInset,
                              .width = DotSize,
                              .height = DotSize,
                              .flags = Hidden,
@@ -178,8 +176,8 @@ std::vector<ControlSpec> cardControls() {
         specs.push_back({.name = "Image2",
                          .index = 49 + card,
                          .kind = K::Image,
-                         .left = 1680,
-                         .top = 2400,
+                         .left = SquareLefts[2] + DotInset,
+                         .top = SquareTops[2] + DotInset,
                          .width = DotSize,
                          .height = DotSize,
                          .flags = Hidden,

@@ -33,8 +33,10 @@ constexpr std::array<std::string_view, help_page::Count> PagePictures{
     "help-page-6", "help-page-7", "help-page-8", "help-page-9", "help-page-10", "help-page-11"};
 
 // The guide's picture of the options dialog and the column of explanations to its right.
-constexpr int GuidePictureWidth = 4500, GuidePictureHeight = 3750;
-constexpr int GuideTextLeft = 4560, GuideTextWidth = 1500;
+// The picture keeps the window's margin on its left, the column as much on either side.
+constexpr int GuidePictureLeft = 120, GuidePictureWidth = 3870, GuidePictureHeight = 3600;
+constexpr int GuideTextLeft = GuidePictureLeft + GuidePictureWidth + 120,
+              GuideTextWidth = 6000 - GuideTextLeft;
 // The face of the pictured dialog, under the guide's own sample text.
 constexpr int PicturedDialogFace = rgb(239, 239, 239);
 
@@ -42,7 +44,7 @@ constexpr int PicturedDialogFace = rgb(239, 239, 239);
 // part of the picture.
 constexpr int onPictureX(int twips) {
     constexpr DialogArea client = options_area::PictureClient;
-    return 15 * client.left + twips * 15 * client.width / options_area::ClientWidth;
+    return GuidePictureLeft + 15 * client.left + twips * 15 * client.width / options_area::ClientWidth;
 }
 constexpr int onPictureY(int twips) {
     constexpr DialogArea client = options_area::PictureClient;
@@ -88,7 +90,8 @@ const ControlSpec kControls[] = {
 const ControlSpec kInFront[] = {
     {.name = "lblstart", .kind = K::TextBox, .left = 120, .top = 120, .width = 5880, .height = 2880,
      .flags = WordWrap, .container = "pctinfo", .backColor = colour::Grey},
-    {.name = "imgOptions", .kind = K::Image, .width = GuidePictureWidth, .height = GuidePictureHeight,
+    {.name = "imgOptions", .kind = K::Image, .left = GuidePictureLeft, .width = GuidePictureWidth,
+     .height = GuidePictureHeight,
      .container = "pctHelpOption", .picture = "help-options"},
     {.name = "Image1", .kind = K::Image, .left = onPictureX(options_area::SampleCard.left),
      .top = onPictureY(options_area::SampleCard.top), .width = pictureWidth(options_area::SampleCard),

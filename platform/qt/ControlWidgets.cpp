@@ -65,11 +65,37 @@ bool takesMouse(const Control& control) {
     return control.onClick || control.onMouseMove || control.onMouseUp;
 }
 
+// How far apart two colours stand in lightness, from 1 (the same) to 21 (black on white).
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A blue link on the desktop's own window colour: on a dark desktop the classic blue is lost, so it
+// takes the desktop's link colour, or a light blue where that is dark too.
+QColor readableLink(const QColor& designed) {
+    constexpr double Enough = 4.5;
+    const QPalette desktop = QApplication::palette();
+    const QColor face = desktop.color(QPalette::Window);
+    if (contrast(designed, face) >= Enough) return designed;
+    if (const QColor link = desktop.color(QPalette::Link); contrast(link, face) >= Enough) return link;
+    return QColor(140, 180, 255);
+}
+
 void setTextColour(QWidget& widget, QPalette::ColorRole role, const Control& control) {
     QPalette palette = widget.palette();
     if (control.foreColor() != colour::Default) {
-        palette.setColor(QPalette::Active, role, qtColour(control.foreColor()));
-        palette.setColor(QPalette::Inactive, role, qtColour(control.foreColor()));
+        const bool link = control.has(look::Underline) && control.foreColor() == colour::Blue;
+        const QColor shown =
+            link ? readableLink(qtColour(control.foreColor())) : qtColour(control.foreColor());
+        palette.setColor(QPalette::Active, role, shown);
+        palette.setColor(QPalette::Inactive, role, shown);
     } else {
         palette.setColor(QPalette::Active, role, QApplication::palette().color(QPalette::Active, role));
         palette.setColor(QPalette::Inactive, role, QApplication::palette().color(QPalette::Active, role));
@@ -192,12 +218,19 @@ protected:
         }
         QPainter painter(this);
         painter.setFont(font());
-        painter.setPen(palette().color(QPalette::WindowText));
+        const QColor ink = palette().color(QPalette::WindowText);
         const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (int k = 0; k < words.size(); ++k) {
             const QRectF column = pictures::squareRect(control_.picture(), k + 1, 1);
             if (column.isEmpty()) break;
-            painter.drawText(QRectF(column.left(), 0, column.width(), height()), Qt::AlignCenter, words[k]);
+            const QRectF place(column.left(), 0, column.width(), height());
+            // Light letters on the heading's glossy balls keep a soft shadow, so they read on the gloss.
+            if (ink.lightness() > 200) {
+                painter.setPen(QColor(0, 0, 0, 150));
+                painter.drawText(place.translated(0.7, 0.7), Qt::AlignCenter, words[k]);
+            }
+            painter.setPen(ink);
+            painter.drawText(place, Qt::AlignCenter, words[k]);
         }
     }
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
@@ -492,15 +525,35 @@ public:
         syncCommon(*this, control_);
         setFont(controlFont(control_));
         QPalette palette = this->palette();
-        if (control_.backColor() != colour::Default)
+        if (control_.backColor() != colour::Default) {
             palette.setColor(QPalette::Base, qtColour(control_.backColor()));
+            // The strip under the last whole line takes the page's colour too.
+            palette.setColor(QPalette::Window, qtColour(control_.backColor()));
+            setAutoFillBackground(true);
+        }
         setPalette(palette);
         setTextColour(*this, QPalette::Text, control_);
         const QString shown = displayText(control_.text());
         if (toPlainText() != shown) setPlainText(shown);
+        showWholeLines();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QPlainTextEdit::resizeEvent(event);
+        showWholeLines();
     }
 
 private:
+    // The page ends under its last whole line: the part of a line the bottom edge would cut through
+    // stays empty, at any screen scale.
+    void showWholeLines() {
+        const double line = QFontMetricsF(font()).lineSpacing();
+        const double room = height() - 2 * frameWidth() - 2 * document()->documentMargin();
+        const int spare = line > 0 && room > line ? int(std::ceil(std::fmod(room, line))) : 0;
+        if (viewportMargins().bottom() != spare) setViewportMargins(0, 0, 0, spare);
+    }
+
     Control& control_;
 };
 

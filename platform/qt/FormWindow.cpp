@@ -137,7 +137,7 @@ void FormWindow::syncWindow() {
     setFixedSize(sizeHint());
     // The designed place is where the window first appears; the game resizing it later leaves it
     // where the player has moved it.
-    if (!placed_ && !form_.centred() && (form_.left() != 0 || form_.top() != 0))
+    if (!placed_ && !form_.centred() && !form_.aboveMain() && (form_.left() != 0 || form_.top() != 0))
         move(pixels(form_.left()), pixels(form_.top()));
     client_->update();
     if (!isVisible()) return;
@@ -149,9 +149,11 @@ void FormWindow::syncWindow() {
 
 QRect FormWindow::freeStrip() const {
     const QRect client = client_->rect();
-    std::vector<std::pair<int, int>> covered; // left and right of every visible panel
+    // Left and right of every visible panel and label: the cards, and the read-outs between them.
+    std::vector<std::pair<int, int>> covered;
     for (const auto& [control, widget] : widgets_)
-        if (control->kind() == ControlKind::Panel && !control->container() && widget->isVisible())
+        if ((control->kind() == ControlKind::Panel || control->kind() == ControlKind::Label) &&
+            !control->container() && widget->isVisible())
             covered.emplace_back(widget->geometry().left(), widget->geometry().right() + 1);
     std::sort(covered.begin(), covered.end());
     QRect widest;
@@ -191,7 +193,21 @@ QPoint FormWindow::placeBy(const QWidget& main) const {
     return at;
 }
 
+QPoint FormWindow::placeAbove(const QWidget& main) const {
+    const QRect frame = main.frameGeometry();
+    // Its frame is not known before it is shown: taken to be as thick as the main window's.
+    const QSize size = sizeHint() + (frame.size() - main.size());
+    const QRect screen =
+        (main.screen() ? main.screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const int x =
+        std::clamp(frame.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width()));
+    const int y = std::clamp(frame.top() - size.height(), screen.top(),
+                             std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
 void FormWindow::showAsModel(const FormWindow* main) {
+    if (!placed_ && form_.aboveMain() && main && main != this) move(placeAbove(*main));
     if (!placed_ && form_.centred()) {
         if (main && main != this) {
             move(placeBy(*main));

@@ -30,8 +30,10 @@ public:
     void showAsModel(const FormWindow* main);
     // Where a dialog goes: a modal one centred over the main window, the others where they leave the
     // main window's visible panels in view, beside it when they cannot lie between them.
+    // Where a window opens just above the main window, as far as the screen has room.
+    QPoint placeAbove(const QWidget& main) const;
     QPoint placeBy(const QWidget& main) const;
-    // The main window's client area left free by its visible panels: the widest such strip.
+    // The main window's client area left free by its visible panels and labels: the widest such strip.
     QRect freeStrip() const;
 
 protected:

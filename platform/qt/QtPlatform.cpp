@@ -4,10 +4,13 @@
 #include "FormWindow.h"
 #include "platform/Windows.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
@@ -69,7 +72,21 @@ public:
     CentredMessageBox(const QString& title, const QString& text, QWidget* main)
         : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, main,
                       DialogFlags | Qt::MSWindowsFixedSizeDialogHint),
-          main_(main) {}
+          main_(main) {
+        // Its OK button like the game's own buttons, bare and as large, under the text with even
+        // margins all round.
+        if (QAbstractButton* ok = button(QMessageBox::Ok)) {
+            ok->setIcon(QIcon());
+            ok->setMinimumSize(89, 28);
+        }
+        if (layout()) layout()->setContentsMargins(Margin, Margin, Margin, Margin);
+        // It shows no icon: the column kept for one would push the text off the middle.
+        if (auto* icon = findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) icon->hide();
+        if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+            for (int k = 0; k < grid->count(); ++k)
+                if (QSpacerItem* space = grid->itemAt(k)->spacerItem()) space->changeSize(0, 0);
+        if (auto* words = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) words->setIndent(0);
+    }
 
 protected:
     void showEvent(QShowEvent* event) override {
@@ -83,6 +100,7 @@ protected:
     }
 
 private:
+    static constexpr int Margin = 16;
     QWidget* main_;
 };
 
@@ -155,7 +173,8 @@ void QtPlatform::runModal(Form& form) {
 
 void QtPlatform::messageBox(const std::string& title, const std::string& text) {
     // Centred over the main window; its text can be selected, to copy an address from it.
-    CentredMessageBox box(QString::fromStdString(title), displayText(text), mainWindow());
+    // The line breaks that end a text would leave an empty band above the button.
+    CentredMessageBox box(QString::fromStdString(title), displayText(text).trimmed(), mainWindow());
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }

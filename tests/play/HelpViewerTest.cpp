@@ -183,10 +183,10 @@ struct Box {
 // the guide's panel.
 Box pictured(DialogTable& t, const std::string& control) {
     auto at = [&](const char* p) { return t.number("BngOptions." + control + "." + p); };
-    // The picture's twips over the dialog's: the pictured window's client area lies 5 pixels in
-    // and 19 down, under its title bar, 290 × 211 pixels.
-    auto x = [](long long twips) { return 5 * 15 + twips * 290 * 15 / 4575; };
-    auto y = [](long long twips) { return 19 * 15 + twips * 211 * 15 / 4065; };
+    // The picture's twips over the dialog's: the picture lies 120 twips in, and the pictured
+    // window's client area 5 pixels into it and 20 down, under its title bar, 244 × 217 pixels.
+    auto x = [](long long twips) { return 120 + 5 * 15 + twips * 244 * 15 / 4575; };
+    auto y = [](long long twips) { return 20 * 15 + twips * 217 * 15 / 4065; };
     return {x(at("left")), y(at("top")), x(at("left") + at("width")), y(at("top") + at("height"))};
 }
 Box onGuide(DialogTable& t, const std::string& control) {

@@ -1,9 +1,11 @@
 // Where things lie when their place carries meaning: the message board's numbers in five rows of
-// fifteen beside their letters, the sample cards' boxes with their circles and the lines through
-// their rows, columns and diagonals, and the card squares with their dots in the card's columns.
+// fifteen beside their letters, the example cards' even grids with their circles and lines, the
+// daubs in the middle of their squares and the called ball at rest in its chute.
 
 #include "Dialogs.h"
 
+#include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,76 +28,20 @@ Box boxOf(DialogTable& t, const std::string& control) {
     return {at("left"), at("top"), at("left") + at("width"), at("top") + at("height")};
 }
 
-// A drawn line: whether it crosses a box anywhere along its length.
-struct Line {
-    double x1, y1, x2, y2;
-    bool crosses(const Box& box) const {
-        for (int step = 0; step <= 400; ++step) {
-            const double f = step / 400.0;
-            if (box.holds(x1 + f * (x2 - x1), y1 + f * (y2 - y1))) return true;
-        }
-        return false;
-    }
-};
-
-Line lineOf(DialogTable& t, const std::string& control) {
-    return {double(t.number(control + ".left")), double(t.number(control + ".top")),
-            double(t.number(control + ".x2")), double(t.number(control + ".y2"))};
-}
-
 std::string element(const std::string& array, int k) {
     return array + "[" + std::to_string(k) + "]";
-}
-
-// The card's squares by column 0..4 (B..O) and row 0..4, the free space (2, 2) left out, in the
-// order the card numbers them: down each column, B first.
-struct Square {
-    int column, row;
-};
-std::vector<Square> cardSquares() {
-    std::vector<Square> squares;
-    for (int column = 0; column < 5; ++column)
-        for (int row = 0; row < 5; ++row)
-            if (column != 2 || row != 2) squares.push_back({column, row});
-    return squares;
-}
-
-// Box k lines up with the others of its column and of its row, right of the columns and below the
-// rows before its own.
-void expectInItsColumnAndRow(const std::vector<Box>& boxes, int k) {
-    const auto squares = cardSquares();
-    const Square s = squares[std::size_t(k)];
-    for (int j = 0; j < 24; ++j) {
-        const Square o = squares[std::size_t(j)];
-        const Box &other = boxes[std::size_t(j)], &box = boxes[std::size_t(k)];
-        EXPECT_EQ(other.left == box.left, o.column == s.column) << "square " << j;
-        EXPECT_EQ(other.top == box.top, o.row == s.row) << "square " << j;
-        EXPECT_EQ(other.left < box.left, o.column < s.column) << "square " << j;
-        EXPECT_EQ(other.top < box.top, o.row < s.row) << "square " << j;
-    }
 }
 
 TEST(Layout, TheBoardHoldsFiveRowsOfFifteenUnderTheirLetters) {
     DialogTable t;
     t.play();
-    std::vector<Box> headers;
-    for (int k = 0; k < 5; ++k) headers.push_back(boxOf(t, element("Bingomsg.Label3", k)));
     for (int n = 1; n <= 75; ++n) {
         SCOPED_TRACE("number " + std::to_string(n));
         const std::string label = element("Bingomsg.lblselctedNums", n);
         EXPECT_EQ(t.text(label + ".caption"), std::to_string(n));
-        const Box number = boxOf(t, label);
-        // Beside the letter of its column, nearer to it than to any other letter.
-        int nearest = 0;
-        for (int k = 1; k < 5; ++k)
-            if (std::abs(headers[std::size_t(k)].centreY() - number.centreY()) <
-                std::abs(headers[std::size_t(nearest)].centreY() - number.centreY()))
-                nearest = k;
-        EXPECT_EQ(nearest, (n - 1) / 15);
-        EXPECT_TRUE(
-            headers[std::size_t(nearest)].holds(headers[std::size_t(nearest)].centreX(), number.centreY()));
-        EXPECT_GE(number.left, headers[std::size_t(nearest)].right);
-        // In its row, after the number before it.
+        const Box number = boxOf(t, label), letter = boxOf(t, element("Bingomsg.Label3", (n - 1) / 15));
+        EXPECT_TRUE(letter.holds(letter.centreX(), number.centreY())) << "beside its column's letter";
+        EXPECT_GE(number.left, letter.right);
         if ((n - 1) % 15 > 0) {
             const Box before = boxOf(t, element("Bingomsg.lblselctedNums", n - 1));
             EXPECT_EQ(number.top, before.top);
@@ -104,87 +50,91 @@ TEST(Layout, TheBoardHoldsFiveRowsOfFifteenUnderTheirLetters) {
     }
 }
 
-// One sample card: the boxes in five columns and five rows round an empty centre, each circle in
-// its box, each row line through its row's boxes only, each column line through its column's,
-// and the diagonals through the corner-to-corner boxes.
-void expectSampleCard(DialogTable& t, const std::string& window, int diagonalColour) {
-    const auto squares = cardSquares();
-    std::vector<Box> boxes;
-    for (int k = 0; k < 24; ++k) boxes.push_back(boxOf(t, element(window + ".lblExample", k)));
-    for (int k = 0; k < 24; ++k) {
-        SCOPED_TRACE(window + " square " + std::to_string(k));
-        const Box& box = boxes[std::size_t(k)];
-        expectInItsColumnAndRow(boxes, k);
-        EXPECT_TRUE(box.holds(boxOf(t, element(window + ".shpExample", k)))) << "the circle lies in its box";
-    }
-    auto expectThrough = [&](int line, auto inIt) {
-        const Line l = lineOf(t, element(window + ".lneExample", line));
-        for (int k = 0; k < 24; ++k)
-            EXPECT_EQ(l.crosses(boxes[std::size_t(k)]), inIt(squares[std::size_t(k)]))
-                << "line " << line << ", square " << k;
-    };
-    for (int r = 0; r < 5; ++r) {
-        expectThrough(r, [r](Square s) { return s.row == r; });
-        EXPECT_EQ(t.number(element(window + ".lneExample", r) + ".forecolor"), 255) << "rows are red";
-    }
-    for (int c = 0; c < 5; ++c) {
-        expectThrough(5 + c, [c](Square s) { return s.column == c; });
-        EXPECT_EQ(t.number(element(window + ".lneExample", 5 + c) + ".forecolor"), 65535) << "columns yellow";
-    }
-    // A diagonal may clip the boxes beside its own, but runs corner to corner: B1 to O5, B5 to O1.
-    for (int d : {10, 11}) {
-        const Line l = lineOf(t, element(window + ".lneExample", d));
-        for (int k = 0; k < 24; ++k) {
-            const Square s = squares[std::size_t(k)];
-            const bool own = d == 10 ? s.row == s.column : s.row == 4 - s.column;
-            const bool otherCorner = (s.column == 0 || s.column == 4) && (s.row == 0 || s.row == 4) && !own;
-            if (own || otherCorner) {
-                EXPECT_EQ(l.crosses(boxes[std::size_t(k)]), own) << "line " << d << ", square " << k;
-            }
-        }
-    }
-    for (int d : {10, 11})
-        EXPECT_EQ(t.number(element(window + ".lneExample", d) + ".forecolor"), diagonalColour);
+// A sample card's boxes, by column and row 0..4 (B..O, top to bottom); the free space has none.
+int boxIndex(int column, int row) {
+    return column * 5 + row - (column > 2 || (column == 2 && row > 2) ? 1 : 0);
 }
 
-TEST(Layout, SampleCardsMarkTheSquaresTheirCirclesAndLinesStandFor) {
+// On the options dialog and on the message board: the boxes in an even grid of 270 twips, which
+// sits in its card picture 75 twips from either side and 60 from the bottom; each circle in the
+// middle of its box; rows red, columns yellow and the diagonals joining the middles of the boxes
+// at their ends.
+TEST(Layout, ExampleCardsHaveAnEvenGridInsideTheirPicture) {
     DialogTable t;
-    t.whileOpen([&] { expectSampleCard(t, "BngOptions", 0xFF0000); });
+    auto expectCard = [&t](const std::string& window, long long diagonalColour) {
+        SCOPED_TRACE(window);
+        const Box picture = boxOf(t, window + ".Image1");
+        auto box = [&](int column, int row) {
+            return boxOf(t, element(window + ".lblExample", boxIndex(column, row)));
+        };
+        for (int column = 0; column < 5; ++column)
+            for (int row = 0; row < 5; ++row) {
+                if (column == 2 && row == 2) continue;
+                const Box b = box(column, row);
+                EXPECT_EQ(b.left - picture.left, 75 + 270 * column) << column << "," << row;
+                EXPECT_EQ(picture.bottom - b.top, 60 + 270 * (5 - row)) << column << "," << row;
+                EXPECT_EQ(b.right - b.left, 270);
+                EXPECT_EQ(b.bottom - b.top, 270);
+                const Box circle = boxOf(t, element(window + ".shpExample", boxIndex(column, row)));
+                EXPECT_EQ(circle.centreX(), b.centreX());
+                EXPECT_EQ(circle.centreY(), b.centreY());
+            }
+        EXPECT_EQ(picture.right - box(4, 0).right, 75);
+        auto expectLine = [&](int line, const Box& from, const Box& to, long long colour) {
+            const std::string l = element(window + ".lneExample", line);
+            const Box ends{t.number(l + ".left"), t.number(l + ".top"), t.number(l + ".x2"),
+                           t.number(l + ".y2")};
+            EXPECT_EQ(std::min(ends.left, ends.right), from.centreX()) << "line " << line;
+            EXPECT_EQ(std::max(ends.left, ends.right), to.centreX()) << "line " << line;
+            EXPECT_EQ(std::set<long long>({ends.top, ends.bottom}),
+                      std::set<long long>({std::llround(from.centreY()), std::llround(to.centreY())}))
+                << "line " << line;
+            EXPECT_EQ(t.number(l + ".forecolor"), colour) << "line " << line;
+        };
+        for (int k = 0; k < 5; ++k) {
+            expectLine(k, box(0, k), box(4, k), 255);
+            expectLine(5 + k, box(k, 0), box(k, 4), 65535);
+        }
+        expectLine(10, box(0, 0), box(4, 4), diagonalColour);
+        expectLine(11, box(0, 4), box(4, 0), diagonalColour);
+    };
+    t.whileOpen([&] { expectCard("BngOptions", 0xFF0000); });
     t.ok("click Form1.bngPlay");
     t.play();
-    expectSampleCard(t, "Bingomsg", 0xC00000);
+    expectCard("Bingomsg", 0xC00000);
 }
 
-// The player's squares in the card's columns and rows, the free space in the middle of the N
-// column, and every dot over its own square.
-TEST(Layout, CardSquaresStandInTheirColumnsWithTheirDotsOverThem) {
+// On both cards each daub lies in the middle of its square, the free spaces' too, and the squares
+// stand in columns and rows 720 twips apart, the same on both cards.
+TEST(Layout, DaubsLieInTheMiddleOfTheirSquares) {
     DialogTable t;
     t.play({.boards = 1});
-    const auto squares = cardSquares();
-    for (int card = 0; card < 2; ++card) {
-        std::vector<Box> boxes;
-        for (int k = 0; k < 24; ++k) boxes.push_back(boxOf(t, element("Form1.Label1", 24 * card + k + 1)));
-        const Box free = boxOf(t, element("Form1.Label1", 49 + card));
-        for (int k = 0; k < 24; ++k) {
-            SCOPED_TRACE("card " + std::to_string(card + 1) + ", square " + std::to_string(k + 1));
-            const Square s = squares[std::size_t(k)];
-            const Box& box = boxes[std::size_t(k)];
-            expectInItsColumnAndRow(boxes, k);
-            if (s.column == 2) {
-                EXPECT_EQ(box.left, free.left);
+    for (int card = 0; card < 2; ++card)
+        for (int column = 0; column < 5; ++column)
+            for (int row = 0; row < 5; ++row) {
+                const bool free = column == 2 && row == 2;
+                const int index = free ? 49 + card : 24 * card + boxIndex(column, row) + 1;
+                SCOPED_TRACE("Label1(" + std::to_string(index) + ")");
+                const Box square = boxOf(t, element("Form1.Label1", index));
+                const Box dot = boxOf(t, element("Form1.Image2", index));
+                EXPECT_LE(std::abs(dot.centreX() - square.centreX()), 8);
+                EXPECT_LE(std::abs(dot.centreY() - square.centreY()), 8);
+                EXPECT_EQ(square.left, 120 + 720 * column);
+                EXPECT_EQ(square.top, 840 + 720 * row);
             }
-            if (s.row == 1) {
-                EXPECT_LT(box.top, free.top);
-            }
-            if (s.row == 3) {
-                EXPECT_GT(box.top, free.top);
-            }
-            const Box dot = boxOf(t, element("Form1.Image2", 24 * card + k + 1));
-            EXPECT_TRUE(box.holds(dot.centreX(), dot.centreY())) << "the dot lies over its square";
-        }
-        const Box freeDot = boxOf(t, element("Form1.Image2", 49 + card));
-        EXPECT_TRUE(free.holds(freeDot.centreX(), freeDot.centreY()));
-    }
+}
+
+// The called ball comes to rest inside its chute, between the cards, above the Balance heading.
+TEST(Layout, TheLandedBallRestsInItsChuteAboveTheBalance) {
+    DialogTable t;
+    t.play({.boards = 1});
+    t.nextCall();
+    t.ticks(57);
+    ASSERT_TRUE(t.flag("Form1.lblball.visible")) << "landed";
+    const Box ball = boxOf(t, "Form1.imgBallroll"), chute{3945, -120, 5055, 2385};
+    EXPECT_TRUE(chute.holds(ball)) << ball.left << "," << ball.top << " to " << ball.right << ","
+                                   << ball.bottom;
+    EXPECT_LT(ball.bottom, boxOf(t, "Form1.lblbalnce2").top);
 }
 
 } // namespace

@@ -58,7 +58,7 @@ TEST(OptionsStart, TheChosenValuesAreStoredAndDealtWith) {
     EXPECT_NE(t.text("Bingomsg.lblMsg.caption").find("6 players"), std::string::npos);
     EXPECT_TRUE(t.flag("Form1.Picture1.visible"));
     EXPECT_TRUE(t.flag("Form1.Picture2.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 8895);
+    EXPECT_EQ(t.number("Form1.Command1.width"), 8775);
 
     // Ten seconds between balls: half of it passes before the first number, not half of five.
     t.ok("click Form1.bngPlay");

@@ -73,7 +73,7 @@ TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
     t.play({.boards = 1, .gameType = 2, .seconds = 2, .opponents = 5});
     EXPECT_ROUND(t, Round::Running);
     EXPECT_TRUE(t.flag("Form1.Picture2.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 8895);
+    EXPECT_EQ(t.number("Form1.Command1.width"), 8775);
     EXPECT_EQ(s.CallInterval, 15000);
     EXPECT_EQ(s.Jackpot, 30);
     for (int p = 1; p <= 6; ++p) expectDealt(s.PcCardNumbers[p]);

@@ -22,9 +22,11 @@ namespace {
 
 const std::map<std::string, QSize>& expectedSizes() {
     static const std::map<std::string, QSize> sizes = [] {
-        std::map<std::string, QSize> all{{"background", {750, 375}},   {"card", {250, 300}},
-                                         {"example-card", {101, 122}}, {"sample-card", {101, 127}},
-                                         {"help-options", {300, 250}}, {"help-four-corners", {66, 75}}};
+        std::map<std::string, QSize> all{{"background", {750, 375}},
+                                         {"card", {250, 300}},
+                                         {"example-card", {100, 114}},
+                                         {"help-options", {258, 240}},
+                                         {"help-four-corners", {80, 91}}};
         for (int frame = 0; frame < 13; ++frame) {
             all["ball-" + std::to_string(frame)] = {55, 54};
             for (const char* column : {"B", "I", "N", "G", "O"})
@@ -246,21 +248,25 @@ TEST(Pictures, FourCornersSampleMarksTheFourCorners) {
     }
 }
 
-TEST(Pictures, ExampleCardIsBlankWithAMarkInTheMiddle) {
+TEST(Pictures, ExampleCardIsBlankWithAStarInTheMiddle) {
     for (double dpr : {1.0, 2.0}) {
         const QImage card = pictures::image("example-card", dpr);
+        QRectF grid;
         for (int column = 1; column <= 5; ++column)
             for (int row = 1; row <= 5; ++row) {
-                const QColor middle = at(card, pictures::squareRect("example-card", column, row).center());
+                const QRectF square = pictures::squareRect("example-card", column, row);
+                grid |= square;
+                const QColor middle = at(card, square.center());
                 if (column == 3 && row == 3)
-                    EXPECT_LT(luminance(middle), 80) << "the free space's mark";
+                    EXPECT_TRUE(isYellow(middle)) << "the free space's star";
                 else
-                    EXPECT_EQ(middle, QColor(Qt::white)) << column << "," << row;
+                    EXPECT_GT(luminance(middle), 200) << column << "," << row;
             }
         int red = 0;
-        for (int y = 0; y < card.height(); ++y)
-            for (int x = 0; x < card.width(); ++x) red += isRed(card.pixelColor(x, y));
+        for (int y = int(grid.top() * dpr); y < int(grid.bottom() * dpr); ++y)
+            for (int x = int(grid.left() * dpr); x < int(grid.right() * dpr); ++x)
+                red += isRed(card.pixelColor(x, y));
         EXPECT_EQ(red, 0) << "the game lays the pattern's circles over the card itself";
     }
-    EXPECT_EQ(pictures::squareRect("example-card", 4, 5), QRectF(58, 104, 17, 17));
+    EXPECT_EQ(pictures::squareRect("example-card", 4, 5), QRectF(59, 92, 18, 18));
 }

@@ -211,4 +211,14 @@ TEST_F(Screens, HelpViewerPagesAndGuide) {
     click("Form1", "bngPlay");
 }
 
+TEST_F(Screens, AboutBox) {
+    QTimer::singleShot(0, [] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        expectApproved("about", box->grab().toImage());
+        box->close();
+    });
+    click("Form1", "bnghelpabout");
+}
+
 } // namespace

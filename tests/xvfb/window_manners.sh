@@ -22,8 +22,17 @@ click_in() {
   x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
   y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
   xdotool mousemove $((x + $2)) $((y + $3)) click 1
-  sleep 0.4
 }
+# Until openbox has put its frame round a window: it tells the window its frame's extents.
+await_frame() {
+  for _ in $(seq 300); do
+    xprop -id "$(window "$1")" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && return 0
+    sleep 0.1
+  done
+  fail "'$1' was never framed"
+}
+# The windows the game shows, menus included.
+shown_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 # A dialog asks for no minimise or maximise button (the Motif hints' decorations 0x20 and 0x40), and
 # the window manager offers no maximising. (Openbox keeps its own iconify button on every window.)
 no_min_or_max() {
@@ -38,22 +47,24 @@ no_min_or_max() {
 QT_QPA_PLATFORM=xcb "$game" &
 pid=$!
 await Daubery
-sleep 1                                   # openbox frames it
+await_frame Daubery
 click_in Daubery 57 8                     # Play
 await "Select your options"
-sleep 0.5
+await_frame "Select your options"
 no_min_or_max "Select your options"
 click_in "Select your options" 52 246     # Start
 await "Daubery message board"
 active() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
-for _ in $(seq 100); do [ "$(active)" = Daubery ] && break; sleep 0.1; done   # a loaded machine is slow
+for _ in $(seq 300); do [ "$(active)" = Daubery ] && break; sleep 0.1; done   # a loaded machine is slow
 [ "$(active)" = Daubery ] || fail "after Start the keyboard is with '$(active)'"
-xdotool key alt+o                         # the Options menu opens at once
-sleep 0.5
+before=$(shown_windows)
+xdotool key alt+o                         # the Options menu opens
+for _ in $(seq 300); do [ "$(shown_windows)" -gt "$before" ] && break; sleep 0.1; done
+[ "$(shown_windows)" -gt "$before" ] || fail "Alt+O opened no menu"
 import -window root "$shots/options-menu.png"
 xdotool key Escape
 xdotool key alt+f x                       # File, Exit
-for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 300); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 kill -0 $pid 2>/dev/null && fail "Alt+F, X did not reach the main window's File menu"
 wait $pid || fail "the program did not end cleanly"
 pid=
