@@ -3,12 +3,13 @@
 // the desktop's alert volume, or the window system's bell where no such sound can be played.
 
 #include <memory>
+#include <thread>
 
 namespace daubery {
 
 class DesktopBell {
 public:
-    // Prepares the bell's sound in the sound server now, so that the first call is heard at once too.
+    // Starts preparing the bell's sound in the sound server, so that the first call is heard at once.
     DesktopBell();
     ~DesktopBell();
     DesktopBell(const DesktopBell&) = delete;
@@ -16,12 +17,11 @@ public:
 
     // Sounds the bell once and returns at once.
     void ring();
-    // Whether the bell comes from the desktop's sound theme rather than the window system.
-    bool playsThemeSound() const { return sounds_ != nullptr; }
 
 private:
     struct Sounds;
-    std::unique_ptr<Sounds> sounds_;
+    std::shared_ptr<Sounds> sounds_;
+    std::thread player_;
 };
 
 } // namespace daubery

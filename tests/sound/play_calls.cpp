@@ -1,7 +1,8 @@
 // Plays a round on the desktop's sound server, as a player would: Play, Start, a few calls with sound
-// on, Sound Off from the menu, as many calls more. At every call it writes how many bytes a recording
-// of the server's output held at that moment, for tests/sound/calls_heard.sh to find each call's beep.
-// Usage: play_calls <recording file> <calls with sound on and with sound off>
+// on, Sound Off from the menu, as many calls more, Sound On again, as many calls more. At every call
+// it writes whether sound was on, how many bytes a recording of the server's output held at that
+// moment and the game's clock, for tests/sound/calls_heard.sh to find each call's beep.
+// Usage: play_calls <recording file> <calls in each of the three runs>
 #include "platform/qt/QtPlatform.h"
 #include "ui/BngOptions.h"
 #include "ui/Daubery.h"
@@ -19,7 +20,7 @@ using namespace daubery;
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <recording file> <calls>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <recording file> <calls in each run>\n", argv[0]);
         return 2;
     }
     const std::string recording = argv[1];
@@ -48,10 +49,11 @@ int main(int argc, char** argv) {
         if (game.state.CalledCount == seen) return;
         seen = game.state.CalledCount;
         Control& sound = game.mainWindow().control("bngoptSound");
-        std::printf("call %s %lld\n", sound.caption() == "&Sound Off" ? "on" : "off", recorded());
+        std::printf("call %s %lld %lld\n", sound.caption() == "&Sound Off" ? "on" : "off", recorded(),
+                    static_cast<long long>(platform.now()));
         std::fflush(stdout);
-        if (seen == calls) game.windows.userClick(sound);
-        if (seen == 2 * calls) game.windows.end();
+        if (seen == calls || seen == 2 * calls) game.windows.userClick(sound);
+        if (seen == 3 * calls) game.windows.end();
     });
     watch.start(1);
     return QApplication::exec();
