@@ -13,6 +13,7 @@ if [ "$what" = test ] || [ "$what" = bench ]; then
   packages+=(desktop-file-utils appstream librsvg2-bin lintian) # the checks of the installed game
   # The calls heard: a sound server of the test's own, recorded and measured, with the bell to play.
   packages+=(pulseaudio pulseaudio-utils sox libcanberra-pulse sound-theme-freedesktop)
+  packages+=(x11-xkb-utils) # counts the X bell's rings where no sound server plays the calls
   packages+=(weston xwayland) # a Wayland desktop, headless
 fi
 if [ "$what" = bench ]; then
