@@ -8,7 +8,9 @@ set -euo pipefail
 play_calls=$1
 calls=${2:-4}
 recorder=
-trap 'kill $recorder 2>/dev/null || true; stop_sound_server' EXIT
+game=
+trap 'kill $recorder $game 2>/dev/null || true; stop_sound_server' EXIT
+trap 'exit 1' INT TERM
 . "$(dirname "$0")/null_sink.sh"
 fail() { echo "FAILED: $*"; exit 1; }
 
@@ -23,7 +25,10 @@ QT_QPA_PLATFORM=offscreen timeout 100 "$play_calls" "$recording" "$calls" >"$sou
 game=$!
 # The last call with sound off and a second after it recorded, the recording ends and the server hangs.
 size() { stat -c %s "$1"; }
-for _ in $(seq 1000); do [ "$(grep -c . "$sound_dir/calls")" -ge $((2 * calls)) ] && break; sleep 0.05; done
+for _ in $(seq 1000); do
+  [ "$(grep -c . "$sound_dir/calls")" -ge $((2 * calls)) ] || ! kill -0 $game 2>/dev/null && break
+  sleep 0.05
+done
 last_silent=$(awk -v n=$((2 * calls)) 'NR == n { print $3 }' "$sound_dir/calls")
 [ -n "$last_silent" ] || fail "the round did not play its calls: $(cat "$sound_dir/calls")"
 for _ in $(seq 100); do [ "$(size "$recording")" -ge $((last_silent + 2 * rate)) ] && break; sleep 0.05; done
@@ -33,6 +38,7 @@ recorder=
 kill -STOP "$sound_server"
 status=0
 wait $game || status=$?
+game=
 kill -CONT "$sound_server"
 [ $status = 0 ] || fail "the round did not play its $((3 * calls)) calls: $(cat "$sound_dir/calls")"
 

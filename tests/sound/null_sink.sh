@@ -7,7 +7,9 @@
 sound_dir=$(mktemp -d)
 export PULSE_SERVER=unix:$sound_dir/native
 stop_sound_server() {
-  [ -n "${sound_server:-}" ] && kill "$sound_server" 2>/dev/null && wait "$sound_server" 2>/dev/null
+  # A server a test left hanging takes its end too.
+  [ -n "${sound_server:-}" ] && kill -CONT "$sound_server" 2>/dev/null && kill "$sound_server" 2>/dev/null &&
+    wait "$sound_server" 2>/dev/null
   rm -rf "$sound_dir"
   sound_server=
 }
