@@ -7,8 +7,27 @@
 #include <QIcon>
 #include <QPixmap>
 
+namespace {
+
+// The game places its windows, the message board just above the cards and the dialogs over them; a
+// Wayland desktop lets no program do that, so there the game takes its X11 window through the
+// desktop's Xwayland, unless the player chose a window system.
+bool preferX11OnWayland() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return false;
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qgetenv("XDG_SESSION_TYPE") != "wayland")
+        return false;
+    // Where no X server answers, Wayland after all.
+    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    const bool chose = preferX11OnWayland();
     QApplication application(argc, argv);
+    // The browser the web link opens chooses its window system for itself.
+    if (chose) qunsetenv("QT_QPA_PLATFORM");
     QApplication::setApplicationName(QStringLiteral("Daubery"));
     // The desktop finds the game's menu entry, and so its name and icon, under this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(DAUBERY_APP_ID));

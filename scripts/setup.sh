@@ -4,12 +4,17 @@
 set -euo pipefail
 what=${1:-build}
 packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
+packages+=(pkg-config libcanberra-dev) # each call sounds the desktop's bell through its sound server
 if [ "$what" = package ] || [ "$what" = test ] || [ "$what" = bench ]; then
   packages+=(dpkg-dev file) # dpkg-shlibdeps finds the package's libraries; file tells it the program
 fi
 if [ "$what" = test ] || [ "$what" = bench ]; then
   packages+=(libgtest-dev googletest xvfb xauth x11-utils xdotool imagemagick openbox)
   packages+=(desktop-file-utils appstream librsvg2-bin lintian) # the checks of the installed game
+  # The calls heard: a sound server of the test's own, recorded and measured, with the bell to play.
+  packages+=(pulseaudio pulseaudio-utils sox libcanberra-pulse sound-theme-freedesktop)
+  packages+=(x11-xkb-utils) # counts the X bell's rings where no sound server plays the calls
+  packages+=(weston xwayland) # a Wayland desktop, headless
 fi
 if [ "$what" = bench ]; then
   packages+=(valgrind) # counts the instructions of a call, as well as the time

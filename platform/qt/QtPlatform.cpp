@@ -180,7 +180,7 @@ void QtPlatform::messageBox(const std::string& title, const std::string& text) {
 }
 
 void QtPlatform::beep() {
-    QApplication::beep();
+    bell_.ring();
 }
 
 bool QtPlatform::runCommand(const std::string& commandLine, WindowStyle) {

@@ -2,6 +2,7 @@
 // The game on the desktop: windows as Qt widgets, the timers on Qt's precise timer, message boxes,
 // the beep and the browser.
 
+#include "DesktopBell.h"
 #include "platform/Platform.h"
 
 #include <QElapsedTimer>
@@ -47,6 +48,7 @@ private:
     Windows* windows_ = nullptr;
     QElapsedTimer clock_;
     QTimer heartbeat_;
+    DesktopBell bell_;
     std::map<const Form*, FormWindow*> shown_;
     std::map<const Form*, QEventLoop*> modalLoops_;
     bool quitting_ = false;

@@ -2,7 +2,7 @@
 # Builds the Debian package from a built tree and checks it: its control data (name, version,
 # section, the libraries found from the program, a real size), its files (the program among the
 # games, the menu entry, the catalogue entry, the icons, the manual page, the copyright and change
-# log), a packaged program that starts, and no error from lintian.
+# log), a packaged program that starts, and nothing from lintian down to its notes.
 # Usage: package_check.sh <cpack> <build folder>
 set -euo pipefail
 cpack=$1
@@ -26,10 +26,13 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Installed-Size)" -gt 200 ] || fail "Installed-Size: $(field Installed-Size) KiB"
 # The libraries, found from the program with their versions, and the window system plugin.
 depends=$(field Depends)
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libcanberra0; do
   [[ ", $depends," =~ ,\ "$library"\ \(\>=\ [0-9] ]] || fail "Depends lacks $library with its version: $depends"
 done
 [[ ", $depends," == *", qt6-qpa-plugins,"* ]] || fail "Depends lacks qt6-qpa-plugins: $depends"
+# What makes the calls heard: the event sounds' back end, a sound server, the sound theme.
+[ "$(field Recommends)" = "libcanberra-pulse, pulseaudio | pipewire-pulse, sound-theme-freedesktop" ] ||
+  fail "Recommends: $(field Recommends)"
 
 dpkg-deb -c "$deb" | awk '{ print $6 }' >"$out/files"
 id=org.daubery.Daubery
@@ -47,7 +50,8 @@ status=0
 QT_QPA_PLATFORM=offscreen timeout 4 "$out/root/usr/games/daubery" >"$out/output" 2>&1 || status=$?
 [ "$status" = 124 ] || fail "the packaged game ended with status $status: $(cat "$out/output")"
 
-lintian "$deb" >"$out/lintian" 2>&1 || true
-if grep '^E:' "$out/lintian"; then fail "lintian found errors: $(cat "$out/lintian")"; fi
-cat "$out/lintian"
+# Lintian down to its notes: the program linked with every relocation resolved at start, no compiler
+# note, no tag that is not overridden for the game's own words.
+lintian --display-info "$deb" >"$out/lintian" 2>&1 || true
+if grep '^[EWI]:' "$out/lintian"; then fail "lintian: $(cat "$out/lintian")"; fi
 echo "packaged and checked"

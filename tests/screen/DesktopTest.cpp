@@ -1,7 +1,6 @@
 // The game's windows as real widgets: the menu bar as the player reads it, and a round played by
 // triggering menus and pressing buttons the way the desktop delivers them.
 #include "GameOnQt.h"
-#include "game/Patterns.h"
 #include "ui/Bingomsg.h"
 #include "ui/BngOptions.h"
 #include "ui/Daubery.h"
@@ -74,8 +73,9 @@ TEST_F(Desktop, TheBallLandsWithItsTextAndAClickDaubsACalledSquare) {
     EXPECT_EQ(game->state.CalledCount, 1);
     QLabel* ballText = widget<QLabel>("Form1", "lblball");
     EXPECT_TRUE(ballText->isVisible());
+    // B holds 1 to 15, I 16 to 30, and so on: the ball reads its column's letter and the number.
     EXPECT_EQ(ballText->text().toStdString(),
-              std::string(1, columnLetter(columnOfNumber(called))) + std::to_string(called));
+              std::string(1, "BINGO"[(called - 1) / 15]) + std::to_string(called));
 
     // The free space daubs with a click, anywhere on it, before or after calls.
     QTest::mouseClick(widget("Form1", "Label1[49]"), Qt::LeftButton);
