@@ -3,7 +3,6 @@
 
 #include "Dialogs.h"
 #include "Words.h"
-#include "game/Patterns.h"
 
 #include <set>
 #include <string>
@@ -15,99 +14,46 @@ namespace {
 using play::DialogTable;
 using play::Options;
 
-TEST(OptionsStart, StartingAtOnceDealsRegularBingoOnOneCardAgainstOnePlayer) {
-    DialogTable t;
-    t.play();
-    const auto& s = t.state();
-    EXPECT_EQ(s.GameType, 1);
-    EXPECT_EQ(s.GameName, "Regular Bingo");
-    EXPECT_FALSE(s.RandomPick);
-    EXPECT_EQ(s.BoardCount, 1);
-    EXPECT_EQ(s.PcPlayerCount, 1);
-    EXPECT_EQ(s.CallInterval, 5000);
-
-    EXPECT_FALSE(t.flag("BngOptions.loaded"));
-    EXPECT_EQ(t.text("Form1.caption"), "Daubery");
-    EXPECT_EQ(t.number("Form1.width"), 9300);
-    EXPECT_TRUE(t.flag("Form1.Picture1.visible"));
-    EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
-    EXPECT_TRUE(t.flag("Form1.Command1.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 3735);
-    for (auto readout : {"lblWins", "lblWins2", "lblBalance", "lblbalnce2"})
-        EXPECT_TRUE(t.flag(std::string("Form1.") + readout + ".visible")) << readout;
-    EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&End Play");
-    EXPECT_TRUE(t.flag("Form1.helpgame.visible"));
-    EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play Regular Bingo");
-    EXPECT_TRUE(t.calling());
-    EXPECT_TRUE(t.flag("Bingomsg.visible"));
-    EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), "Regular Bingo");
-}
-
-// The choices are stored before the round is dealt: the jackpot and the board's message already
-// count the six opponents, and the second card and the wide claim button are there.
-TEST(OptionsStart, TheChosenValuesAreStoredAndDealtWith) {
-    DialogTable t;
-    t.play({.boards = 1, .gameType = 7, .seconds = 2, .opponents = 5});
-    const auto& s = t.state();
-    EXPECT_EQ(s.GameType, 8);
-    EXPECT_EQ(s.GameName, "Big Picture Frame");
-    EXPECT_EQ(s.BoardCount, 2);
-    EXPECT_EQ(s.CallInterval, 15000);
-    EXPECT_EQ(s.PcPlayerCount, 6);
-    EXPECT_EQ(s.Jackpot, 30);
-    EXPECT_NE(t.text("Bingomsg.lblMsg.caption").find("6 players"), std::string::npos);
-    EXPECT_TRUE(t.flag("Form1.Picture1.visible"));
-    EXPECT_TRUE(t.flag("Form1.Picture2.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 8895);
-
-    // Ten seconds between balls: half of it passes before the first number, not half of five.
-    t.ok("click Form1.bngPlay");
-    t.play({.seconds = 1});
-    EXPECT_EQ(s.CallInterval, 10000);
-    t.ticks(120);
-    EXPECT_EQ(s.CalledCount, 0);
-    t.ticks(100);
-    EXPECT_EQ(s.CalledCount, 1);
-
-    // Back to one card: the second is hidden again and the button narrowed.
-    t.ok("click Form1.bngPlay");
-    t.play();
-    EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 3735);
-}
-
-TEST(OptionsStart, StartRestoresAMaximisedMainWindow) {
-    DialogTable t;
-    t.ok("set Form1.window_state 2");
-    t.play();
-    EXPECT_EQ(t.number("Form1.window_state"), 0);
-}
-
-// Random Pick draws one of the ten patterns, never Any Bingo, and the drawn game's name is what
-// the player reads everywhere; the caption alone tells that it was drawn.
-TEST(OptionsStart, RandomPickDrawsAPatternAndNamesIt) {
-    std::set<int> drawn;
-    for (long long seed = 1; seed <= 40; ++seed) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        DialogTable t(seed);
-        t.play({.gameType = 11});
+// Random Pick draws one of the ten patterns for every round, never Any Bingo: from the options, the
+// outcome dialog's Try Again (the first nine only) and the menu's Next game; the drawn game's name
+// and example are what the player meets everywhere, and the caption alone tells that it was drawn.
+TEST(OptionsStart, RandomPickDrawsEveryRoundsPatternAndNamesIt) {
+    std::set<int> fromOptions, fromDialog, fromMenu;
+    auto expectDrawn = [](DialogTable& t, std::set<int>& drawn) {
         const auto& s = t.state();
         ASSERT_GE(s.GameType, 1);
         ASSERT_LE(s.GameType, 10);
         drawn.insert(s.GameType);
+        const std::string name = play::words::GameTypes[std::size_t(s.GameType - 1)].name;
         EXPECT_TRUE(s.RandomPick);
-        const std::string name(daubery::gameType(s.GameType).name);
         EXPECT_EQ(s.GameName, name);
         EXPECT_EQ(t.text("Form1.caption"), "Daubery - Random Pick");
         EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), name);
         EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play " + name);
-        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption").rfind("You are playing " + name + ",", 0), 0u);
+        // Only Regular Bingo and the kite draw lines; every other pattern shows circles.
+        EXPECT_EQ(t.visibleOf("Bingomsg.shpExample", 24).empty(), s.GameType == 1);
+        EXPECT_EQ(t.visibleOf("Bingomsg.lneExample", 12).empty(), s.GameType != 1 && s.GameType != 7);
+    };
+    for (long long seed = 1; seed <= 30; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        DialogTable t(seed);
+        t.play({.gameType = 11});
+        expectDrawn(t, fromOptions);
     }
-    EXPECT_GE(drawn.size(), 7u) << "forty rounds should draw most of the ten patterns";
+    EXPECT_GE(fromOptions.size(), 7u) << "thirty rounds should draw most of the ten patterns";
 
-    // A chosen game after a drawn one is no longer drawn.
     DialogTable t;
     t.play({.gameType = 11});
+    for (int round = 0; round < 120; ++round) {
+        t.ok("call AnnouncePcWin 1"); // computer player 1 takes the round at once
+        const bool menu = round % 2 == 1;
+        t.ok(menu ? "click Form1.Bngnext" : "click frmGamestatus.cmdTryagain");
+        expectDrawn(t, menu ? fromMenu : fromDialog);
+    }
+    EXPECT_EQ(fromDialog, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(fromMenu, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+
+    // A chosen game after a drawn one is no longer drawn.
     t.ok("click Form1.bngPlay");
     t.play({.gameType = 2});
     EXPECT_FALSE(t.state().RandomPick);

@@ -77,6 +77,14 @@ public:
         return out;
     }
 
+    // The elements 0..count-1 of a control array that are visible: "frmHelp.imgHelp".
+    std::vector<int> visibleOf(std::string_view array, int count) {
+        std::vector<int> shown;
+        for (int k = 0; k < count; ++k)
+            if (flag(std::string(array) + "[" + std::to_string(k) + "].visible")) shown.push_back(k);
+        return shown;
+    }
+
     // The message boxes shown since the start, as titles and texts.
     Boxes messageBoxes() {
         Boxes boxes;

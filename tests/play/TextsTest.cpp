@@ -137,16 +137,6 @@ TEST(Texts, NextGameNamesItsPrice) {
     }
 }
 
-TEST(Texts, RandomPickNamesTheDrawnGame) {
-    DialogTable t(5);
-    t.play({.gameType = 11});
-    const std::string drawn = words::GameTypes[std::size_t(t.state().GameType - 1)].name;
-    EXPECT_NE(drawn, "Random Pick");
-    EXPECT_EQ(t.text("Form1.caption"), "Daubery - Random Pick");
-    EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play " + drawn);
-    EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), drawn);
-}
-
 TEST(Texts, OptionsDialogListsAndSampleExplanations) {
     DialogTable t;
     t.whileOpen([&] {

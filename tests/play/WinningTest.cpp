@@ -196,27 +196,6 @@ TEST(Winning, TheOutcomeDialogsButtons) {
     EXPECT_TRUE(t.flag("Bingomsg.loaded"));
 }
 
-// Random Pick draws every round's type: the dialog's Try Again from the first nine, the menu's
-// from all ten; the round is played and named as the drawn type.
-TEST(Winning, RandomPickDrawsTheNextTypeWhereverTheRoundStarts) {
-    Table t;
-    t.play({.gameType = 11});
-    const GameState& s = t.state();
-    std::set<int> fromDialog, fromMenu;
-    for (int round = 0; round < 120; ++round) {
-        t.ok("call AnnouncePcWin 1"); // computer player 1 takes the round at once
-        const bool menu = round % 2 == 1;
-        t.ok(menu ? "click Form1.Bngnext" : "click frmGamestatus.cmdTryagain");
-        (menu ? fromMenu : fromDialog).insert(s.GameType);
-        EXPECT_EQ(s.GameName, daubery::gameType(s.GameType).name);
-        EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play " + s.GameName);
-        EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), s.GameName);
-    }
-    EXPECT_EQ(fromDialog, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(fromMenu, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(t.text("Form1.caption"), "Daubery - Random Pick");
-}
-
 // Many rounds in a row, the player claiming whenever the pattern is called, buying the next round
 // from the outcome dialog, and starting again when a computer player takes the last of the money.
 TEST(Winning, AWholeGameKeepsTheMoneyStraight) {
@@ -295,19 +274,6 @@ TEST(Winning, TheBallStopsFallingWhenTheRoundEnds) {
     t.play();
     t.callUntilComputerWins();
     expectNoBall(t);
-}
-
-// After the ball has landed, the round's end takes the ball's text away with the ball: the text
-// never stands on the table by itself.
-TEST(Winning, TheBallsTextLeavesWithItsBall) {
-    Table t;
-    playUntilClaimable(t);
-    t.ticks(60);
-    ASSERT_TRUE(t.flag("Form1.lblball.visible"));
-    t.ok("click Form1.Command1");
-    t.ticks(60);
-    EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
-    EXPECT_FALSE(t.flag("Form1.lblball.visible")) << "the ball's text without its ball";
 }
 
 // However the next round starts after a round stopped part-way between two balls, its first ball
