@@ -12,17 +12,6 @@ namespace {
 
 using namespace play;
 
-const std::string Congratulations = "Congradulaton's\n\rYou have B I N G O";
-const std::string NextGameHint = "If you would like to play the next game press Next Game";
-const std::string TryAgainHint = "If you would like to try again press Try Again";
-
-std::string dealtMessage(const GameState& s) {
-    const std::string players =
-        s.PcPlayerCount == 1 ? "1 player" : std::to_string(s.PcPlayerCount) + " players";
-    return "You are playing " + s.GameName + ", Jackpot is $" + std::to_string(s.Jackpot) + ". There is " +
-           players + " playing against you.";
-}
-
 TEST(Winning, AClaimWithThePatternCalledWinsWithoutAnyDaub) {
     Table t;
     playUntilClaimable(t);
@@ -34,12 +23,6 @@ TEST(Winning, AClaimWithThePatternCalledWinsWithoutAnyDaub) {
     EXPECT_EQ(s.JackpotLevel, 2);
     EXPECT_EQ(s.WinCount, 1);
     EXPECT_EQ(s.Jackpot, 5);
-    EXPECT_EQ(t.text("Form1.lblBalance.caption"), "$5");
-    EXPECT_EQ(t.text("Form1.lblWins.caption"), "1");
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "You are a Winner your new balance is $5");
-    EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"), Congratulations);
-    EXPECT_EQ(t.text("frmGamestatus.lblStatus2.caption"), NextGameHint);
-    EXPECT_EQ(t.text("frmGamestatus.cmdTryagain.caption"), "&Next game");
     EXPECT_FALSE(t.flag("Form1.bnghelp.enabled"));
     t.ignored("click Form1.Command1");
     const int calls = s.CalledCount;
@@ -119,16 +102,6 @@ TEST(Winning, AComputerWinIsNamedAndItsCardShown) {
     const GameState& s = t.state();
     EXPECT_ROUND(t, Round::ComputerWon);
     const int p = s.PcWinner;
-    const std::string names[] = {"Bingo Ben",    "Dots Dot",       "Money Marcy",
-                                 "Jackpot John", "Numbers Nathan", "Winning Wanda"};
-    const std::string won = "Computer Player #" + std::to_string(p) + " has won the jackpot.";
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "The " + won + "  Your balance is 0 Game Over.");
-    EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"),
-              names[p - 1] + ", Computer Player #" + std::to_string(p) +
-                  ",has won the jackpot.  Your balance is 0 Game Over");
-    EXPECT_EQ(t.text("frmGamestatus.lblStatus2.caption"), TryAgainHint);
-    EXPECT_EQ(t.text("frmGamestatus.cmdTryagain.caption"), "&Try Again");
-    EXPECT_EQ(t.text("Form1.Command1.tooltip"), "Press End Game to start a new game");
     EXPECT_EQ(t.text("Form1.Text1.text"), "Pc's Got Bingo");
 
     // The winner's card, its winning line in red: a line whose last number came one call before
@@ -206,7 +179,6 @@ TEST(Winning, AWholeGameKeepsTheMoneyStraight) {
     for (int round = 0; round < 40; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         ASSERT_EQ(s.Jackpot, 5 * level * 6);
-        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), dealtMessage(s));
         EXPECT_EQ(t.text("Form1.lblBalance.caption"), "$" + std::to_string(balance));
         const std::size_t boxes = t.messageBoxes().size();
         if (t.callUntilClaimable()) {
@@ -216,7 +188,6 @@ TEST(Winning, AWholeGameKeepsTheMoneyStraight) {
             ++wins;
             EXPECT_ROUND(t, Round::PlayerWon);
             EXPECT_EQ(t.text("Form1.lblWins.caption"), std::to_string(wins));
-            EXPECT_EQ(t.text("frmGamestatus.lblStatus.caption"), Congratulations);
         } else {
             ++lost;
             EXPECT_ROUND(t, Round::ComputerWon);
