@@ -54,8 +54,7 @@ TEST(Calling, AfterTheSeventyFifthBallTheNextTickEndsTheRound) {
     t.nextCall();
     EXPECT_EQ(s.CalledCount, 77);
     EXPECT_FALSE(t.calling());
-    EXPECT_EQ(t.text("Form1.lblball.caption"), lastBall);
-    EXPECT_EQ(t.number("beeps"), beeps + 1);
+    t.expect({{"Form1.lblball.caption", lastBall}, {"beeps", beeps + 1}});
     EXPECT_EQ(s.PcWinner, 1);
     EXPECT_ROUND(t, Round::ComputerWon);
     t.ticks(1000);
@@ -84,8 +83,7 @@ TEST(Calling, TheBallFallsInFiftySevenStepsAndKeepsSpinningFromFallToFall) {
     t.play();
     const GameState& s = t.state();
     t.nextCall();
-    EXPECT_FALSE(t.flag("Form1.lblball.visible"));
-    EXPECT_TRUE(t.flag("Form1.tmrBallrool.enabled"));
+    t.expect({{"Form1.lblball.visible", false}, {"Form1.tmrBallrool.enabled", true}});
     for (int step = 1; step <= 57; ++step) {
         const int frame = s.BallFrame;
         t.ticks(1);
@@ -211,9 +209,9 @@ TEST(Board, ShowsTheExampleOfTheGameBeingPlayed) {
         EXPECT_EQ(t.visibleOf("Bingomsg.lneExample", 12), lines) << "game type " << position + 1;
         EXPECT_EQ(t.visibleOf("Bingomsg.shpExample", 24), circles) << "game type " << position + 1;
         if (position != 0) continue;
-        EXPECT_EQ(t.number("Bingomsg.lneExample[2].forecolor"), 255);
-        EXPECT_EQ(t.number("Bingomsg.lneExample[7].forecolor"), 65535);
-        EXPECT_EQ(t.number("Bingomsg.lneExample[10].forecolor"), 192 * 65536);
+        t.expect({{"Bingomsg.lneExample[2].forecolor", 255},
+                  {"Bingomsg.lneExample[7].forecolor", 65535},
+                  {"Bingomsg.lneExample[10].forecolor", 192 * 65536}});
     }
 }
 

@@ -32,16 +32,14 @@ TEST(Driver, ActionsAPlayerCouldNotMakeAreIgnored) {
     t.ok("click Form1.bngPlay");
     EXPECT_EQ(t.texts("responded"),
               (Answers{"ok ignored", "ok false", "ok true", "ok", "error no such list position", "ok"}));
-    EXPECT_FALSE(t.flag("BngOptions.loaded"));
-    EXPECT_FALSE(t.flag("frmHelp.loaded"));
+    t.expect({{"BngOptions.loaded", false}, {"frmHelp.loaded", false}});
 }
 
 TEST(Driver, RespondersAnswerModalWindowsAndMessageBoxesInTurn) {
     Table t;
     // A modal window with no responder is closed again, as by its title-bar button, and its command fails.
     EXPECT_EQ(t("click Form1.bngPlay"), "error modal window BngOptions shown with no responder queued");
-    EXPECT_FALSE(t.flag("BngOptions.loaded"));
-    EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&Play");
+    t.expect({{"BngOptions.loaded", false}, {"Form1.bngPlay.caption", "&Play"}});
 
     t.ok("respond pick cmbPlayers 1; click Command1");
     t.ok("respond get Form1.Timer1.enabled");

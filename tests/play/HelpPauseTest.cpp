@@ -32,9 +32,9 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
                 t.whileOpen([&] {
                     EXPECT_TRUE(t.state().Paused);
                     EXPECT_FALSE(t.calling());
-                    EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
-                    EXPECT_FALSE(t.flag("Form1.bngPlay.enabled"));
-                    EXPECT_TRUE(t.flag("Form1.lblPaused.visible"));
+                    t.expect({{"Form1.bngPause.enabled", false},
+                              {"Form1.bngPlay.enabled", false},
+                              {"Form1.lblPaused.visible", true}});
                     t.ticks(1000);
                     EXPECT_EQ(t.state().CalledCount, called);
                     t.ok(leave);
@@ -43,11 +43,11 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
                 EXPECT_FALSE(t.flag("frmHelp.loaded"));
                 EXPECT_FALSE(t.state().Paused);
                 EXPECT_TRUE(t.calling());
-                EXPECT_TRUE(t.flag("Form1.bngPause.enabled"));
-                EXPECT_EQ(t.text("Form1.bngPause.caption"), "Pause");
-                EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
-                EXPECT_FALSE(t.flag("Form1.lblPaused.visible"));
-                EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Unpaused");
+                t.expect({{"Form1.bngPause.enabled", true},
+                          {"Form1.bngPause.caption", "Pause"},
+                          {"Form1.bngPlay.enabled", true},
+                          {"Form1.lblPaused.visible", false},
+                          {"Bingomsg.lblMsg.caption", "Game has been Unpaused"}});
                 t.nextCall();
                 EXPECT_EQ(t.state().CalledCount, called + 1);
             }
@@ -95,11 +95,9 @@ TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
                 EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
                 t.ticks(4000);
                 EXPECT_FALSE(t.calling());
-                EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
-                EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
+                t.expect({{"Form1.tmrBallrool.enabled", false}, {"Form1.imgBallroll.visible", false}});
                 EXPECT_EQ(t.state().CalledCount, called);
-                EXPECT_EQ(t.number("beeps"), beeps);
-                EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
+                t.expect({{"beeps", beeps}, {"frmGamestatus.loaded", false}});
                 if (moment == "after a lost round") continue;
                 EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
                 t.ignored("click Form1.bngPause");

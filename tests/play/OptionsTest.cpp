@@ -27,9 +27,9 @@ TEST(OptionsStart, RandomPickDrawsEveryRoundsPatternAndNamesIt) {
         const std::string name = play::words::GameTypes[std::size_t(s.GameType - 1)].name;
         EXPECT_TRUE(s.RandomPick);
         EXPECT_EQ(s.GameName, name);
-        EXPECT_EQ(t.text("Form1.caption"), "Daubery - Random Pick");
-        EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), name);
-        EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play " + name);
+        t.expect({{"Form1.caption", "Daubery - Random Pick"},
+                  {"Bingomsg.lblexplname.caption", name},
+                  {"Form1.helpgame.caption", "How to play " + name}});
         // Only Regular Bingo and the kite draw lines; every other pattern shows circles.
         EXPECT_EQ(t.visibleOf("Bingomsg.shpExample", 24).empty(), s.GameType == 1);
         EXPECT_EQ(t.visibleOf("Bingomsg.lneExample", 12).empty(), s.GameType != 1 && s.GameType != 7);
@@ -80,11 +80,9 @@ TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
         EXPECT_EQ(s.BoardCount, 2);
         EXPECT_EQ(s.CallInterval, 15000);
         EXPECT_EQ(s.PcPlayerCount, 4);
-        EXPECT_FALSE(t.flag("BngOptions.loaded"));
-        EXPECT_FALSE(t.flag("Bingomsg.loaded"));
+        t.expect({{"BngOptions.loaded", false}, {"Bingomsg.loaded", false}});
         EXPECT_FALSE(t.calling());
-        EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&Play");
-        EXPECT_FALSE(t.flag("Form1.Command1.visible"));
+        t.expect({{"Form1.bngPlay.caption", "&Play"}, {"Form1.Command1.visible", false}});
     }
 
     t.whileOpen([&] {

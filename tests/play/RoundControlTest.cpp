@@ -12,9 +12,7 @@ using namespace play;
 TEST(RoundControl, AFreshStartShowsOnlyTheMenusTheBackgroundAndTheLink) {
     Table t;
     EXPECT_ROUND(t, Round::Idle);
-    EXPECT_TRUE(t.flag("Form1.visible"));
-    EXPECT_EQ(t.number("Form1.height"), 5745);
-    EXPECT_FALSE(t.flag("Form1.helpgame.visible"));
+    t.expect({{"Form1.visible", true}, {"Form1.height", 5745}, {"Form1.helpgame.visible", false}});
     // Of the window's own controls only the link is on screen.
     for (const auto& control : t.game().mainWindow().controls()) {
         if (control->kind() == daubery::ControlKind::Menu || control->kind() == daubery::ControlKind::Timer)
@@ -24,8 +22,7 @@ TEST(RoundControl, AFreshStartShowsOnlyTheMenusTheBackgroundAndTheLink) {
             onScreen = onScreen && c->visible();
         EXPECT_EQ(onScreen, control->name() == "Label2") << control->path();
     }
-    EXPECT_FALSE(t.flag("Bingomsg.loaded"));
-    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
+    t.expect({{"Bingomsg.loaded", false}, {"frmGamestatus.loaded", false}});
     const GameState& s = t.state();
     EXPECT_EQ(s.Balance, 0);
     EXPECT_EQ(s.JackpotLevel, 1);
@@ -63,9 +60,7 @@ TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
         EXPECT_EQ(s.CallInterval, deal.interval);
         EXPECT_EQ(s.Jackpot, deal.jackpot);
         EXPECT_EQ(s.CalledCount, 0);
-        EXPECT_FALSE(t.flag("BngOptions.loaded"));
-        EXPECT_EQ(t.number("Form1.window_state"), 0);
-        EXPECT_EQ(t.number("Form1.width"), 9300);
+        t.expect({{"BngOptions.loaded", false}, {"Form1.window_state", 0}, {"Form1.width", 9300}});
         EXPECT_EQ(t.flag("Form1.Picture2.visible"), twoCards);
         EXPECT_EQ(t.number("Form1.Command1.width"), deal.claimWidth);
         expectDealt(s.Card1Numbers);
@@ -75,12 +70,12 @@ TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
             const int number = i <= 24 ? s.Card1Numbers[i] : s.Card2Numbers[i - 24];
             EXPECT_EQ(t.text("Form1.Label1[" + std::to_string(i) + "].caption"), std::to_string(number));
         }
-        EXPECT_EQ(t.text("Form1.Label1[49].caption"), "Free Space");
-        EXPECT_EQ(t.text("Form1.Label1[50].caption"), "Free Space");
-        EXPECT_TRUE(t.flag("Form1.helpgame.visible"));
-        EXPECT_EQ(t.text("Form1.helpgame.caption"), std::string("How to play ") + deal.name);
-        EXPECT_TRUE(t.flag("Bingomsg.visible"));
-        EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), deal.name);
+        t.expect({{"Form1.Label1[49].caption", "Free Space"},
+                  {"Form1.Label1[50].caption", "Free Space"},
+                  {"Form1.helpgame.visible", true},
+                  {"Form1.helpgame.caption", std::string("How to play ") + deal.name},
+                  {"Bingomsg.visible", true},
+                  {"Bingomsg.lblexplname.caption", deal.name}});
 
         const int ticks = deal.interval / 50 + 1;
         for (int call = 1; call <= 2; ++call) {
@@ -125,8 +120,7 @@ TEST(RoundControl, PauseHoldsTheCallerOnlyWhileARoundCanBeClaimed) {
     EXPECT_EQ(t.state().CalledCount, 1);
     t.ok("click Form1.bngPause");
     t.ticks(57);
-    EXPECT_TRUE(t.flag("Form1.lblball.visible"));
-    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
+    t.expect({{"Form1.lblball.visible", true}, {"Form1.tmrBallrool.enabled", false}});
     t.ok("click Form1.bngPause");
 
     // Between rounds the menu does nothing.
@@ -140,8 +134,7 @@ TEST(RoundControl, PauseHoldsTheCallerOnlyWhileARoundCanBeClaimed) {
     t.ok("click Form1.bngPause");
     t.ok("click Form1.Command1");
     EXPECT_ROUND(t, Round::PlayerWon);
-    EXPECT_FALSE(t.flag("Form1.lblPaused.visible"));
-    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
+    t.expect({{"Form1.lblPaused.visible", false}, {"Form1.bngPause.caption", "Unpause"}});
     t.ok("click Form1.Bngnext");
     EXPECT_FALSE(t.flag("Form1.lblPaused.visible"));
     EXPECT_FALSE(t.state().Paused);
@@ -166,11 +159,11 @@ TEST(RoundControl, EndPlayReturnsToIdleAndTheNextPlayStartsTheScoreAfresh) {
     t.ok("click Form1.Command1");
     t.ok("click Form1.bngPlay");
     EXPECT_ROUND(t, Round::Idle);
-    EXPECT_FALSE(t.flag("Bingomsg.loaded"));
-    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
-    EXPECT_FALSE(t.flag("Form1.Image2[49].visible"));
-    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
-    EXPECT_FALSE(t.flag("Form1.lblball.visible"));
+    t.expect({{"Bingomsg.loaded", false},
+              {"frmGamestatus.loaded", false},
+              {"Form1.Image2[49].visible", false},
+              {"Form1.tmrBallrool.enabled", false},
+              {"Form1.lblball.visible", false}});
     const GameState& s = t.state();
     EXPECT_EQ(s.Balance, 5); // kept until the next Play
     EXPECT_EQ(s.WinCount, 0);
@@ -237,9 +230,7 @@ TEST(RoundControl, ExitOrClosingTheMainWindowEndsTheProgram) {
 TEST(RoundControl, MinimisingTheMainWindowCarriesToTheBoard) {
     Table t;
     t.ok("set Form1.window_state 1"); // loads the board without showing it
-    EXPECT_TRUE(t.flag("Bingomsg.loaded"));
-    EXPECT_FALSE(t.flag("Bingomsg.visible"));
-    EXPECT_EQ(t.number("Bingomsg.window_state"), 1);
+    t.expect({{"Bingomsg.loaded", true}, {"Bingomsg.visible", false}, {"Bingomsg.window_state", 1}});
     t.ok("set Form1.window_state 0");
     EXPECT_EQ(t.number("Bingomsg.window_state"), 0);
 

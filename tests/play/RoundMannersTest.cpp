@@ -45,8 +45,7 @@ TEST(RoundManners, HelpAfterAPausedWinLeavesTheRoundDecided) {
         EXPECT_FALSE(t.flag("Form1.Command1.enabled"));
         EXPECT_EQ(t.flag("frmGamestatus.loaded"), throughTheBoard);
         // Next game still follows.
-        EXPECT_TRUE(t.flag("Form1.Bngnext.visible"));
-        EXPECT_EQ(t.text("Form1.Bngnext.caption"), "&Next game");
+        t.expect({{"Form1.Bngnext.visible", true}, {"Form1.Bngnext.caption", "&Next game"}});
     }
 }
 
@@ -60,8 +59,8 @@ TEST(RoundManners, AFailedClaimWhilePausedResumesHonestly) {
     EXPECT_TRUE(t.flag("Form1.lblPaused.visible"));
     t.ok("click Form1.Command1");
     EXPECT_ROUND(t, Round::Running);
-    EXPECT_FALSE(t.flag("Form1.lblPaused.visible"));
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Sorry, Continue Jackpot is $5");
+    t.expect(
+        {{"Form1.lblPaused.visible", false}, {"Bingomsg.lblMsg.caption", "Sorry, Continue Jackpot is $5"}});
     t.nextCall();
     EXPECT_EQ(t.state().CalledCount, 2);
 
@@ -87,8 +86,7 @@ TEST(RoundManners, TheBallsTextGoesWithItsBall) {
     t.ticks(60);
     ASSERT_TRUE(t.flag("Form1.lblball.visible"));
     t.ok("click Form1.Command1");
-    EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
-    EXPECT_FALSE(t.flag("Form1.lblball.visible"));
+    t.expect({{"Form1.imgBallroll.visible", false}, {"Form1.lblball.visible", false}});
 }
 
 // The Dotter Color menu ticks the colour in use, one at a time.

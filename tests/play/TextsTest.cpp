@@ -16,11 +16,7 @@ using play::DialogTable;
 namespace words = play::words;
 
 // Property paths and the text each must hold.
-using Texts = std::vector<std::pair<std::string, std::string>>;
-
-void expectTexts(DialogTable& t, const Texts& texts) {
-    for (const auto& [path, text] : texts) EXPECT_EQ(t.text(path), text) << path;
-}
+using Texts = play::Table::Reads;
 
 const Texts MainWindowAtStart{
     {"Form1.caption", "Daubery"},
@@ -105,11 +101,11 @@ const Texts MessageBoard{
 
 TEST(Texts, MainWindowMenusAndLabels) {
     DialogTable t;
-    expectTexts(t, MainWindowAtStart);
+    t.expect(MainWindowAtStart);
     t.ok("click Form1.bngoptSound");
     EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound On");
     t.play();
-    expectTexts(t, MainWindowInARound);
+    t.expect(MainWindowInARound);
     t.ok("click Form1.bngPause");
     EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
     t.ok("click Form1.bngPause");
@@ -117,8 +113,8 @@ TEST(Texts, MainWindowMenusAndLabels) {
 
     // A computer win takes the last of the money and the menu offers to try again.
     t.callUntilComputerWins();
-    EXPECT_EQ(t.text("Form1.Command1.tooltip"), "Press End Game to start a new game");
-    EXPECT_EQ(t.text("Form1.Bngnext.caption"), "&Try Again");
+    t.expect({{"Form1.Command1.tooltip", "Press End Game to start a new game"},
+              {"Form1.Bngnext.caption", "&Try Again"}});
 }
 
 TEST(Texts, NextGameNamesItsPrice) {
@@ -140,7 +136,7 @@ TEST(Texts, NextGameNamesItsPrice) {
 TEST(Texts, OptionsDialogListsAndSampleExplanations) {
     DialogTable t;
     t.whileOpen([&] {
-        expectTexts(t, OptionsDialog);
+        t.expect(OptionsDialog);
         t.ignored("click Form1.bngPlay"); // the main window waits while the options are open
         EXPECT_EQ(t.texts("BngOptions.Combo1.items"), (std::vector<std::string>{"1 Board", "2 Boards"}));
         std::vector<std::string> names;
@@ -165,7 +161,7 @@ TEST(Texts, OptionsDialogListsAndSampleExplanations) {
 TEST(Texts, HelpViewerContentsPagesAndGuide) {
     DialogTable t;
     t.whileOpen([&] {
-        expectTexts(t, HelpViewer);
+        t.expect(HelpViewer);
         for (std::size_t item = 0; item < words::HelpContents.size(); ++item)
             EXPECT_EQ(t.text("frmHelp.lblcontents[" + std::to_string(item) + "].caption"),
                       words::HelpContents[item]);
@@ -205,7 +201,7 @@ TEST(Texts, AboutBoxToItsLastCharacter) {
 TEST(Texts, MessageBoardThroughARound) {
     DialogTable t;
     t.play();
-    expectTexts(t, MessageBoard);
+    t.expect(MessageBoard);
     t.nextCall();
     EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
               "You are playing Regular Bingo, Jackpot is $5. There is 1 playing against you.");
@@ -234,23 +230,22 @@ TEST(Texts, OutcomeDialogForEachEnding) {
     DialogTable won;
     play::playUntilClaimable(won);
     won.ok("click Form1.Command1");
-    expectTexts(
-        won, {{"Bingomsg.lblMsg.caption", "You are a Winner your new balance is $5"},
-              {"Form1.lblBalance.caption", "$5"},
-              {"Form1.lblWins.caption", "1"},
-              {"frmGamestatus.caption", ""},
-              {"frmGamestatus.lblStatus.caption", "Congradulaton's\n\rYou have B I N G O"},
-              {"frmGamestatus.lblStatus2.caption", "If you would like to play the next game press Next Game"},
-              {"frmGamestatus.cmdOK.caption", "OK"},
-              {"frmGamestatus.cmdTryagain.caption", "&Next game"},
-              {"frmGamestatus.cmdEndPlay.caption", "End Play"}});
+    won.expect(
+        {{"Bingomsg.lblMsg.caption", "You are a Winner your new balance is $5"},
+         {"Form1.lblBalance.caption", "$5"},
+         {"Form1.lblWins.caption", "1"},
+         {"frmGamestatus.caption", ""},
+         {"frmGamestatus.lblStatus.caption", "Congradulaton's\n\rYou have B I N G O"},
+         {"frmGamestatus.lblStatus2.caption", "If you would like to play the next game press Next Game"},
+         {"frmGamestatus.cmdOK.caption", "OK"},
+         {"frmGamestatus.cmdTryagain.caption", "&Next game"},
+         {"frmGamestatus.cmdEndPlay.caption", "End Play"}});
 
     DialogTable lostWithMoney;
     lostWithMoney.play();
     lostWithMoney.ok("set state.Balance 1");
     lostWithMoney.callUntilComputerWins();
-    expectTexts(
-        lostWithMoney,
+    lostWithMoney.expect(
         {{"Bingomsg.lblMsg.caption", "The Computer Player #1 has won the jackpot."},
          {"frmGamestatus.lblStatus.caption", "The Computer Player #1 has won the jackpot."},
          {"frmGamestatus.lblStatus2.caption", "If you would like to play the next game press Next Game"},
@@ -263,8 +258,7 @@ TEST(Texts, OutcomeDialogForEachEnding) {
     const int winner = gameOver.state().PcWinner;
     const std::string number = std::to_string(winner);
     const char* names[] = {"", "Bingo Ben", "Dots Dot", "Money Marcy"};
-    expectTexts(
-        gameOver,
+    gameOver.expect(
         {{"Bingomsg.lblMsg.caption",
           "The Computer Player #" + number + " has won the jackpot.  Your balance is 0 Game Over."},
          {"frmGamestatus.lblStatus.caption", std::string(names[winner]) + ", Computer Player #" + number +

@@ -53,8 +53,8 @@ TEST(Winning, AFalseClaimLetsTheBallsComeOnSchedule) {
     // A paused round goes on as if unpaused from the menu.
     EXPECT_TRUE(t.calling());
     EXPECT_FALSE(s.Paused);
-    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Pause");
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Sorry, Continue Jackpot is $15");
+    t.expect(
+        {{"Form1.bngPause.caption", "Pause"}, {"Bingomsg.lblMsg.caption", "Sorry, Continue Jackpot is $15"}});
     t.ticks(due - 1);
     EXPECT_EQ(s.CalledCount, 1);
     t.ticks(1);
@@ -83,8 +83,8 @@ TEST(Winning, TheJackpotGrowsWithEveryWin) {
         t.ok("click Form1.Command1");
         EXPECT_EQ(s.Balance, 35);
         EXPECT_EQ(s.JackpotLevel, 3);
-        EXPECT_EQ(t.text("Form1.lblWins.caption"), "2");
-        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "You are a Winner your new balance is $35");
+        t.expect({{"Form1.lblWins.caption", "2"},
+                  {"Bingomsg.lblMsg.caption", "You are a Winner your new balance is $35"}});
         break;
     }
 }
@@ -134,9 +134,8 @@ TEST(Winning, TheOutcomeDialogsButtons) {
     t.ok("click Form1.Command1");
     // OK only closes; the menu's Next game is still offered.
     t.ok("click frmGamestatus.cmdOK");
-    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
-    EXPECT_TRUE(t.flag("Form1.bnghelp.enabled"));
-    EXPECT_TRUE(t.flag("Form1.Bngnext.visible"));
+    t.expect(
+        {{"frmGamestatus.loaded", false}, {"Form1.bnghelp.enabled", true}, {"Form1.Bngnext.visible", true}});
     t.ok("click Form1.Bngnext");
     EXPECT_ROUND(t, Round::Running);
 
@@ -145,13 +144,13 @@ TEST(Winning, TheOutcomeDialogsButtons) {
     playUntilClaimable(t);
     t.ok("click Form1.Command1");
     t.ok("click frmGamestatus.cmdEndPlay");
-    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
-    EXPECT_TRUE(t.flag("Form1.bnghelp.enabled"));
-    EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&Play");
-    EXPECT_FALSE(t.flag("Form1.Bngnext.visible"));
-    EXPECT_FALSE(t.flag("Form1.Picture1.visible"));
-    EXPECT_FALSE(t.flag("Bingomsg.loaded"));
-    EXPECT_TRUE(t.flag("Form1.bngPause.enabled"));
+    t.expect({{"frmGamestatus.loaded", false},
+              {"Form1.bnghelp.enabled", true},
+              {"Form1.bngPlay.caption", "&Play"},
+              {"Form1.Bngnext.visible", false},
+              {"Form1.Picture1.visible", false},
+              {"Bingomsg.loaded", false},
+              {"Form1.bngPause.enabled", true}});
     EXPECT_EQ(t.state().WinCount, 1);
     EXPECT_EQ(t.state().JackpotLevel, 1);
     t.play();
@@ -163,10 +162,10 @@ TEST(Winning, TheOutcomeDialogsButtons) {
     t.ok("click Form1.Command1");
     t.ok("set Form1.bngPlay.caption \"&Play\"");
     t.ok("click frmGamestatus.cmdEndPlay");
-    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
-    EXPECT_TRUE(t.flag("Form1.Bngnext.visible"));
-    EXPECT_TRUE(t.flag("Form1.Picture1.visible"));
-    EXPECT_TRUE(t.flag("Bingomsg.loaded"));
+    t.expect({{"frmGamestatus.loaded", false},
+              {"Form1.Bngnext.visible", true},
+              {"Form1.Picture1.visible", true},
+              {"Bingomsg.loaded", true}});
 }
 
 // Many rounds in a row, the player claiming whenever the pattern is called, buying the next round
@@ -226,9 +225,9 @@ TEST(Winning, TheBallStopsFallingWhenTheRoundEnds) {
     auto expectNoBall = [](Table& t) {
         for (int wait : {0, 60}) {
             t.ticks(wait);
-            EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
-            EXPECT_FALSE(t.flag("Form1.lblball.visible"));
-            EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
+            t.expect({{"Form1.imgBallroll.visible", false},
+                      {"Form1.lblball.visible", false},
+                      {"Form1.tmrBallrool.enabled", false}});
         }
     };
     for (const int afterTheCall : {0, 20}) {
