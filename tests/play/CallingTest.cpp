@@ -178,8 +178,10 @@ TEST(Calling, OnlyCalledSquaresAndTheFreeSpacesTakeADaub) {
     EXPECT_EQ(t.text(dot(1) + ".picture"), t.text("Form1.imgDotcolor[4].picture"));
 
     // Numbers of the last round do not count in this one: after its first ball only that number's
-    // squares take a daub.
+    // squares take a daub, not even one of them left just behind the count.
     t.nextCall();
+    t.ok("set state.CalledNumbers[2] " +
+         std::to_string(s.Card1Numbers[1] != s.CalledNumbers[1] ? s.Card1Numbers[1] : s.Card1Numbers[2]));
     int fromLastRound = 0;
     for (int i = 1; i <= 48; ++i) {
         const int number = i <= 24 ? s.Card1Numbers[i] : s.Card2Numbers[i - 24];

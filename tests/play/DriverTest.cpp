@@ -49,10 +49,10 @@ TEST(Driver, RespondersAnswerModalWindowsAndMessageBoxesInTurn) {
 
     // A window opened from a responder takes the next one; the answers of both are kept in the order
     // given, and a window with none left closes with its own closing steps.
-    t.ok("respond click cmdHelp; click Command2");
+    t.ok("respond get Combo1.list_index; click cmdHelp; click Command2");
     t.ok("respond get frmHelp.visible; click Command2");
     t.ok("click Form1.bngPlay");
-    EXPECT_EQ(t.texts("responded"), (Answers{"ok true", "ok", "ok", "ok"}));
+    EXPECT_EQ(t.texts("responded"), (Answers{"ok 0", "ok true", "ok", "ok", "ok"}));
     t.ok("respond click cmdHelp; get frmHelp.loaded; click Command2");
     t.ok("click Form1.bngPlay");
     EXPECT_EQ(t.texts("responded"),
@@ -159,6 +159,7 @@ TEST(Driver, BadLinesGetOneShortErrorAndChangeNothing) {
         {"set state.CalledNumbers[2] " + std::to_string(t.state().CalledNumbers[1]),
          "error the called numbers would not be the caller's"},
         {"advance 9223372036854775807", "error advance goes past the end of the clock"},
+        {"advance 1000000000000000001", "error advance goes past the end of the clock"},
         // Numbers as JSON never writes them, or not whole.
         {"set state.Balance +5", "error set needs a JSON value"},
         {"set state.Balance 00005", "error set needs a JSON value"},
@@ -173,6 +174,7 @@ TEST(Driver, BadLinesGetOneShortErrorAndChangeNothing) {
         // Texts that are no UTF-8, or hold control characters, a NUL or half a surrogate pair.
         {"set Form1.caption \"a\x01\"", "error set needs a JSON value"},
         {"set Form1.caption \"a\xff\"", "error set needs a JSON value"},
+        {"set Form1.caption \"\xc0\xaf\"", "error set needs a JSON value"}, // "/" written too long
         {R"(set Form1.caption "\u0000")", "error set needs a JSON value"},
         {R"(set Form1.caption "\ud800")", "error set needs a JSON value"},
         {"get Form1.a\xc3(\x7f\t.caption", "error unknown control a\\xc3(\\x7f\\t"},

@@ -93,6 +93,7 @@ TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
                 const int called = t.state().CalledCount;
                 const long long beeps = t.number("beeps");
                 EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
+                EXPECT_EQ(t.state().Paused, moment == "after a paused End Play");
                 t.ticks(4000);
                 EXPECT_FALSE(t.calling());
                 t.expect({{"Form1.tmrBallrool.enabled", false}, {"Form1.imgBallroll.visible", false}});
