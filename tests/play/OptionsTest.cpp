@@ -95,62 +95,24 @@ TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
     t.ok("click Form1.bngPlay");
 }
 
-// A card square by column letter and row from the top, as the element of the sample's arrays.
-int element(const std::string& square) {
-    const int column = int(std::string("BINGO").find(square[0])) + 1, row = square[1] - '0';
-    const int firstCell[] = {0, 1, 6, 11, 15, 20};
-    const int cell = firstCell[column] + row - 1 - (column == 3 && row > 3 ? 1 : 0);
-    return cell - 1;
-}
-
-std::vector<int> elements(const std::vector<std::string>& squares) {
-    std::set<int> sorted;
-    for (const auto& square : squares) sorted.insert(element(square));
-    return {sorted.begin(), sorted.end()};
-}
-
-struct Sample {
-    std::vector<std::string> dots;
-    std::vector<int> lines;
+// Each game type's sample, by list position: the elements of its circles (a card's cell less one,
+// cells numbered column by column from B1, the free space left out) and of its lines (rows 1-5, columns
+// B-O, the diagonal from B1, the one from B5).
+const std::vector<int> Stamps{0, 1, 3, 4, 5, 6, 8, 9, 14, 15, 17, 18, 19, 20, 22, 23};
+const std::pair<std::vector<int>, std::vector<int>> Samples[] = {
+    {{}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}, // Regular
+    {{0, 4, 19, 23}, {}},                         // Four Corners
+    {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}, {}}, // Cover All
+    {Stamps, {}},                                                    // Postage Stamp
+    {{2, 6, 8, 10, 13, 15, 17, 21}, {}},                             // Big Diamond
+    {{7, 11, 12, 16}, {}},                                           // Small Diamond
+    {Stamps, {10, 11}},                                              // Kite
+    {{0, 1, 2, 3, 4, 5, 9, 10, 13, 14, 18, 19, 20, 21, 22, 23}, {}}, // Big Frame
+    {{6, 7, 8, 11, 12, 15, 16, 17}, {}},                             // Little Frame
+    {{0, 1, 2, 3, 4, 19, 20, 21, 22, 23}, {}},                       // B & O
+    {{}, {}},                                                        // Any Bingo
+    {{}, {}},                                                        // Random Pick
 };
-
-const std::vector<std::string> kStamps{"B1", "B2", "I1", "I2", "B4", "B5", "I4", "I5",
-                                       "G1", "G2", "O1", "O2", "G4", "G5", "O4", "O5"};
-const std::vector<std::string> kColumnsBandO{"B1", "B2", "B3", "B4", "B5", "O1", "O2", "O3", "O4", "O5"};
-
-Sample expectedSample(int gameType) {
-    switch (gameType) {
-    case 1:
-        return {{}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
-    case 2:
-        return {{"B1", "B5", "O1", "O5"}, {}};
-    case 3: {
-        std::vector<std::string> all;
-        for (char column : std::string("BINGO"))
-            for (char row = '1'; row <= '5'; ++row)
-                if (!(column == 'N' && row == '3')) all.push_back({column, row});
-        return {all, {}};
-    }
-    case 4:
-        return {kStamps, {}};
-    case 5:
-        return {{"B3", "N1", "N5", "O3", "I2", "I4", "G2", "G4"}, {}};
-    case 6:
-        return {{"I3", "N2", "N4", "G3"}, {}};
-    case 7:
-        return {kStamps, {10, 11}};
-    case 8:
-        return {
-            {"B1", "B2", "B3", "B4", "B5", "I1", "I5", "N1", "N5", "G1", "G5", "O1", "O2", "O3", "O4", "O5"},
-            {}};
-    case 9:
-        return {{"I2", "I3", "I4", "N2", "N4", "G2", "G3", "G4"}, {}};
-    case 10:
-        return {kColumnsBandO, {}};
-    default:
-        return {};
-    }
-}
 
 // Every type picked after another, so what the earlier one showed must be cleared: Kite after
 // Regular keeps only the two diagonals, Any Bingo after Kite is an empty card.
@@ -162,9 +124,8 @@ TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
             SCOPED_TRACE("game type " + std::to_string(type));
             t.ok("pick BngOptions.Combo2 " + std::to_string(position));
             EXPECT_EQ(t.state().GameType, type);
-            const Sample expected = expectedSample(type);
-            EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), elements(expected.dots));
-            EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), expected.lines);
+            EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), Samples[position].first);
+            EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), Samples[position].second);
         }
         t.ok("pick BngOptions.Combo2 8");
         t.ok("click BngOptions.Command2");
