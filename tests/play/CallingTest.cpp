@@ -163,7 +163,18 @@ TEST(Calling, OnlyCalledSquaresAndTheFreeSpacesTakeADaub) {
     t.ok("click " + square(called));
 
     // A colour recolours every dot, daubed or not; the daubs stay.
+    // The Dotter Color menu ticks the colour in use, one at a time: blue at first.
+    auto ticked = [&] {
+        std::string on;
+        for (const char* item : {"blue", "red", "green", "yellow", "Purple"})
+            if (t.number(std::string("Form1.bngOptdot") + item + ".value") == 1) on += item;
+        return on;
+    };
+    EXPECT_EQ(ticked(), "blue");
+    t.ok("click Form1.bngOptdotgreen");
+    EXPECT_EQ(ticked(), "green");
     t.ok("click Form1.bngOptdotPurple");
+    EXPECT_EQ(ticked(), "Purple");
     for (int i = 1; i <= 50; ++i) {
         EXPECT_EQ(t.text(dot(i) + ".picture"), t.text("Form1.imgDotcolor[4].picture"));
         EXPECT_EQ(t.flag(dot(i) + ".visible"), i == 49 || (i <= 48 && isCalled(i))) << i;

@@ -1,5 +1,5 @@
-// A round ends when it ends: no help, pause or claim sets the caller going on a decided round, a
-// failed claim leaves the pause honest, and the ball's text goes with its ball.
+// A round ends when it ends: no help, pause or claim sets the caller going on a decided round, and a
+// failed claim leaves the pause honest.
 
 #include "Dialogs.h"
 
@@ -76,35 +76,6 @@ TEST(RoundManners, AFailedClaimWhilePausedResumesHonestly) {
     // Pause works at the first click.
     t.ok("click Form1.bngPause");
     EXPECT_ROUND(t, Round::Paused);
-}
-
-// A round the player wins after the ball has landed takes the ball and the text it carries out of
-// the chute together.
-TEST(RoundManners, TheBallsTextGoesWithItsBall) {
-    play::Table t;
-    play::playUntilClaimable(t);
-    t.ticks(60);
-    ASSERT_TRUE(t.flag("Form1.lblball.visible"));
-    t.ok("click Form1.Command1");
-    t.expect({{"Form1.imgBallroll.visible", false}, {"Form1.lblball.visible", false}});
-}
-
-// The Dotter Color menu ticks the colour in use, one at a time.
-TEST(RoundManners, TheDotterColourMenuTicksTheColourInUse) {
-    DialogTable t;
-    const std::vector<std::string> items = {"bngOptdotblue", "bngOptdotred", "bngOptdotgreen",
-                                            "bngOptdotyellow", "bngOptdotPurple"};
-    auto ticked = [&] {
-        std::vector<std::string> on;
-        for (const std::string& item : items)
-            if (t.number("Form1." + item + ".value") == 1) on.push_back(item);
-        return on;
-    };
-    EXPECT_EQ(ticked(), std::vector<std::string>{"bngOptdotblue"});
-    t.ok("click Form1.bngOptdotgreen");
-    EXPECT_EQ(ticked(), std::vector<std::string>{"bngOptdotgreen"});
-    t.ok("click Form1.bngOptdotPurple");
-    EXPECT_EQ(ticked(), std::vector<std::string>{"bngOptdotPurple"});
 }
 
 } // namespace

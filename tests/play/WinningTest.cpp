@@ -220,7 +220,8 @@ namespace {
 using namespace play;
 
 // A round that ends while the ball falls stops the ball where it is: the outcome dialog takes it
-// off the table and it neither lands nor shows its text while the dialog is open.
+// off the table and it neither lands nor shows its text while the dialog is open; a ball that has
+// landed leaves with its text.
 TEST(Winning, TheBallStopsFallingWhenTheRoundEnds) {
     auto expectNoBall = [](Table& t) {
         for (int wait : {0, 60}) {
@@ -230,7 +231,7 @@ TEST(Winning, TheBallStopsFallingWhenTheRoundEnds) {
                       {"Form1.tmrBallrool.enabled", false}});
         }
     };
-    for (const int afterTheCall : {0, 20}) {
+    for (const int afterTheCall : {0, 20, 60}) {
         SCOPED_TRACE("claimed " + std::to_string(afterTheCall) + " ticks after the call");
         Table t;
         playUntilClaimable(t);
