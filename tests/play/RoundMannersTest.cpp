@@ -1,5 +1,4 @@
-// A round ends when it ends: no help, pause or claim sets the caller going on a decided round, and a
-// failed claim leaves the pause honest.
+// A round ends when it ends: no help, pause or claim sets the caller going on a decided round.
 
 #include "Dialogs.h"
 
@@ -47,35 +46,6 @@ TEST(RoundManners, HelpAfterAPausedWinLeavesTheRoundDecided) {
         // Next game still follows.
         t.expect({{"Form1.Bngnext.visible", true}, {"Form1.Bngnext.caption", "&Next game"}});
     }
-}
-
-// A failed claim while paused sets the round going as Unpause would: the menu reads "Pause", and
-// the help pauses the round again while it is open.
-TEST(RoundManners, AFailedClaimWhilePausedResumesHonestly) {
-    DialogTable t;
-    t.play();
-    t.nextCall();
-    t.ok("click Form1.bngPause");
-    EXPECT_TRUE(t.flag("Form1.lblPaused.visible"));
-    t.ok("click Form1.Command1");
-    EXPECT_ROUND(t, Round::Running);
-    t.expect(
-        {{"Form1.lblPaused.visible", false}, {"Bingomsg.lblMsg.caption", "Sorry, Continue Jackpot is $5"}});
-    t.nextCall();
-    EXPECT_EQ(t.state().CalledCount, 2);
-
-    const int called = t.state().CalledCount;
-    t.whileOpen([&] {
-        EXPECT_TRUE(t.state().Paused);
-        t.ticks(1000);
-        EXPECT_EQ(t.state().CalledCount, called);
-        t.ok("click frmHelp.Command2");
-    });
-    t.ok("click Form1.bngFullhelp");
-    EXPECT_ROUND(t, Round::Running);
-    // Pause works at the first click.
-    t.ok("click Form1.bngPause");
-    EXPECT_ROUND(t, Round::Paused);
 }
 
 } // namespace

@@ -117,22 +117,6 @@ TEST(Texts, MainWindowMenusAndLabels) {
               {"Form1.Bngnext.caption", "&Try Again"}});
 }
 
-TEST(Texts, NextGameNamesItsPrice) {
-    for (int opponents : {0, 1, 5}) {
-        DialogTable t(opponents + 20);
-        t.play({.opponents = opponents});
-        t.ok("set state.Balance 40");
-        t.callUntilComputerWins();
-        t.ok("click frmGamestatus.cmdOK");
-        t.ok("click Form1.Bngnext");
-        const play::Boxes boxes = t.messageBoxes();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].first, "Next Game");
-        EXPECT_EQ(boxes[0].second,
-                  opponents == 0 ? "This Game will cost $5.00" : "This Game will cost $10.00");
-    }
-}
-
 TEST(Texts, OptionsDialogListsAndSampleExplanations) {
     DialogTable t;
     t.whileOpen([&] {

@@ -1,7 +1,7 @@
 // Winning and losing rounds: the player's claim and its money, the computer players' wins and
 // their messages, the outcome dialog's buttons, and whole games of many rounds.
 
-#include "Play.h"
+#include "Dialogs.h"
 
 #include "game/Patterns.h"
 
@@ -31,9 +31,11 @@ TEST(Winning, AClaimWithThePatternCalledWinsWithoutAnyDaub) {
     EXPECT_EQ(s.Balance, 5);
 }
 
-// A false claim costs nothing and the caller goes on exactly where it was, also from a pause.
+// A false claim costs nothing and the caller goes on exactly where it was, also from a pause, which
+// it ends honestly, as Unpause would: the sign goes, the menu reads "Pause", and the help then pauses
+// the round again while it is open.
 TEST(Winning, AFalseClaimLetsTheBallsComeOnSchedule) {
-    Table t;
+    DialogTable t;
     t.play({.opponents = 2});
     const GameState& s = t.state();
     t.ticks(50);
@@ -50,15 +52,24 @@ TEST(Winning, AFalseClaimLetsTheBallsComeOnSchedule) {
     const int due = t.ticksToNextCall();
     t.ticks(300);
     t.ok("click Form1.Command1");
-    // A paused round goes on as if unpaused from the menu.
-    EXPECT_TRUE(t.calling());
-    EXPECT_FALSE(s.Paused);
+    EXPECT_ROUND(t, Round::Running);
     t.expect(
-        {{"Form1.bngPause.caption", "Pause"}, {"Bingomsg.lblMsg.caption", "Sorry, Continue Jackpot is $15"}});
+        {{"Form1.lblPaused.visible", false}, {"Bingomsg.lblMsg.caption", "Sorry, Continue Jackpot is $15"}});
     t.ticks(due - 1);
     EXPECT_EQ(s.CalledCount, 1);
     t.ticks(1);
     EXPECT_EQ(s.CalledCount, 2);
+
+    t.whileOpen([&] {
+        EXPECT_TRUE(s.Paused);
+        t.ticks(1000);
+        EXPECT_EQ(s.CalledCount, 2);
+        t.ok("click frmHelp.Command2");
+    });
+    t.ok("click Form1.bngFullhelp");
+    EXPECT_ROUND(t, Round::Running);
+    t.ok("click Form1.bngPause"); // pause works at the first click
+    EXPECT_ROUND(t, Round::Paused);
 }
 
 // Three computer players: a win pays $15, Next game costs $10, the next jackpot is $30 and a
