@@ -149,9 +149,7 @@ TEST(Texts, HelpViewerContentsPagesAndGuide) {
         for (std::size_t item = 0; item < words::HelpContents.size(); ++item)
             EXPECT_EQ(t.text("frmHelp.lblcontents[" + std::to_string(item) + "].caption"),
                       words::HelpContents[item]);
-        // The game pages' words are read page by page in the help viewer's own tests.
-        t.ok("click frmHelp.lblcontents[0]");
-        EXPECT_EQ(t.text("frmHelp.lblstart.text"), words::HelpStartPage);
+        // The start page and the game pages are read in the help viewer's own tests.
     });
     t.ok("click Form1.bngFullhelp");
 
