@@ -6,6 +6,7 @@
 #include "Json.h"
 #include "ui/Daubery.h"
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -22,6 +23,8 @@ public:
 
     // Lines longer than this are refused whole.
     static constexpr std::size_t MaxLineLength = 65536;
+    // The virtual clock stops here, far from where a timer's next tick would overflow.
+    static constexpr std::int64_t MaxClock = 1'000'000'000'000'000'000;
 
     // One answer for one line: a line starting with # is a comment and answers ok.
     std::string execute(std::string_view line);
@@ -54,17 +57,24 @@ private:
     Answer call(std::string_view argument);
     Answer advance(std::string_view argument);
     Answer respond(std::string_view argument);
+    // Empty when a command could be queued for a responder, else why not.
+    std::string checkQueued(std::string_view command);
+    // Empty when the path names something in some window, or in the one named.
+    std::string checkPath(std::string_view path, bool wantProperty);
 
     // Splits "Window.Control[3].property" and checks every name without loading the window; a path
     // inside a responder may leave out its window.
     std::optional<Target> resolve(std::string_view path, bool wantProperty, std::string& error);
     // Loads the target's window, running its load steps, when it is not loaded yet.
     void load(Target& target);
+    // A window as its class builds it, not loaded: its controls' names, with no load steps run.
+    std::unique_ptr<Form> layoutOf(std::string_view window);
     Answer stateField(std::string_view path, const json::Value* newValue);
 
     void answerModal(Form& form);
     void answerMessageBox();
     std::vector<std::string> takeResponder();
+    void beginAnswers();
 
     std::unique_ptr<HeadlessPlatform> platform_;
     std::unique_ptr<Daubery> game_;
@@ -72,7 +82,8 @@ private:
     json::Array responded_;
     std::vector<std::string> answering_; // the modal windows whose responders are running, innermost last
     std::string modalError_;
-    int responding_ = 0; // responders running, message boxes' included
+    int responding_ = 0;                             // responders running, message boxes' included
+    std::uint64_t lineNumber_ = 0, answersLine_ = 0; // the command lines given, and the one answered last
 };
 
 } // namespace daubery

@@ -1,6 +1,7 @@
 #include "Json.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -8,14 +9,68 @@ namespace daubery::json {
 
 std::optional<long long> Value::integer() const {
     if (auto n = std::get_if<long long>(&data)) return *n;
-    if (auto d = std::get_if<double>(&data); d && std::floor(*d) == *d && std::abs(*d) < 9e15)
-        return static_cast<long long>(*d);
     return std::nullopt;
 }
 
+std::size_t utf8Length(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
+    const unsigned lead = byte(0);
+    if (lead < 0x80) return 1;
+    // The lead byte gives the length and the smallest second byte that is no overlong form or surrogate.
+    std::size_t length = 0;
+    unsigned low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead == 0xE0)
+        length = 3, low = 0xA0;
+    else if (lead == 0xED)
+        length = 3, high = 0x9F;
+    else if (lead >= 0xE1 && lead <= 0xEF)
+        length = 3;
+    else if (lead == 0xF0)
+        length = 4, low = 0x90;
+    else if (lead == 0xF4)
+        length = 4, high = 0x8F;
+    else if (lead >= 0xF1 && lead <= 0xF3)
+        length = 4;
+    if (length == 0 || at + length > text.size() || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((byte(k) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+namespace {
+
+void appendUtf8(std::string& out, unsigned code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+} // namespace
+
 std::string quote(std::string_view text) {
     std::string out = "\"";
-    for (char c : text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (const std::size_t length = utf8Length(text, at); length != 1) {
+            // A text from outside JSON may hold bytes that are no UTF-8; they are shown as U+FFFD.
+            out += length == 0 ? "\\ufffd" : text.substr(at, length);
+            at += length == 0 ? 0 : length - 1;
+            continue;
+        }
         switch (c) {
         case '"':
             out += "\\\"";
@@ -121,7 +176,8 @@ struct Parser {
         const std::string written(text.substr(start, at - start));
         try {
             std::size_t used = 0;
-            if (!fraction) {
+            // -0 is a number JSON allows but no whole number a value is set to.
+            if (!fraction && written != "-0") {
                 const long long n = std::stoll(written, &used);
                 if (used == written.size()) return Value(n);
             } else {
@@ -132,15 +188,27 @@ struct Parser {
         }
         return std::nullopt;
     }
+    std::optional<unsigned> hex4() {
+        if (at + 4 > text.size()) return std::nullopt;
+        unsigned code = 0;
+        const auto [end, ec] = std::from_chars(text.data() + at, text.data() + at + 4, code, 16);
+        if (ec != std::errc() || end != text.data() + at + 4) return std::nullopt;
+        at += 4;
+        return code;
+    }
     std::optional<Value> string() {
         ++at;
         std::string out;
         while (at < text.size() && text[at] != '"') {
-            char c = text[at++];
+            char c = text[at];
             if (c != '\\') {
-                out += c;
+                const std::size_t length = utf8Length(text, at);
+                if (length == 0 || static_cast<unsigned char>(c) < 0x20) return std::nullopt;
+                out += text.substr(at, length);
+                at += length;
                 continue;
             }
+            ++at;
             if (at >= text.size()) return std::nullopt;
             c = text[at++];
             switch (c) {
@@ -169,26 +237,15 @@ struct Parser {
                 out += '"';
                 break;
             case 'u': {
-                if (at + 4 > text.size()) return std::nullopt;
-                unsigned code = 0;
-                for (int i = 0; i < 4; ++i) {
-                    const char h = text[at++];
-                    if (!std::isxdigit(static_cast<unsigned char>(h))) return std::nullopt;
-                    code =
-                        code * 16 + unsigned(std::isdigit(static_cast<unsigned char>(h))
-                                                 ? h - '0'
-                                                 : (std::tolower(static_cast<unsigned char>(h)) - 'a' + 10));
+                auto code = hex4();
+                if (code && *code >= 0xD800 && *code <= 0xDBFF && literal("\\u")) {
+                    const auto low = hex4();
+                    if (!low || *low < 0xDC00 || *low > 0xDFFF) return std::nullopt;
+                    code = 0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00);
                 }
-                if (code < 0x80) {
-                    out += static_cast<char>(code);
-                } else if (code < 0x800) {
-                    out += static_cast<char>(0xC0 | (code >> 6));
-                    out += static_cast<char>(0x80 | (code & 0x3F));
-                } else {
-                    out += static_cast<char>(0xE0 | (code >> 12));
-                    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-                    out += static_cast<char>(0x80 | (code & 0x3F));
-                }
+                // No NUL, and no half of a surrogate pair on its own.
+                if (!code || *code == 0 || (*code >= 0xD800 && *code <= 0xDFFF)) return std::nullopt;
+                appendUtf8(out, *code);
                 break;
             }
             default:

@@ -32,12 +32,15 @@ struct Value {
 };
 
 std::string format(const Value& value);
+// The length of the UTF-8 character that starts at text[at], or 0 when the bytes there are none.
+std::size_t utf8Length(std::string_view text, std::size_t at);
 std::string quote(std::string_view text);
 // Arrays nest at most this deep; a number is at most this many characters long.
 inline constexpr int MaxDepth = 16;
 inline constexpr std::size_t MaxNumberLength = 24;
 
-// The whole text must be one value.
+// The whole text must be one value; a string holds valid UTF-8 with no control character unescaped
+// and no NUL.
 std::optional<Value> parse(std::string_view text);
 
 } // namespace daubery::json

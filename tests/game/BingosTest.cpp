@@ -21,36 +21,26 @@ GameState claim(int type, int boards, const std::vector<int>& card1, const std::
     return state;
 }
 
-// The numbered cells of some patterns, each once, in order.
-std::vector<int> cellsOf(std::initializer_list<plain::Pattern> patterns) {
-    std::vector<int> cells;
-    for (const plain::Pattern& p : patterns)
-        for (int cell : plain::numberedCells(p))
+// One way to win each type 1..11 that no other type's pattern is part of, so that it is lost
+// without its last cell.
+std::vector<int> winningCells(int type) {
+    std::vector<int> cells = plain::numberedCells(type == 7    ? plain::mainDiagonal()
+                                                  : type == 11 ? plain::alternatives(2)[0]
+                                                               : plain::alternatives(type).back());
+    if (type == 7)
+        for (int cell : plain::numberedCells(plain::bottomRight()))
             if (std::find(cells.begin(), cells.end(), cell) == cells.end()) cells.push_back(cell);
     return cells;
 }
 
-// One way to win each type 1..11 that no other type's pattern is part of, so that it is lost
-// without its last cell.
-std::vector<int> winningCells(int type) {
-    if (type == 7) return cellsOf({plain::mainDiagonal(), plain::bottomRight()});
-    if (type == 11) return cellsOf({plain::alternatives(2)[0]});
-    return cellsOf({plain::alternatives(type).back()});
-}
-
 } // namespace
 
-TEST(PlayerClaim, NothingCalledNothingWon) {
-    for (int type = 0; type <= 12; ++type) {
-        GameState state = claim(type, 2, {}, {});
-        state.CalledCount = 0;
-        state.Card1Numbers = rounds::cardCovering(
-            {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24});
-        EXPECT_EQ(CheckPlayerBingo(state), NoBingo) << "type " << type;
-    }
-}
-
 TEST(PlayerClaim, EachTypeIsWonOnACardInPlayWithTheLastCallCounting) {
+    for (int type = 0; type <= 12; ++type) {
+        GameState nothingCalled = claim(type, 2, rounds::allCells, rounds::allCells);
+        nothingCalled.CalledCount = 0;
+        EXPECT_EQ(CheckPlayerBingo(nothingCalled), NoBingo) << "type " << type;
+    }
     for (int type = 1; type <= 11; ++type) {
         const std::vector<int> cells = winningCells(type);
         for (int onCard : {1, 2}) {
@@ -75,61 +65,57 @@ TEST(PlayerClaim, EachTypeIsWonOnACardInPlayWithTheLastCallCounting) {
     }
 }
 
-TEST(PlayerClaim, TheFreeSpaceCountsWhereAPatternPassesThroughIt) {
-    EXPECT_EQ(CheckPlayerBingo(claim(1, 1, {11, 12, 13, 14})), Bingo); // column N
-    EXPECT_EQ(CheckPlayerBingo(claim(1, 1, {3, 8, 17, 22})), Bingo);   // row 3
-    EXPECT_EQ(CheckPlayerBingo(claim(1, 1, {5, 9, 16, 20})), Bingo);   // anti-diagonal
-    EXPECT_EQ(CheckPlayerBingo(claim(1, 1, {11, 12, 13})), NoBingo);
-    EXPECT_EQ(CheckPlayerBingo(claim(6, 1, {8, 12, 13, 17})), Bingo); // small diamond around it
-    EXPECT_EQ(CheckPlayerBingo(claim(9, 1, {7, 8, 9, 12, 13, 16, 17, 18})), Bingo);
-    // Any Bingo takes the small patterns alone.
-    EXPECT_EQ(CheckPlayerBingo(claim(11, 1, {7, 8, 9, 12, 13, 16, 17, 18})), Bingo);
-    EXPECT_EQ(CheckPlayerBingo(claim(11, 1, {1, 5, 20, 24})), Bingo);
-    EXPECT_EQ(CheckPlayerBingo(claim(11, 1, {1, 5, 20, 9, 12, 17})), NoBingo);
-    EXPECT_EQ(CheckPlayerBingo(claim(
-                  3, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23})),
-              NoBingo);
-}
-
-TEST(PlayerClaim, KiteTakesTheStampsOfTheFirstCompleteDiagonal) {
-    const auto kite = [](int boards, const std::vector<int>& card1, const std::vector<int>& card2 = {}) {
-        return CheckKite(claim(7, boards, card1, card2));
+// Claims where the free space or the kite's order of diagonals decides.
+TEST(PlayerClaim, TheFreeSpaceAndTheKitesDiagonals) {
+    struct Case {
+        int type, boards;
+        std::vector<int> card1, card2;
+        int expected;
+        const char* why;
     };
-    EXPECT_EQ(kite(1, {1, 7, 18, 24, 6}), NoBingo);           // diagonal and I1 only
-    EXPECT_EQ(kite(1, {5, 9, 16, 20}), NoBingo);              // anti-diagonal, no stamp
-    EXPECT_EQ(kite(1, {1, 7, 18, 24, 19, 23}), Bingo);        // main diagonal, bottom-right stamp
-    EXPECT_EQ(kite(1, {1, 7, 18, 24, 2, 6}), Bingo);          // main diagonal, top-left stamp
-    EXPECT_EQ(kite(1, {1, 7, 18, 24, 4, 5, 9, 10}), NoBingo); // bottom-left stamp is not at its ends
-    EXPECT_EQ(kite(1, {5, 9, 16, 20, 1, 2, 6, 7}), NoBingo);  // top-left stamp is not at the anti-diagonal's
-    EXPECT_EQ(kite(1, {5, 9, 16, 20, 15, 21}), Bingo);        // anti-diagonal, top-right stamp
-    // Both diagonals complete: the main one decides, so the anti-diagonal's stamp does not count.
-    EXPECT_EQ(kite(1, {1, 7, 18, 24, 5, 9, 16, 20, 4, 10}), NoBingo);
-    // Diagonal on one card, stamp on the other: a kite only when both cards are in play.
-    EXPECT_EQ(kite(2, {1, 7, 18, 24}, {1, 2, 6, 7}), Bingo);
-    EXPECT_EQ(kite(1, {1, 7, 18, 24}, {1, 2, 6, 7}), NoBingo);
-    // The main diagonal on the hidden card does not hide the anti-diagonal's kite on card 1.
-    EXPECT_EQ(kite(1, {5, 9, 16, 20, 4, 10}, {1, 7, 18, 24}), Bingo);
+    const Case cases[] = {
+        {1, 1, {11, 12, 13, 14}, {}, Bingo, "column N"},
+        {1, 1, {3, 8, 17, 22}, {}, Bingo, "row 3"},
+        {1, 1, {5, 9, 16, 20}, {}, Bingo, "anti-diagonal"},
+        {1, 1, {11, 12, 13}, {}, NoBingo, "column N short of one"},
+        {6, 1, {8, 12, 13, 17}, {}, Bingo, "small diamond round the free space"},
+        {9, 1, {7, 8, 9, 12, 13, 16, 17, 18}, {}, Bingo, "little frame round the free space"},
+        {11, 1, {7, 8, 9, 12, 13, 16, 17, 18}, {}, Bingo, "Any Bingo takes a small pattern alone"},
+        {11, 1, {1, 5, 20, 24}, {}, Bingo, "Any Bingo takes the corners"},
+        {11, 1, {1, 5, 20, 9, 12, 17}, {}, NoBingo, "Any Bingo, three corners"},
+        {3,
+         1,
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23},
+         {},
+         NoBingo,
+         "Cover All short of one"},
+        {7, 1, {1, 7, 18, 24, 6}, {}, NoBingo, "kite: diagonal and I1 only"},
+        {7, 1, {5, 9, 16, 20}, {}, NoBingo, "kite: anti-diagonal, no stamp"},
+        {7, 1, {1, 7, 18, 24, 19, 23}, {}, Bingo, "kite: main diagonal, bottom-right stamp"},
+        {7, 1, {1, 7, 18, 24, 2, 6}, {}, Bingo, "kite: main diagonal, top-left stamp"},
+        {7, 1, {1, 7, 18, 24, 4, 5, 9, 10}, {}, NoBingo, "kite: bottom-left stamp is not at its ends"},
+        {7, 1, {5, 9, 16, 20, 1, 2, 6, 7}, {}, NoBingo, "kite: top-left stamp not at the anti-diagonal's"},
+        {7, 1, {5, 9, 16, 20, 15, 21}, {}, Bingo, "kite: anti-diagonal, top-right stamp"},
+        {7,
+         1,
+         {1, 7, 18, 24, 5, 9, 16, 20, 4, 10},
+         {},
+         NoBingo,
+         "kite: both diagonals, the main one decides"},
+        {7, 2, {1, 7, 18, 24}, {1, 2, 6, 7}, Bingo, "kite: diagonal on one card, stamp on the other"},
+        {7, 1, {1, 7, 18, 24}, {1, 2, 6, 7}, NoBingo, "kite: the stamp on the card not in play"},
+        {7,
+         1,
+         {5, 9, 16, 20, 4, 10},
+         {1, 7, 18, 24},
+         Bingo,
+         "kite: the hidden card's diagonal hides nothing"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckPlayerBingo(claim(c.type, c.boards, c.card1, c.card2)), c.expected) << c.why;
 }
 
-// Random cards, random calls, every type and board count: the verdict matches the plain rule.
-TEST(PlayerClaim, AgreesWithThePlainRule) {
-    std::mt19937 random(1971);
-    std::array<std::array<int, 2>, 12> outcomes{};
-    for (int trial = 0; trial < 3000; ++trial) {
-        const GameState state = rounds::randomRound(random);
-        const bool expected = plain::playerWins(state, state.GameType);
-        ASSERT_EQ(CheckPlayerBingo(state), expected ? Bingo : NoBingo)
-            << "trial " << trial << " type " << state.GameType << " boards " << state.BoardCount << " calls "
-            << state.CalledCount;
-        ++outcomes[std::size_t(state.GameType)][expected];
-    }
-    for (int type = 1; type <= 11; ++type) {
-        EXPECT_GT(outcomes[std::size_t(type)][0], 10) << "type " << type << " never lost";
-        EXPECT_GT(outcomes[std::size_t(type)][1], 10) << "type " << type << " never won";
-    }
-}
-
-TEST(ComputerNames, ByNumberOrDigit) {
+TEST(ComputerNames, ByNumberOrDigitAndInTheGameOverMessage) {
     const char* names[] = {"Bingo Ben",    "Dots Dot",       "Money Marcy",
                            "Jackpot John", "Numbers Nathan", "Winning Wanda"};
     for (int n = 1; n <= 6; ++n) {
@@ -140,20 +126,18 @@ TEST(ComputerNames, ByNumberOrDigit) {
     for (int n : {0, 7, -1}) EXPECT_EQ(PcPlayerName(n), "");
     for (const char* text : {"", "0", "7", "x", " "})
         EXPECT_EQ(PcPlayerName(std::string_view(text)), "") << text;
-}
 
-TEST(ComputerNames, TheGameOverMessageNamesTheWinner) {
-    EXPECT_EQ(
-        renamedComputerWinStatus("The Computer Player #3 has won the jackpot.  Your balance is 0 Game Over."),
-        "Money Marcy, Computer Player #3,has won the jackpot.  Your balance is 0 Game Over");
-    EXPECT_EQ(
-        renamedComputerWinStatus("The Computer Player #1 has won the jackpot.  Your balance is 0 Game Over."),
-        "Bingo Ben, Computer Player #1,has won the jackpot.  Your balance is 0 Game Over");
-    EXPECT_EQ(renamedComputerWinStatus("The Computer Player #6 has won the jackpot."),
-              "Winning Wanda, Computer Player #6,has won the jackpot");
-    // Texts of other forms keep what they have.
-    EXPECT_EQ(renamedComputerWinStatus(""), ", ");
-    EXPECT_EQ(renamedComputerWinStatus("Hello"), ", ");
-    EXPECT_EQ(renamedComputerWinStatus("Hello, world"), ", o, worl");
-    EXPECT_EQ(renamedComputerWinStatus("The Computer Player #"), ", Computer Player ");
+    const std::pair<std::string, std::string> renamed[] = {
+        {"The Computer Player #3 has won the jackpot.  Your balance is 0 Game Over.",
+         "Money Marcy, Computer Player #3,has won the jackpot.  Your balance is 0 Game Over"},
+        {"The Computer Player #6 has won the jackpot.",
+         "Winning Wanda, Computer Player #6,has won the jackpot"},
+        // Texts of other forms keep what they have.
+        {"", ", "},
+        {"Hello", ", "},
+        {"Hello, world", ", o, worl"},
+        {"The Computer Player #", ", Computer Player "},
+    };
+    for (const auto& [status, expected] : renamed)
+        EXPECT_EQ(renamedComputerWinStatus(status), expected) << status;
 }

@@ -23,6 +23,9 @@ inline daubery::Random seededRandom(std::uint64_t seed) {
     return random;
 }
 
+inline const std::vector<int> allCells{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                                       13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24};
+
 // Numbers never called in a covered round: the six highest of the O column are on no card below.
 inline constexpr int Stranger = 75;
 
@@ -89,35 +92,6 @@ inline Card relatedCard(const Card& base, std::mt19937& random) {
             if (plain::squareOf(cell).column == column) card[cell] = other[cell];
     }
     return card;
-}
-
-// A random round: game type 1..11, one or two boards, one to six opponents (and a seventh card
-// that is never in play), called numbers in random order up to a random count, and the numbers not
-// yet called left behind the count, where nothing may read them. Now and then the round is over:
-// all 75 called and the count at 77, position 76 holding 0.
-inline GameState randomRound(std::mt19937& random) {
-    GameState state;
-    state.GameType = std::int16_t(std::uniform_int_distribution(1, 11)(random));
-    state.BoardCount = std::int16_t(std::uniform_int_distribution(1, 2)(random));
-    state.PcPlayerCount = std::int16_t(std::uniform_int_distribution(1, 6)(random));
-
-    const bool related = std::bernoulli_distribution(0.5)(random);
-    const Card base = randomCard(random);
-    const auto deal = [&] { return related ? relatedCard(base, random) : randomCard(random); };
-    state.Card1Numbers = deal();
-    state.Card2Numbers = deal();
-    for (int player = 1; player <= 7; ++player) state.PcCardNumbers[player] = deal();
-
-    std::vector<int> order(75);
-    std::iota(order.begin(), order.end(), 1);
-    std::shuffle(order.begin(), order.end(), random);
-    setCalls(state, order);
-    if (std::bernoulli_distribution(0.05)(random)) {
-        state.CalledCount = 77;
-    } else {
-        state.CalledCount = std::uniform_int_distribution(0, 75)(random);
-    }
-    return state;
 }
 
 } // namespace rounds

@@ -1,6 +1,6 @@
 // The vector drawing behind the scalable icon: a scene painted once on pixels and once as an SVG
 // drawing must look the same when librsvg (what the desktop uses to show SVG icons) draws the SVG
-// at the same size. Each scene leans on one thing the drawing has to carry over.
+// at the same size.
 
 #include "SvgDrawing.h"
 
@@ -86,89 +86,90 @@ QPainterPath star() {
     return path;
 }
 
-TEST(SvgDrawing, KeepsClipsAsTheyAreSetIntersectedAndRestored) {
-    expectSame("a clip set under a transform, then lifted by restore", [](QPainter& p) {
-        p.save();
-        p.translate(30, 20);
-        QPainterPath disc;
-        disc.addEllipse(QRectF(0, 0, 80, 80));
-        p.setClipPath(disc);
-        p.fillRect(QRectF(-30, -20, Side, Side), QColor(200, 40, 40));
-        p.restore();
-        p.fillRect(QRectF(0, 90, 40, 30), QColor(40, 40, 200));
-    });
-    expectSame("two clips intersected", [](QPainter& p) {
-        p.setClipRect(QRectF(0, 0, 80, 120));
-        p.setClipRect(QRectF(40, 30, 80, 60), Qt::IntersectClip);
-        p.fillRect(QRectF(0, 0, Side, Side), QColor(30, 150, 30));
-    });
-    expectSame("a clip replaced by another", [](QPainter& p) {
-        p.setClipRect(QRectF(0, 0, 40, 40));
-        p.setClipRect(QRectF(50, 50, 70, 70));
-        p.fillRect(QRectF(0, 0, Side, Side), QColor(30, 150, 30));
-    });
-    expectSame("a clip switched off", [](QPainter& p) {
-        p.setClipRect(QRectF(0, 0, 20, 20));
-        p.setClipping(false);
-        p.fillRect(QRectF(10, 10, 100, 100), QColor(30, 150, 30));
-    });
-}
-
-TEST(SvgDrawing, FillsByTheShapesRule) {
-    expectSame("odd-even: the star's middle stays empty",
-               [](QPainter& p) { p.fillPath(star(), QColor(20, 20, 120)); });
-    expectSame("winding: the star's middle is filled", [](QPainter& p) {
-        QPainterPath path = star();
-        path.setFillRule(Qt::WindingFill);
-        p.fillPath(path, QColor(20, 20, 120));
-    });
-}
-
-TEST(SvgDrawing, CarriesTranslucencyAndOpacity) {
-    expectSame("a half-clear colour and a half-opaque painter", [](QPainter& p) {
-        p.fillRect(QRectF(0, 0, 80, 80), QColor(0, 0, 255, 128));
-        p.setOpacity(0.4);
-        p.fillRect(QRectF(40, 40, 80, 80), QColor(255, 0, 0));
-    });
-}
-
-TEST(SvgDrawing, PlacesGradientsByPainterAndBrush) {
-    expectSame("a radial gradient off its centre, under a turned and squeezed painter", [](QPainter& p) {
-        p.translate(60, 60);
-        p.rotate(-38);
-        p.scale(1.0, 0.6);
-        QRadialGradient gloss(QPointF(0, 0), 60, QPointF(-25, -10));
-        gloss.setColorAt(0, QColor(255, 220, 0));
-        gloss.setColorAt(0.5, QColor(200, 0, 0));
-        gloss.setColorAt(1, QColor(0, 0, 120));
-        p.fillRect(QRectF(-80, -80, 160, 160), gloss);
-    });
-    expectSame("a linear gradient turned by its brush, repeating", [](QPainter& p) {
-        QLinearGradient bands(QPointF(0, 0), QPointF(30, 0));
-        bands.setColorAt(0, Qt::black);
-        bands.setColorAt(1, Qt::yellow);
-        bands.setSpread(QGradient::RepeatSpread);
-        QBrush brush(bands);
-        brush.setTransform(QTransform().rotate(90));
-        p.fillRect(QRectF(0, 0, Side, Side), brush);
-    });
-}
-
-TEST(SvgDrawing, DrawsOutlinesWithTheirPen) {
-    expectSame("a wide polyline with round ends and joins, unfilled though a brush is set, and a dashed line",
-               [](QPainter& p) {
-                   p.setBrush(QColor(250, 200, 0));
-                   p.setPen(QPen(QColor(0, 90, 0), 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-                   const QPointF zigzag[] = {{10, 20}, {60, 60}, {110, 20}};
-                   p.drawPolyline(zigzag, 3);
-                   p.setPen(QPen(QColor(120, 0, 120), 8, Qt::DashLine, Qt::FlatCap));
-                   p.drawLine(QPointF(10, 100), QPointF(110, 100));
-               });
-    expectSame("an outlined and filled ellipse", [](QPainter& p) {
-        p.setPen(QPen(QColor(0, 0, 0, 90), 6));
-        p.setBrush(QColor(240, 120, 20));
-        p.drawEllipse(QRectF(15, 15, 90, 90));
-    });
+// Each scene leans on one thing the drawing has to carry over: clips set, intersected, replaced,
+// switched off and lifted by restore; both fill rules; translucency and opacity; gradients placed by
+// painter and brush; outlines with their pen.
+TEST(SvgDrawing, LibrsvgDrawsEachSceneAsQPainterPaintsIt) {
+    const std::pair<const char*, std::function<void(QPainter&)>> scenes[] = {
+        {"a clip set under a transform, then lifted by restore",
+         [](QPainter& p) {
+             p.save();
+             p.translate(30, 20);
+             QPainterPath disc;
+             disc.addEllipse(QRectF(0, 0, 80, 80));
+             p.setClipPath(disc);
+             p.fillRect(QRectF(-30, -20, Side, Side), QColor(200, 40, 40));
+             p.restore();
+             p.fillRect(QRectF(0, 90, 40, 30), QColor(40, 40, 200));
+         }},
+        {"two clips intersected",
+         [](QPainter& p) {
+             p.setClipRect(QRectF(0, 0, 80, 120));
+             p.setClipRect(QRectF(40, 30, 80, 60), Qt::IntersectClip);
+             p.fillRect(QRectF(0, 0, Side, Side), QColor(30, 150, 30));
+         }},
+        {"a clip replaced by another",
+         [](QPainter& p) {
+             p.setClipRect(QRectF(0, 0, 40, 40));
+             p.setClipRect(QRectF(50, 50, 70, 70));
+             p.fillRect(QRectF(0, 0, Side, Side), QColor(30, 150, 30));
+         }},
+        {"a clip switched off",
+         [](QPainter& p) {
+             p.setClipRect(QRectF(0, 0, 20, 20));
+             p.setClipping(false);
+             p.fillRect(QRectF(10, 10, 100, 100), QColor(30, 150, 30));
+         }},
+        {"odd-even: the star's middle stays empty",
+         [](QPainter& p) { p.fillPath(star(), QColor(20, 20, 120)); }},
+        {"winding: the star's middle is filled",
+         [](QPainter& p) {
+             QPainterPath path = star();
+             path.setFillRule(Qt::WindingFill);
+             p.fillPath(path, QColor(20, 20, 120));
+         }},
+        {"a half-clear colour and a half-opaque painter",
+         [](QPainter& p) {
+             p.fillRect(QRectF(0, 0, 80, 80), QColor(0, 0, 255, 128));
+             p.setOpacity(0.4);
+             p.fillRect(QRectF(40, 40, 80, 80), QColor(255, 0, 0));
+         }},
+        {"a radial gradient off its centre, under a turned and squeezed painter",
+         [](QPainter& p) {
+             p.translate(60, 60);
+             p.rotate(-38);
+             p.scale(1.0, 0.6);
+             QRadialGradient gloss(QPointF(0, 0), 60, QPointF(-25, -10));
+             gloss.setColorAt(0, QColor(255, 220, 0));
+             gloss.setColorAt(0.5, QColor(200, 0, 0));
+             gloss.setColorAt(1, QColor(0, 0, 120));
+             p.fillRect(QRectF(-80, -80, 160, 160), gloss);
+         }},
+        {"a linear gradient turned by its brush, repeating",
+         [](QPainter& p) {
+             QLinearGradient bands(QPointF(0, 0), QPointF(30, 0));
+             bands.setColorAt(0, Qt::black);
+             bands.setColorAt(1, Qt::yellow);
+             bands.setSpread(QGradient::RepeatSpread);
+             QBrush brush(bands);
+             brush.setTransform(QTransform().rotate(90));
+             p.fillRect(QRectF(0, 0, Side, Side), brush);
+         }},
+        {"a wide polyline with round ends and joins, unfilled though a brush is set, and a dashed line",
+         [](QPainter& p) {
+             p.setBrush(QColor(250, 200, 0));
+             p.setPen(QPen(QColor(0, 90, 0), 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+             const QPointF zigzag[] = {{10, 20}, {60, 60}, {110, 20}};
+             p.drawPolyline(zigzag, 3);
+             p.setPen(QPen(QColor(120, 0, 120), 8, Qt::DashLine, Qt::FlatCap));
+             p.drawLine(QPointF(10, 100), QPointF(110, 100));
+         }},
+        {"an outlined and filled ellipse", [](QPainter& p) {
+             p.setPen(QPen(QColor(0, 0, 0, 90), 6));
+             p.setBrush(QColor(240, 120, 20));
+             p.drawEllipse(QRectF(15, 15, 90, 90));
+         }}};
+    for (const auto& [what, scene] : scenes) expectSame(what, scene);
 }
 
 } // namespace

@@ -29,19 +29,36 @@ for check in "validate --no-net $catalogue" "validate-tree --no-net $prefix"; do
   if grep -E '^ *[EW]:' <<<"$report"; then fail "appstreamcli $check: $report"; fi
 done
 
-# The menu entry starts the installed program with the installed icon, among the games.
-field() { sed -n "s/^$1=//p" "$entry"; }
-[ "$(field Exec)" = daubery ] || fail "the menu entry runs '$(field Exec)'"
-[ "$(field Icon)" = "$id" ] || fail "the menu entry's icon is '$(field Icon)'"
-[[ ";$(field Categories)" == *";Game;"* ]] || fail "the menu entry is not among the games: $(field Categories)"
+# The menu entry, every field a player's desktop shows or acts on, exactly: the name and comment in
+# the menu, the installed program and icon, no terminal, among the board games, the search words.
+diff -u - "$entry" <<EOF || fail "the menu entry differs from the one expected"
+[Desktop Entry]
+Type=Application
+Name=Daubery
+GenericName=Bingo
+Comment=Play 75-ball bingo against computer players
+Exec=daubery
+Icon=$id
+Terminal=false
+Categories=Game;BoardGame;
+Keywords=bingo;75-ball;jackpot;
+EOF
 
-# The catalogue entry: the release, the licences, the screenshot and the rating.
-for expected in '<release version="1.0" date="' "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
-  '<project_license>GPL-3.0-or-later</project_license>' '<metadata_license>CC0-1.0</metadata_license>' \
+# The catalogue entry as a software centre shows it, each line whole: name, summary, maker, home
+# page, the screenshot and its caption, the description's start, the release, licences and rating.
+for expected in "<id>$id</id>" '<name>Daubery</name>' \
+  '<summary>Play 75-ball bingo against computer players</summary>' \
+  '<developer_name>Daubery developers</developer_name>' '<url type="homepage">https://daubery.org</url>' \
+  '<caption>A round of Daubery: two cards, the called ball and the message board</caption>' \
   '<image type="source" width="640" height="530">https://daubery.org/screenshot.png</image>' \
+  '<p>Play rounds of 75-ball bingo against one to six computer players, on one' \
+  "<launchable type=\"desktop-id\">$id.desktop</launchable>" '<binary>daubery</binary>' \
+  '<project_license>GPL-3.0-or-later</project_license>' '<metadata_license>CC0-1.0</metadata_license>' \
   '<content_attribute id="money-gambling">moderate</content_attribute>'; do
-  grep -qF "$expected" "$catalogue" || fail "the catalogue entry lacks $expected"
+  sed 's/^ *//' "$catalogue" | grep -qxF "$expected" || fail "the catalogue entry lacks the line $expected"
 done
+grep -qE '^ *<release version="1.0" date="[0-9]{4}-[0-9]{2}-[0-9]{2}"/>$' "$catalogue" ||
+  fail "the catalogue entry lacks the release 1.0 with its date"
 
 # The icon at every size, a picture of that size with the ball solid in its middle.
 icons=$prefix/share/icons/hicolor

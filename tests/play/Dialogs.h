@@ -40,14 +40,6 @@ public:
     // The next message box to open runs these steps before its OK.
     void whileBoxOpen(std::function<void()> steps) { boxSteps_.push_back(std::move(steps)); }
 
-    // The elements 0..count-1 of a control array that are visible: "frmHelp.imgHelp".
-    std::vector<int> visibleOf(std::string_view array, int count) {
-        std::vector<int> shown;
-        for (int k = 0; k < count; ++k)
-            if (flag(std::string(array) + "[" + std::to_string(k) + "].visible")) shown.push_back(k);
-        return shown;
-    }
-
 private:
     std::deque<std::function<void()>> modalSteps_;
     std::deque<std::function<void()>> boxSteps_;

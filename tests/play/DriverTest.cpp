@@ -1,6 +1,6 @@
 // The headless driver that the round tests play through: it reaches only what a player could, its
-// responders answer modal windows and message boxes in turn, and the program answers a script over
-// a pipe.
+// responders answer modal windows and message boxes in turn, every line it must refuse gets one
+// short error and leaves the game as it was, and the program answers every line over a pipe.
 
 #include "Play.h"
 
@@ -10,6 +10,7 @@
 namespace {
 
 using namespace play;
+using Answers = std::vector<std::string>;
 
 TEST(Driver, ActionsAPlayerCouldNotMakeAreIgnored) {
     Table t;
@@ -29,36 +30,44 @@ TEST(Driver, ActionsAPlayerCouldNotMakeAreIgnored) {
     t.ok("respond click Form1.bngFullhelp; get Form1.bngPlay.reachable; get Combo1.reachable; pick Combo1 1;"
          " pick Combo1 2; click Command2");
     t.ok("click Form1.bngPlay");
-    EXPECT_EQ(t.texts("responded"), (std::vector<std::string>{"ok ignored", "ok false", "ok true", "ok",
-                                                              "error no such list position", "ok"}));
-    EXPECT_FALSE(t.flag("BngOptions.loaded"));
-    EXPECT_FALSE(t.flag("frmHelp.loaded"));
+    EXPECT_EQ(t.texts("responded"),
+              (Answers{"ok ignored", "ok false", "ok true", "ok", "error no such list position", "ok"}));
+    t.expect({{"BngOptions.loaded", false}, {"frmHelp.loaded", false}});
 }
 
 TEST(Driver, RespondersAnswerModalWindowsAndMessageBoxesInTurn) {
     Table t;
-    // A modal window with no responder is closed again and its command fails.
+    // A modal window with no responder is closed again, as by its title-bar button, and its command fails.
     EXPECT_EQ(t("click Form1.bngPlay"), "error modal window BngOptions shown with no responder queued");
-    EXPECT_FALSE(t.flag("BngOptions.loaded"));
-    EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&Play");
+    t.expect({{"BngOptions.loaded", false}, {"Form1.bngPlay.caption", "&Play"}});
 
     t.ok("respond pick cmbPlayers 1; click Command1");
     t.ok("respond get Form1.Timer1.enabled");
-    t.ok("respond get nothing");
-    EXPECT_EQ(t.number("responders"), 3);
+    EXPECT_EQ(t.number("responders"), 2);
     t.ok("respond clear");
     EXPECT_EQ(t.number("responders"), 0);
+
+    // A window opened from a responder takes the next one; the answers of both are kept in the order
+    // given, and a window with none left closes with its own closing steps.
+    t.ok("respond get Combo1.list_index; click cmdHelp; click Command2");
+    t.ok("respond get frmHelp.visible; click Command2");
+    t.ok("click Form1.bngPlay");
+    EXPECT_EQ(t.texts("responded"), (Answers{"ok 0", "ok true", "ok", "ok", "ok"}));
+    t.ok("respond click cmdHelp; get frmHelp.loaded; click Command2");
+    t.ok("click Form1.bngPlay");
+    EXPECT_EQ(t.texts("responded"),
+              (Answers{"error modal window frmHelp shown with no responder queued", "ok false", "ok"}));
+    EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
 
     // What a responder asks after its window has closed is not run: no time passes between Start and
     // the rest of Play.
     t.ok("respond click Command1; advance 2525; get state.CalledCount");
     t.ok("click Form1.bngPlay");
     EXPECT_EQ(t.texts("responded"),
-              (std::vector<std::string>{"ok", "error BngOptions has closed", "error BngOptions has closed"}));
+              (Answers{"ok", "error BngOptions has closed", "error BngOptions has closed"}));
     EXPECT_EQ(t.state().CalledCount, 0);
     t.ticks(101);
     EXPECT_EQ(t.state().CalledCount, 1);
-    EXPECT_EQ(t.text("Form1.lblball.caption").substr(1), std::to_string(t.state().CalledNumbers[1]));
     t.ok("click Form1.bngPlay");
 
     // A message box takes the next responder, whose commands run while it is open; with none it is
@@ -69,7 +78,7 @@ TEST(Driver, RespondersAnswerModalWindowsAndMessageBoxesInTurn) {
     t.ok("click frmGamestatus.cmdOK");
     t.ok("respond get Form1.Timer1.enabled; get Form1.bngPlay.reachable; advance 25");
     t.ok("click Form1.Bngnext");
-    EXPECT_EQ(t.texts("responded"), (std::vector<std::string>{"ok false", "ok false", "ok"}));
+    EXPECT_EQ(t.texts("responded"), (Answers{"ok false", "ok false", "ok"}));
     EXPECT_EQ(t.number("responders"), 0);
     EXPECT_EQ(t.state().Balance, 40);
     t.callUntilComputerWins();
@@ -78,33 +87,161 @@ TEST(Driver, RespondersAnswerModalWindowsAndMessageBoxesInTurn) {
     EXPECT_EQ(t.messageBoxes().size(), 2u);
     EXPECT_EQ(t.state().Balance, 40);
 
-    // A responder cannot start a fresh game from inside the window it answers.
-    t.ok("respond start 3; get Form1.bngPlay.caption");
-    t.ok("click Form1.bnghelpabout");
-    EXPECT_EQ(t.texts("responded"),
-              (std::vector<std::string>{"error start cannot run inside a responder", R"(ok "&End Play")"}));
-
     // Semicolons inside a quoted text stay in their command, a quoted backslash included.
     t.ok(R"(respond set Form1.Text2.text "a;b\\"; get Form1.Text2.text)");
     t.ok("click Form1.bnghelpabout");
-    EXPECT_EQ(t.texts("responded"), (std::vector<std::string>{"ok", R"(ok "a;b\\")"}));
+    EXPECT_EQ(t.texts("responded"), (Answers{"ok", R"(ok "a;b\\")"}));
 }
 
-TEST(Driver, TheProgramPlaysOverAPipe) {
+// What a bad line could disturb.
+std::vector<std::string> fingerprint(Table& t) {
+    std::vector<std::string> seen;
+    for (const char* get : {"clock",
+                            "state.Balance",
+                            "state.BallFrame",
+                            "state.RollStep",
+                            "state.CalledCount",
+                            "state.CallElapsed",
+                            "state.PcPlayerCount",
+                            "state.GameType",
+                            "state.HelpPage",
+                            "state.CalledNumbers[1]",
+                            "Form1.caption",
+                            "Form1.bngPlay.caption",
+                            "Form1.bngPlay.enabled",
+                            "Form1.Timer1.enabled",
+                            "Form1.imgBallroll.top",
+                            "Form1.imgBallroll.picture",
+                            "BngOptions.loaded",
+                            "frmHelp.loaded",
+                            "msgboxes",
+                            "responders"})
+        seen.push_back(t(std::string("get ") + get));
+    return seen;
+}
+
+TEST(Driver, BadLinesGetOneShortErrorAndChangeNothing) {
+    Table t;
+    t.play();
+    t.nextCall();
+    t.nextCall();
+    t.ticks(9); // the ball is falling
+    const auto before = fingerprint(t);
+    const std::string tooLong = "get Form1." + std::string(60000, 'x') + "\r\x01.caption";
+
+    // Each line with its whole answer, or the start of it when the rest quotes the line.
+    const std::pair<std::string, std::string> bad[] = {
+        // Nesting too deep to read, and a line too long to take at all.
+        {"set state.Balance " + std::string(60000, '['), "error set needs a JSON value"},
+        {"set state.Balance " + std::string(100000, '['), "error line too long: 100018 bytes, at most 65536"},
+        {"set Form1.caption " + std::string(20, '[') + "1" + std::string(20, ']'),
+         "error set needs a JSON value"},
+        {tooLong, "error unknown control " + std::string(144, 'x') + "..."},
+        // Indexes on a control that is not an array, and negative ones.
+        {"click Form1.bngPlay[0]", "error bngPlay is not an array"},
+        {"click Form1.bngPlay[-1]", "error malformed path Form1.bngPlay[-1]"},
+        {"get Form1.Command1[2].caption", "error Command1 is not an array"},
+        {"call Form1.Label1_Click -1", "error no such element -1"},
+        {"pick BngOptions.Combo2 -1", "error no such list position"},
+        // Game values the game never holds, alone or beside the rest of the round.
+        {"set state.BallFrame 809", "error out of range for BallFrame"},
+        {"set state.CalledCount 78", "error out of range for CalledCount"},
+        {"set state.CallInterval 7", "error out of range for CallInterval"},
+        {"set state.PcPlayerCount 7", "error out of range for PcPlayerCount"},
+        {"set state.GameType 13", "error out of range for GameType"},
+        {"set state.HelpPage 12", "error out of range for HelpPage"},
+        {"set state.PcCardNumbers[1][1] -5", "error out of range for PcCardNumbers"},
+        {"set state.Balance 2147483648", "error out of range for Balance"},
+        {"set state.Balance \"5\"", "error wrong value for Balance"},
+        {"set state.CalledCount 24", "error the called numbers would not be the caller's"},
+        {"set state.CalledCount 77", "error the called numbers would not be the caller's"},
+        {"set state.CalledNumbers[1] 0", "error the called numbers would not be the caller's"},
+        {"set state.CalledNumbers[2] " + std::to_string(t.state().CalledNumbers[1]),
+         "error the called numbers would not be the caller's"},
+        {"advance 9223372036854775807", "error advance goes past the end of the clock"},
+        {"advance 1000000000000000001", "error advance goes past the end of the clock"},
+        // Numbers as JSON never writes them, or not whole.
+        {"set state.Balance +5", "error set needs a JSON value"},
+        {"set state.Balance 00005", "error set needs a JSON value"},
+        {"set state.Balance 5.", "error set needs a JSON value"},
+        {"set state.Balance 1e999", "error set needs a JSON value"},
+        {"set state.Balance 1e3", "error wrong value for Balance"},
+        {"set state.Balance 5.0", "error wrong value for Balance"},
+        {"set state.Balance -0", "error wrong value for Balance"},
+        {"advance -0", "error advance needs milliseconds"},
+        {"get state.CalledNumbers[01]", "error malformed state path"},
+        {"set Form1.Text2.left 99999999999999999999999", "error set needs a JSON value"},
+        // Texts that are no UTF-8, or hold control characters, a NUL or half a surrogate pair.
+        {"set Form1.caption \"a\x01\"", "error set needs a JSON value"},
+        {"set Form1.caption \"a\xff\"", "error set needs a JSON value"},
+        {"set Form1.caption \"\xc0\xaf\"", "error set needs a JSON value"}, // "/" written too long
+        {R"(set Form1.caption "\u0000")", "error set needs a JSON value"},
+        {R"(set Form1.caption "\ud800")", "error set needs a JSON value"},
+        {"get Form1.a\xc3(\x7f\t.caption", "error unknown control a\\xc3(\\x7f\\t"},
+        {"set Form1.imgBallroll.picture \"ball-with-a-name-too-long\"", "error wrong value for picture"},
+        // A responder's commands are judged as they are queued.
+        {"respond click Nowhere.x", "error unknown control Nowhere"},
+        {"respond click Command1; click Nothing", "error malformed path Nothing"},
+        {"respond start 3", "error start cannot run inside a responder"},
+        {"respond clear extra", "error respond clear takes nothing after it"},
+    };
+    for (const auto& [line, answer] : bad) {
+        EXPECT_EQ(t(line).substr(0, answer.size()), answer) << line.substr(0, 60);
+        EXPECT_LE(t(line).size(), 200u) << line.substr(0, 60);
+        ASSERT_EQ(fingerprint(t), before) << line.substr(0, 60);
+    }
+
+    // The same values written properly are taken, and the round plays on to its end.
+    t.ok("set state.Balance -5");
+    t.ok("set state.BallFrame 12");
+    t.ok("set state.CalledNumbers[2] 75");
+    t.ok(R"(set Form1.caption "\ud83c\udfb1 Bingo")");
+    EXPECT_EQ(t.text("Form1.caption"), "\xf0\x9f\x8e\xb1 Bingo");
+    t.ok("advance 1000000000");
+    EXPECT_TRUE(t.outcomeShown());
+}
+
+TEST(Driver, LogsKeepTheirLatestHundred) {
+    Table t;
+    t.play();
+    for (int k = 0; k < 130; ++k) {
+        t.ok("call OpenWebSite");
+        t.ok("call About");
+    }
+    for (const char* log : {"msgboxes", "commands"}) {
+        const Value shown = t.get(log);
+        ASSERT_TRUE(shown.array());
+        EXPECT_EQ(shown.array()->size(), 100u) << log;
+    }
+    EXPECT_EQ(*t.get("commands").array()->back().array()->front().string(), "start https://daubery.org");
+}
+
+// Over a pipe every line, however long or empty, gets exactly one answer, in order, the last line too
+// when it has no newline.
+TEST(Driver, TheProgramAnswersEveryLineOverAPipe) {
     const std::string script = testing::TempDir() + "daubery-script.txt";
-    std::ofstream(script) << "start 7\n# a comment\n\nrespond click Command1\nclick Form1.bngPlay\n"
-                             "advance 2525\nget state.CalledCount\nget Bingomsg.lblselctedNums[1].forecolor\n"
-                             "bogus\nclick Form1.bngfileExit\nget ended\n";
-    FILE* program = popen((std::string(DAUBERY_HEADLESS) + " < " + script).c_str(), "r");
+    {
+        std::ofstream out(script, std::ios::binary);
+        out << "start 7\n\n# a note\r\nset state.Balance " << std::string(200000, '[') << "\n";
+        out << "respond click Command1\nclick Form1.bngPlay\nadvance 2525\nget state.CalledCount\n"
+               "get Bingomsg.lblselctedNums[1].forecolor\nbogus\n";
+        for (int k = 0; k < 2000; ++k) out << "get clock\n";
+        out << "click Form1.bngfileExit\nget ended";
+    }
+    FILE* program = popen(("exec " + std::string(DAUBERY_HEADLESS) + " < " + script).c_str(), "r");
     ASSERT_NE(program, nullptr);
-    std::vector<std::string> lines;
+    std::vector<std::string> answers;
     char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, program)) lines.emplace_back(buffer);
+    while (std::fgets(buffer, sizeof buffer, program)) answers.emplace_back(buffer);
     EXPECT_EQ(pclose(program), 0);
-    // The comment and the blank line get their answers too: one answer a line.
-    EXPECT_EQ(lines, (std::vector<std::string>{"ok\n", "ok\n", "error empty command\n", "ok\n", "ok\n", "ok\n",
-                                               "ok 1\n", "ok 12632256\n", "error unknown command bogus\n", "ok\n",
-                                               "ok true\n"}));
+    ASSERT_EQ(answers.size(), 2012u);
+    EXPECT_EQ(Answers(answers.begin(), answers.begin() + 10),
+              (Answers{"ok\n", "error empty command\n", "ok\n",
+                       "error line too long: 200018 bytes, at most 65536\n", "ok\n", "ok\n", "ok\n", "ok 1\n",
+                       "ok 12632256\n", "error unknown command bogus\n"}));
+    for (std::size_t k = 10; k < 2010; ++k) ASSERT_EQ(answers[k], "ok 2525\n") << k;
+    EXPECT_EQ(answers[2010], "ok\n");
+    EXPECT_EQ(answers[2011], "ok true\n");
 }
 
 } // namespace

@@ -32,8 +32,9 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
                 t.whileOpen([&] {
                     EXPECT_TRUE(t.state().Paused);
                     EXPECT_FALSE(t.calling());
-                    EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
-                    EXPECT_FALSE(t.flag("Form1.bngPlay.enabled"));
+                    t.expect({{"Form1.bngPause.enabled", false},
+                              {"Form1.bngPlay.enabled", false},
+                              {"Form1.lblPaused.visible", true}});
                     t.ticks(1000);
                     EXPECT_EQ(t.state().CalledCount, called);
                     t.ok(leave);
@@ -42,10 +43,11 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
                 EXPECT_FALSE(t.flag("frmHelp.loaded"));
                 EXPECT_FALSE(t.state().Paused);
                 EXPECT_TRUE(t.calling());
-                EXPECT_TRUE(t.flag("Form1.bngPause.enabled"));
-                EXPECT_EQ(t.text("Form1.bngPause.caption"), "Pause");
-                EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
-                EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Unpaused");
+                t.expect({{"Form1.bngPause.enabled", true},
+                          {"Form1.bngPause.caption", "Pause"},
+                          {"Form1.bngPlay.enabled", true},
+                          {"Form1.lblPaused.visible", false},
+                          {"Bingomsg.lblMsg.caption", "Game has been Unpaused"}});
                 t.nextCall();
                 EXPECT_EQ(t.state().CalledCount, called + 1);
             }
@@ -53,30 +55,55 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
     }
 }
 
-// Between rounds there is no caller to hold: opening and closing the help, however it is left,
-// starts no ball, at start-up, after a lost round and after End Play.
+// Between rounds there is no caller to hold: the help, however it is opened and left, starts no
+// ball at start-up, after a lost round or after End Play (paused first or not), and Pause stays
+// greyed with nothing to pause.
 TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
-    for (const char* leave : {"click frmHelp.Command2", "close frmHelp"}) {
-        SCOPED_TRACE(leave);
-        DialogTable t;
-        auto helpAndBack = [&](const char* when) {
-            SCOPED_TRACE(when);
-            const int called = t.state().CalledCount;
-            t.whileOpen([&] { t.ok(leave); });
-            t.ok("click Form1.bngFullhelp");
-            EXPECT_FALSE(t.calling());
-            EXPECT_FALSE(t.state().Paused);
-            t.ticks(500);
-            EXPECT_EQ(t.state().CalledCount, called);
-            EXPECT_FALSE(t.flag("Form1.imgBallroll.visible"));
-        };
-        helpAndBack("at start-up");
-        t.play();
-        t.callUntilComputerWins();
-        t.ok("click frmGamestatus.cmdOK");
-        helpAndBack("after a lost round");
-        t.ok("click Form1.bngPlay");
-        helpAndBack("after End Play");
+    const char* moments[] = {"at start-up", "after a lost round", "after End Play",
+                             "after a paused End Play"};
+    for (const char* opener : {"click Form1.bngFullhelp", "click Form1.helpgame", "options dialog Help"}) {
+        for (const char* leave : {"click frmHelp.Command2", "close frmHelp"}) {
+            DialogTable t(42);
+            for (const std::string moment : moments) {
+                SCOPED_TRACE(std::string(opener) + ", " + leave + ", " + moment);
+                if (moment == "after a lost round") {
+                    t.play();
+                    t.callUntilComputerWins();
+                    t.ok("click frmGamestatus.cmdOK");
+                } else if (moment != "at start-up") {
+                    if (t.text("Form1.bngPlay.caption") == "&End Play") t.ok("click Form1.bngPlay");
+                    t.play();
+                    t.nextCall();
+                    if (moment == "after a paused End Play") t.ok("click Form1.bngPause");
+                    t.ok("click Form1.bngPlay");
+                }
+                // After a lost round Play ends the play instead of opening the options.
+                if (std::string(opener) == "options dialog Help" && moment == "after a lost round") continue;
+                if (std::string(opener) == "options dialog Help") {
+                    t.whileOpen([&] {
+                        t.whileOpen([&] { t.ok(leave); });
+                        t.ok("click BngOptions.cmdHelp");
+                        t.ok("click BngOptions.Command2");
+                    });
+                    t.ok("click Form1.bngPlay");
+                } else if (moment != "at start-up" || std::string(opener) != "click Form1.helpgame") {
+                    t.whileOpen([&] { t.ok(leave); });
+                    t.ok(opener);
+                }
+                const int called = t.state().CalledCount;
+                const long long beeps = t.number("beeps");
+                EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
+                EXPECT_EQ(t.state().Paused, moment == "after a paused End Play");
+                t.ticks(4000);
+                EXPECT_FALSE(t.calling());
+                t.expect({{"Form1.tmrBallrool.enabled", false}, {"Form1.imgBallroll.visible", false}});
+                EXPECT_EQ(t.state().CalledCount, called);
+                t.expect({{"beeps", beeps}, {"frmGamestatus.loaded", false}});
+                if (moment == "after a lost round") continue;
+                EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
+                t.ignored("click Form1.bngPause");
+            }
+        }
     }
 }
 
@@ -108,7 +135,8 @@ TEST(AboutBox, StopsTheCallerOnlyWhileOpen) {
     EXPECT_FALSE(t.calling());
 }
 
-// Every link runs "start" with the address; "explorer" is tried only when "start" could not run.
+// Every link runs "start" with the address; "explorer" is tried only when "start" could not run, and
+// when neither can, the player is given the address in a message box.
 TEST(WebLink, TriesTheSecondCommandOnlyAfterTheFirstFailed) {
     DialogTable t;
     const auto& commands = t.driver.platform()->commands;
@@ -119,6 +147,11 @@ TEST(WebLink, TriesTheSecondCommandOnlyAfterTheFirstFailed) {
     t.driver.platform()->failingCommands = {"start"};
     t.ok("click Form1.bngVisit");
     EXPECT_EQ(commands, (Run{{"start " + Address, 0}, {"start " + Address, 0}, {"explorer " + Address, 4}}));
+    EXPECT_TRUE(t.messageBoxes().empty());
+    t.driver.platform()->failingCommands = {"start", "explorer"};
+    t.ok("click Form1.Label2");
+    EXPECT_EQ(t.messageBoxes(), (play::Boxes{{"Daubery web site",
+                                              "Your browser could not be opened. Visit us at " + Address}}));
     t.driver.platform()->failingCommands.clear();
 
     t.whileOpen([&] {
@@ -127,9 +160,9 @@ TEST(WebLink, TriesTheSecondCommandOnlyAfterTheFirstFailed) {
         t.ok("click BngOptions.cmdHelp");
     });
     t.ok("click Form1.bngPlay");
-    EXPECT_EQ(commands.size(), 5u);
+    EXPECT_EQ(commands.size(), 7u);
     EXPECT_EQ(commands.back(), (std::pair<std::string, int>{"start " + Address, 0}));
-    EXPECT_EQ(t.get("msgboxes").array()->size(), 0u);
+    EXPECT_EQ(t.messageBoxes().size(), 1u);
 }
 
 } // namespace

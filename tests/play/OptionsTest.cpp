@@ -3,7 +3,6 @@
 
 #include "Dialogs.h"
 #include "Words.h"
-#include "game/Patterns.h"
 
 #include <set>
 #include <string>
@@ -15,99 +14,46 @@ namespace {
 using play::DialogTable;
 using play::Options;
 
-TEST(OptionsStart, StartingAtOnceDealsRegularBingoOnOneCardAgainstOnePlayer) {
-    DialogTable t;
-    t.play();
-    const auto& s = t.state();
-    EXPECT_EQ(s.GameType, 1);
-    EXPECT_EQ(s.GameName, "Regular Bingo");
-    EXPECT_FALSE(s.RandomPick);
-    EXPECT_EQ(s.BoardCount, 1);
-    EXPECT_EQ(s.PcPlayerCount, 1);
-    EXPECT_EQ(s.CallInterval, 5000);
-
-    EXPECT_FALSE(t.flag("BngOptions.loaded"));
-    EXPECT_EQ(t.text("Form1.caption"), "Daubery");
-    EXPECT_EQ(t.number("Form1.width"), 9300);
-    EXPECT_TRUE(t.flag("Form1.Picture1.visible"));
-    EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
-    EXPECT_TRUE(t.flag("Form1.Command1.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 3735);
-    for (auto readout : {"lblWins", "lblWins2", "lblBalance", "lblbalnce2"})
-        EXPECT_TRUE(t.flag(std::string("Form1.") + readout + ".visible")) << readout;
-    EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&End Play");
-    EXPECT_TRUE(t.flag("Form1.helpgame.visible"));
-    EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play Regular Bingo");
-    EXPECT_TRUE(t.calling());
-    EXPECT_TRUE(t.flag("Bingomsg.visible"));
-    EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), "Regular Bingo");
-}
-
-// The choices are stored before the round is dealt: the jackpot and the board's message already
-// count the six opponents, and the second card and the wide claim button are there.
-TEST(OptionsStart, TheChosenValuesAreStoredAndDealtWith) {
-    DialogTable t;
-    t.play({.boards = 1, .gameType = 7, .seconds = 2, .opponents = 5});
-    const auto& s = t.state();
-    EXPECT_EQ(s.GameType, 8);
-    EXPECT_EQ(s.GameName, "Big Picture Frame");
-    EXPECT_EQ(s.BoardCount, 2);
-    EXPECT_EQ(s.CallInterval, 15000);
-    EXPECT_EQ(s.PcPlayerCount, 6);
-    EXPECT_EQ(s.Jackpot, 30);
-    EXPECT_NE(t.text("Bingomsg.lblMsg.caption").find("6 players"), std::string::npos);
-    EXPECT_TRUE(t.flag("Form1.Picture1.visible"));
-    EXPECT_TRUE(t.flag("Form1.Picture2.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 8775);
-
-    // Ten seconds between balls: half of it passes before the first number, not half of five.
-    t.ok("click Form1.bngPlay");
-    t.play({.seconds = 1});
-    EXPECT_EQ(s.CallInterval, 10000);
-    t.ticks(120);
-    EXPECT_EQ(s.CalledCount, 0);
-    t.ticks(100);
-    EXPECT_EQ(s.CalledCount, 1);
-
-    // Back to one card: the second is hidden again and the button narrowed.
-    t.ok("click Form1.bngPlay");
-    t.play();
-    EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 3735);
-}
-
-TEST(OptionsStart, StartRestoresAMaximisedMainWindow) {
-    DialogTable t;
-    t.ok("set Form1.window_state 2");
-    t.play();
-    EXPECT_EQ(t.number("Form1.window_state"), 0);
-}
-
-// Random Pick draws one of the ten patterns, never Any Bingo, and the drawn game's name is what
-// the player reads everywhere; the caption alone tells that it was drawn.
-TEST(OptionsStart, RandomPickDrawsAPatternAndNamesIt) {
-    std::set<int> drawn;
-    for (long long seed = 1; seed <= 40; ++seed) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        DialogTable t(seed);
-        t.play({.gameType = 11});
+// Random Pick draws one of the ten patterns for every round, never Any Bingo: from the options, the
+// outcome dialog's Try Again (the first nine only) and the menu's Next game; the drawn game's name
+// and example are what the player meets everywhere, and the caption alone tells that it was drawn.
+TEST(OptionsStart, RandomPickDrawsEveryRoundsPatternAndNamesIt) {
+    std::set<int> fromOptions, fromDialog, fromMenu;
+    auto expectDrawn = [](DialogTable& t, std::set<int>& drawn) {
         const auto& s = t.state();
         ASSERT_GE(s.GameType, 1);
         ASSERT_LE(s.GameType, 10);
         drawn.insert(s.GameType);
+        const std::string name = play::words::GameTypes[std::size_t(s.GameType - 1)].name;
         EXPECT_TRUE(s.RandomPick);
-        const std::string name(daubery::gameType(s.GameType).name);
         EXPECT_EQ(s.GameName, name);
-        EXPECT_EQ(t.text("Form1.caption"), "Daubery - Random Pick");
-        EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), name);
-        EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play " + name);
-        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption").rfind("You are playing " + name + ",", 0), 0u);
+        t.expect({{"Form1.caption", "Daubery - Random Pick"},
+                  {"Bingomsg.lblexplname.caption", name},
+                  {"Form1.helpgame.caption", "How to play " + name}});
+        // Only Regular Bingo and the kite draw lines; every other pattern shows circles.
+        EXPECT_EQ(t.visibleOf("Bingomsg.shpExample", 24).empty(), s.GameType == 1);
+        EXPECT_EQ(t.visibleOf("Bingomsg.lneExample", 12).empty(), s.GameType != 1 && s.GameType != 7);
+    };
+    for (long long seed = 1; seed <= 30; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        DialogTable t(seed);
+        t.play({.gameType = 11});
+        expectDrawn(t, fromOptions);
     }
-    EXPECT_GE(drawn.size(), 7u) << "forty rounds should draw most of the ten patterns";
+    EXPECT_GE(fromOptions.size(), 7u) << "thirty rounds should draw most of the ten patterns";
 
-    // A chosen game after a drawn one is no longer drawn.
     DialogTable t;
     t.play({.gameType = 11});
+    for (int round = 0; round < 120; ++round) {
+        t.ok("call AnnouncePcWin 1"); // computer player 1 takes the round at once
+        const bool menu = round % 2 == 1;
+        t.ok(menu ? "click Form1.Bngnext" : "click frmGamestatus.cmdTryagain");
+        expectDrawn(t, menu ? fromMenu : fromDialog);
+    }
+    EXPECT_EQ(fromDialog, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(fromMenu, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+
+    // A chosen game after a drawn one is no longer drawn.
     t.ok("click Form1.bngPlay");
     t.play({.gameType = 2});
     EXPECT_FALSE(t.state().RandomPick);
@@ -134,11 +80,9 @@ TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
         EXPECT_EQ(s.BoardCount, 2);
         EXPECT_EQ(s.CallInterval, 15000);
         EXPECT_EQ(s.PcPlayerCount, 4);
-        EXPECT_FALSE(t.flag("BngOptions.loaded"));
-        EXPECT_FALSE(t.flag("Bingomsg.loaded"));
+        t.expect({{"BngOptions.loaded", false}, {"Bingomsg.loaded", false}});
         EXPECT_FALSE(t.calling());
-        EXPECT_EQ(t.text("Form1.bngPlay.caption"), "&Play");
-        EXPECT_FALSE(t.flag("Form1.Command1.visible"));
+        t.expect({{"Form1.bngPlay.caption", "&Play"}, {"Form1.Command1.visible", false}});
     }
 
     t.whileOpen([&] {
@@ -151,62 +95,24 @@ TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
     t.ok("click Form1.bngPlay");
 }
 
-// A card square by column letter and row from the top, as the element of the sample's arrays.
-int element(const std::string& square) {
-    const int column = int(std::string("BINGO").find(square[0])) + 1, row = square[1] - '0';
-    const int firstCell[] = {0, 1, 6, 11, 15, 20};
-    const int cell = firstCell[column] + row - 1 - (column == 3 && row > 3 ? 1 : 0);
-    return cell - 1;
-}
-
-std::vector<int> elements(const std::vector<std::string>& squares) {
-    std::set<int> sorted;
-    for (const auto& square : squares) sorted.insert(element(square));
-    return {sorted.begin(), sorted.end()};
-}
-
-struct Sample {
-    std::vector<std::string> dots;
-    std::vector<int> lines;
+// Each game type's sample, by list position: the elements of its circles (a card's cell less one,
+// cells numbered column by column from B1, the free space left out) and of its lines (rows 1-5, columns
+// B-O, the diagonal from B1, the one from B5).
+const std::vector<int> Stamps{0, 1, 3, 4, 5, 6, 8, 9, 14, 15, 17, 18, 19, 20, 22, 23};
+const std::pair<std::vector<int>, std::vector<int>> Samples[] = {
+    {{}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}, // Regular
+    {{0, 4, 19, 23}, {}},                         // Four Corners
+    {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}, {}}, // Cover All
+    {Stamps, {}},                                                    // Postage Stamp
+    {{2, 6, 8, 10, 13, 15, 17, 21}, {}},                             // Big Diamond
+    {{7, 11, 12, 16}, {}},                                           // Small Diamond
+    {Stamps, {10, 11}},                                              // Kite
+    {{0, 1, 2, 3, 4, 5, 9, 10, 13, 14, 18, 19, 20, 21, 22, 23}, {}}, // Big Frame
+    {{6, 7, 8, 11, 12, 15, 16, 17}, {}},                             // Little Frame
+    {{0, 1, 2, 3, 4, 19, 20, 21, 22, 23}, {}},                       // B & O
+    {{}, {}},                                                        // Any Bingo
+    {{}, {}},                                                        // Random Pick
 };
-
-const std::vector<std::string> kStamps{"B1", "B2", "I1", "I2", "B4", "B5", "I4", "I5",
-                                       "G1", "G2", "O1", "O2", "G4", "G5", "O4", "O5"};
-const std::vector<std::string> kColumnsBandO{"B1", "B2", "B3", "B4", "B5", "O1", "O2", "O3", "O4", "O5"};
-
-Sample expectedSample(int gameType) {
-    switch (gameType) {
-    case 1:
-        return {{}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}};
-    case 2:
-        return {{"B1", "B5", "O1", "O5"}, {}};
-    case 3: {
-        std::vector<std::string> all;
-        for (char column : std::string("BINGO"))
-            for (char row = '1'; row <= '5'; ++row)
-                if (!(column == 'N' && row == '3')) all.push_back({column, row});
-        return {all, {}};
-    }
-    case 4:
-        return {kStamps, {}};
-    case 5:
-        return {{"B3", "N1", "N5", "O3", "I2", "I4", "G2", "G4"}, {}};
-    case 6:
-        return {{"I3", "N2", "N4", "G3"}, {}};
-    case 7:
-        return {kStamps, {10, 11}};
-    case 8:
-        return {
-            {"B1", "B2", "B3", "B4", "B5", "I1", "I5", "N1", "N5", "G1", "G5", "O1", "O2", "O3", "O4", "O5"},
-            {}};
-    case 9:
-        return {{"I2", "I3", "I4", "N2", "N4", "G2", "G3", "G4"}, {}};
-    case 10:
-        return {kColumnsBandO, {}};
-    default:
-        return {};
-    }
-}
 
 // Every type picked after another, so what the earlier one showed must be cleared: Kite after
 // Regular keeps only the two diagonals, Any Bingo after Kite is an empty card.
@@ -218,9 +124,8 @@ TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
             SCOPED_TRACE("game type " + std::to_string(type));
             t.ok("pick BngOptions.Combo2 " + std::to_string(position));
             EXPECT_EQ(t.state().GameType, type);
-            const Sample expected = expectedSample(type);
-            EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), elements(expected.dots));
-            EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), expected.lines);
+            EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), Samples[position].first);
+            EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), Samples[position].second);
         }
         t.ok("pick BngOptions.Combo2 8");
         t.ok("click BngOptions.Command2");

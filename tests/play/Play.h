@@ -77,6 +77,21 @@ public:
         return out;
     }
 
+    // Paths and what each must read: a flag, a number or a text.
+    using Reads = std::vector<std::pair<std::string, Value>>;
+    void expect(const Reads& reads) {
+        for (const auto& [path, value] : reads)
+            EXPECT_EQ(daubery::json::format(get(path)), daubery::json::format(value)) << path;
+    }
+
+    // The elements 0..count-1 of a control array that are visible: "frmHelp.imgHelp".
+    std::vector<int> visibleOf(std::string_view array, int count) {
+        std::vector<int> shown;
+        for (int k = 0; k < count; ++k)
+            if (flag(std::string(array) + "[" + std::to_string(k) + "].visible")) shown.push_back(k);
+        return shown;
+    }
+
     // The message boxes shown since the start, as titles and texts.
     Boxes messageBoxes() {
         Boxes boxes;

@@ -12,12 +12,7 @@ using namespace play;
 TEST(RoundControl, AFreshStartShowsOnlyTheMenusTheBackgroundAndTheLink) {
     Table t;
     EXPECT_ROUND(t, Round::Idle);
-    EXPECT_EQ(t.text("Form1.caption"), "Daubery");
-    EXPECT_TRUE(t.flag("Form1.visible"));
-    EXPECT_EQ(t.number("Form1.height"), 5745);
-    EXPECT_FALSE(t.flag("Form1.helpgame.visible"));
-    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Pause");
-    EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound Off");
+    t.expect({{"Form1.visible", true}, {"Form1.height", 5745}, {"Form1.helpgame.visible", false}});
     // Of the window's own controls only the link is on screen.
     for (const auto& control : t.game().mainWindow().controls()) {
         if (control->kind() == daubery::ControlKind::Menu || control->kind() == daubery::ControlKind::Timer)
@@ -27,59 +22,70 @@ TEST(RoundControl, AFreshStartShowsOnlyTheMenusTheBackgroundAndTheLink) {
             onScreen = onScreen && c->visible();
         EXPECT_EQ(onScreen, control->name() == "Label2") << control->path();
     }
-    EXPECT_FALSE(t.flag("Bingomsg.loaded"));
-    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
+    t.expect({{"Bingomsg.loaded", false}, {"frmGamestatus.loaded", false}});
     const GameState& s = t.state();
     EXPECT_EQ(s.Balance, 0);
     EXPECT_EQ(s.JackpotLevel, 1);
     EXPECT_EQ(s.HelpPage, -1);
 }
 
+// Start stores the choices before it deals: the jackpot counts the opponents, every card is dealt
+// and shown, the second card and the wide claim button come and go with the number of boards, a
+// maximised main window is restored, and the first ball waits half the interval and one tick.
 TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
+    struct Deal {
+        Options options;
+        int type;
+        const char* name;
+        int interval, jackpot, claimWidth, windowWidth;
+    };
+    const Deal deals[] = {
+        {{}, 1, "Regular Bingo", 5000, 5, 3735, 9300},
+        {{.boards = 1, .gameType = 7, .seconds = 2, .opponents = 5}, 8, "Big Picture Frame", 15000, 30, 8775, 9135},
+        {{.gameType = 2, .seconds = 1, .opponents = 2}, 3, "Cover All", 10000, 15, 3735, 9300},
+    };
     Table t;
-    t.play();
-    EXPECT_ROUND(t, Round::Running);
-    const GameState& s = t.state();
-    EXPECT_EQ(s.GameType, 1);
-    EXPECT_EQ(s.BoardCount, 1);
-    EXPECT_EQ(s.PcPlayerCount, 1);
-    EXPECT_EQ(s.CallInterval, 5000);
-    EXPECT_EQ(s.Jackpot, 5);
-    EXPECT_EQ(s.CalledCount, 0);
-    expectDealt(s.Card1Numbers);
-    expectDealt(s.Card2Numbers);
-    expectDealt(s.PcCardNumbers[1]);
-    for (int i = 1; i <= 48; ++i) {
-        const int number = i <= 24 ? s.Card1Numbers[i] : s.Card2Numbers[i - 24];
-        EXPECT_EQ(t.text("Form1.Label1[" + std::to_string(i) + "].caption"), std::to_string(number));
-    }
-    EXPECT_EQ(t.text("Form1.Label1[49].caption"), "Free Space");
-    EXPECT_EQ(t.text("Form1.Label1[50].caption"), "Free Space");
-    EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 3735);
-    EXPECT_EQ(t.text("Form1.Command1.tooltip"), "If you have BINGO then press here");
-    EXPECT_EQ(t.number("Form1.width"), 9300);
-    EXPECT_EQ(t.text("Form1.lblBalance.caption"), "$0");
-    EXPECT_EQ(t.text("Form1.lblWins.caption"), "0");
-    EXPECT_TRUE(t.flag("Form1.helpgame.visible"));
-    EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play Regular Bingo");
-    EXPECT_TRUE(t.flag("Bingomsg.visible"));
-    EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), "Regular Bingo");
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
-              "You are playing Regular Bingo, Jackpot is $5. There is 1 player playing against you.");
+    for (const Deal& deal : deals) {
+        SCOPED_TRACE(deal.name);
+        t.ok("set Form1.window_state 2");
+        t.play(deal.options);
+        EXPECT_ROUND(t, Round::Running);
+        const GameState& s = t.state();
+        const bool twoCards = deal.options.boards == 1;
+        EXPECT_EQ(s.GameType, deal.type);
+        EXPECT_EQ(s.GameName, deal.name);
+        EXPECT_FALSE(s.RandomPick);
+        EXPECT_EQ(s.BoardCount, twoCards ? 2 : 1);
+        EXPECT_EQ(s.PcPlayerCount, deal.options.opponents + 1);
+        EXPECT_EQ(s.CallInterval, deal.interval);
+        EXPECT_EQ(s.Jackpot, deal.jackpot);
+        EXPECT_EQ(s.CalledCount, 0);
+        t.expect({{"BngOptions.loaded", false}, {"Form1.window_state", 0}, {"Form1.width", deal.windowWidth}});
+        EXPECT_EQ(t.flag("Form1.Picture2.visible"), twoCards);
+        EXPECT_EQ(t.number("Form1.Command1.width"), deal.claimWidth);
+        expectDealt(s.Card1Numbers);
+        expectDealt(s.Card2Numbers);
+        for (int p = 1; p <= s.PcPlayerCount; ++p) expectDealt(s.PcCardNumbers[p]);
+        for (int i = 1; i <= 48; ++i) {
+            const int number = i <= 24 ? s.Card1Numbers[i] : s.Card2Numbers[i - 24];
+            EXPECT_EQ(t.text("Form1.Label1[" + std::to_string(i) + "].caption"), std::to_string(number));
+        }
+        t.expect({{"Form1.Label1[49].caption", "Free Space"},
+                  {"Form1.Label1[50].caption", "Free Space"},
+                  {"Form1.helpgame.visible", true},
+                  {"Form1.helpgame.caption", std::string("How to play ") + deal.name},
+                  {"Bingomsg.visible", true},
+                  {"Bingomsg.lblexplname.caption", deal.name}});
 
-    // Two boards of Cover All, fifteen seconds, six computer players.
-    t.ok("click Form1.bngPlay");
-    t.play({.boards = 1, .gameType = 2, .seconds = 2, .opponents = 5});
-    EXPECT_ROUND(t, Round::Running);
-    EXPECT_TRUE(t.flag("Form1.Picture2.visible"));
-    EXPECT_EQ(t.number("Form1.Command1.width"), 8775);
-    EXPECT_EQ(s.CallInterval, 15000);
-    EXPECT_EQ(s.Jackpot, 30);
-    for (int p = 1; p <= 6; ++p) expectDealt(s.PcCardNumbers[p]);
-    EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play Cover All");
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
-              "You are playing Cover All, Jackpot is $30. There is 6 players playing against you.");
+        const int ticks = deal.interval / 50 + 1;
+        for (int call = 1; call <= 2; ++call) {
+            t.ticks(ticks - 1);
+            EXPECT_EQ(s.CalledCount, call - 1);
+            t.ticks(1);
+            EXPECT_EQ(s.CalledCount, call);
+        }
+        t.ok("click Form1.bngPlay");
+    }
 }
 
 // While the options are open the table stays as it was; Cancel deals nothing.
@@ -95,44 +101,42 @@ TEST(RoundControl, CancelLeavesTheTableIdle) {
     EXPECT_FALSE(t.flag("Bingomsg.loaded"));
 }
 
-TEST(RoundControl, PauseStopsTheCallerOnlyWhileARoundCanBeClaimed) {
+// Pause holds the caller, lets a falling ball land and shows the "Paused" sign, only while a round
+// can be claimed; a round won while paused carries "Unpause" into the next one, whose first click
+// then pauses, after which the menu is in step again.
+TEST(RoundControl, PauseHoldsTheCallerOnlyWhileARoundCanBeClaimed) {
     Table t;
     t.play();
+    EXPECT_FALSE(t.flag("Form1.lblPaused.visible"));
     t.ok("click Form1.bngPause");
     EXPECT_ROUND(t, Round::Paused);
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Paused");
+    EXPECT_TRUE(t.flag("Form1.lblPaused.visible"));
     t.ticks(500);
     EXPECT_EQ(t.state().CalledCount, 0);
     t.ok("click Form1.bngPause");
     EXPECT_ROUND(t, Round::Running);
-    EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), "Game has been Unpaused");
+    EXPECT_FALSE(t.flag("Form1.lblPaused.visible"));
     t.ticks(101);
     EXPECT_EQ(t.state().CalledCount, 1);
-    // A pause lets a falling ball land.
     t.ok("click Form1.bngPause");
     t.ticks(57);
-    EXPECT_TRUE(t.flag("Form1.lblball.visible"));
-    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
+    t.expect({{"Form1.lblball.visible", true}, {"Form1.tmrBallrool.enabled", false}});
     t.ok("click Form1.bngPause");
 
-    // Between rounds the claim button is disabled and the menu does nothing.
+    // Between rounds the menu does nothing.
     t.callUntilComputerWins();
     EXPECT_ROUND(t, Round::ComputerWon);
     t.ok("click Form1.bngPause");
     EXPECT_EQ(t.text("Form1.bngPause.caption"), "Pause");
     EXPECT_FALSE(t.state().Paused);
-}
 
-// A round won while paused leaves the menu reading "Unpause" into the next round; its first click
-// then pauses and it keeps reading "Unpause", after which it is in step again.
-TEST(RoundControl, UnpauseCarriesOverIntoTheNextRound) {
-    Table t;
     playUntilClaimable(t);
     t.ok("click Form1.bngPause");
     t.ok("click Form1.Command1");
     EXPECT_ROUND(t, Round::PlayerWon);
-    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
+    t.expect({{"Form1.lblPaused.visible", false}, {"Form1.bngPause.caption", "Unpause"}});
     t.ok("click Form1.Bngnext");
+    EXPECT_FALSE(t.flag("Form1.lblPaused.visible"));
     EXPECT_FALSE(t.state().Paused);
     EXPECT_TRUE(t.calling());
     EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
@@ -142,6 +146,9 @@ TEST(RoundControl, UnpauseCarriesOverIntoTheNextRound) {
     EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
     t.ok("click Form1.bngPause");
     EXPECT_ROUND(t, Round::Running);
+    t.ok("click Form1.bngPause");
+    t.ok("click Form1.bngPlay");
+    EXPECT_FALSE(t.flag("Form1.lblPaused.visible"));
 }
 
 TEST(RoundControl, EndPlayReturnsToIdleAndTheNextPlayStartsTheScoreAfresh) {
@@ -152,11 +159,11 @@ TEST(RoundControl, EndPlayReturnsToIdleAndTheNextPlayStartsTheScoreAfresh) {
     t.ok("click Form1.Command1");
     t.ok("click Form1.bngPlay");
     EXPECT_ROUND(t, Round::Idle);
-    EXPECT_FALSE(t.flag("Bingomsg.loaded"));
-    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
-    EXPECT_FALSE(t.flag("Form1.Image2[49].visible"));
-    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
-    EXPECT_FALSE(t.flag("Form1.lblball.visible"));
+    t.expect({{"Bingomsg.loaded", false},
+              {"frmGamestatus.loaded", false},
+              {"Form1.Image2[49].visible", false},
+              {"Form1.tmrBallrool.enabled", false},
+              {"Form1.lblball.visible", false}});
     const GameState& s = t.state();
     EXPECT_EQ(s.Balance, 5); // kept until the next Play
     EXPECT_EQ(s.WinCount, 0);
@@ -168,7 +175,9 @@ TEST(RoundControl, EndPlayReturnsToIdleAndTheNextPlayStartsTheScoreAfresh) {
     EXPECT_EQ(s.Jackpot, 5);
 }
 
-TEST(RoundControl, NextGameChargesTheRoundEvenPastZero) {
+// Next game charges $5 against one computer player and $10 against more, even past zero, and the
+// board starts unlit; Try Again with the money gone starts the money afresh and charges nothing.
+TEST(RoundControl, NextGameChargesTheRoundAndTryAgainStartsTheMoneyAfresh) {
     Table t;
     playUntilClaimable(t);
     t.ok("click Form1.Command1");
@@ -180,40 +189,31 @@ TEST(RoundControl, NextGameChargesTheRoundEvenPastZero) {
     EXPECT_EQ(s.Jackpot, 10);
     EXPECT_EQ(s.CalledCount, 0);
     EXPECT_EQ(t.text("Form1.lblBalance.caption"), "$0");
-    EXPECT_FALSE(t.flag("frmGamestatus.loaded"));
     for (int n = 1; n <= 75; ++n)
         EXPECT_EQ(t.number("Bingomsg.lblselctedNums[" + std::to_string(n) + "].forecolor"), Silver);
 
-    // Two computer players cost $10, taken from a balance of 3.
     Table second(3);
     second.play({.opponents = 1});
     second.ok("set state.Balance 3");
     second.callUntilComputerWins();
-    EXPECT_ROUND(second, Round::ComputerWon);
     second.ok("click Form1.Bngnext");
     EXPECT_EQ(second.messageBoxes(), (Boxes{{"Next Game", "This Game will cost $10.00"}}));
     EXPECT_EQ(second.state().Balance, -7);
     EXPECT_EQ(second.text("Form1.lblBalance.caption"), "$-7");
     EXPECT_ROUND(second, Round::Running);
-    second.nextCall();
-    EXPECT_EQ(second.state().CalledCount, 1);
-}
 
-TEST(RoundControl, TryAgainFromTheMenuStartsTheMoneyAfresh) {
-    Table t;
-    t.play({.opponents = 2});
-    t.callUntilComputerWins();
-    EXPECT_EQ(t.text("Form1.Bngnext.caption"), "&Try Again");
-    t.ok("set state.JackpotLevel 4");
-    t.ok("set state.Balance -20");
-    t.ok("click Form1.Bngnext");
-    EXPECT_ROUND(t, Round::Running);
-    const GameState& s = t.state();
-    EXPECT_EQ(s.Balance, 0);
-    EXPECT_EQ(s.JackpotLevel, 1);
-    EXPECT_EQ(s.Jackpot, 15);
-    EXPECT_EQ(t.text("Form1.lblBalance.caption"), "$0");
-    EXPECT_TRUE(t.messageBoxes().empty());
+    second.ok("click Form1.bngPlay");
+    second.play({.opponents = 2});
+    second.callUntilComputerWins();
+    EXPECT_EQ(second.text("Form1.Bngnext.caption"), "&Try Again");
+    second.ok("set state.JackpotLevel 4");
+    second.ok("set state.Balance -20");
+    second.ok("click Form1.Bngnext");
+    EXPECT_ROUND(second, Round::Running);
+    EXPECT_EQ(second.state().Balance, 0);
+    EXPECT_EQ(second.state().JackpotLevel, 1);
+    EXPECT_EQ(second.state().Jackpot, 15);
+    EXPECT_EQ(second.messageBoxes().size(), 1u);
 }
 
 TEST(RoundControl, ExitOrClosingTheMainWindowEndsTheProgram) {
@@ -230,9 +230,7 @@ TEST(RoundControl, ExitOrClosingTheMainWindowEndsTheProgram) {
 TEST(RoundControl, MinimisingTheMainWindowCarriesToTheBoard) {
     Table t;
     t.ok("set Form1.window_state 1"); // loads the board without showing it
-    EXPECT_TRUE(t.flag("Bingomsg.loaded"));
-    EXPECT_FALSE(t.flag("Bingomsg.visible"));
-    EXPECT_EQ(t.number("Bingomsg.window_state"), 1);
+    t.expect({{"Bingomsg.loaded", true}, {"Bingomsg.visible", false}, {"Bingomsg.window_state", 1}});
     t.ok("set Form1.window_state 0");
     EXPECT_EQ(t.number("Bingomsg.window_state"), 0);
 

@@ -16,11 +16,7 @@ using play::DialogTable;
 namespace words = play::words;
 
 // Property paths and the text each must hold.
-using Texts = std::vector<std::pair<std::string, std::string>>;
-
-void expectTexts(DialogTable& t, const Texts& texts) {
-    for (const auto& [path, text] : texts) EXPECT_EQ(t.text(path), text) << path;
-}
+using Texts = play::Table::Reads;
 
 const Texts MainWindowAtStart{
     {"Form1.caption", "Daubery"},
@@ -105,11 +101,11 @@ const Texts MessageBoard{
 
 TEST(Texts, MainWindowMenusAndLabels) {
     DialogTable t;
-    expectTexts(t, MainWindowAtStart);
+    t.expect(MainWindowAtStart);
     t.ok("click Form1.bngoptSound");
     EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound On");
     t.play();
-    expectTexts(t, MainWindowInARound);
+    t.expect(MainWindowInARound);
     t.ok("click Form1.bngPause");
     EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
     t.ok("click Form1.bngPause");
@@ -117,40 +113,14 @@ TEST(Texts, MainWindowMenusAndLabels) {
 
     // A computer win takes the last of the money and the menu offers to try again.
     t.callUntilComputerWins();
-    EXPECT_EQ(t.text("Form1.Command1.tooltip"), "Press End Game to start a new game");
-    EXPECT_EQ(t.text("Form1.Bngnext.caption"), "&Try Again");
-}
-
-TEST(Texts, NextGameNamesItsPrice) {
-    for (int opponents : {0, 1, 5}) {
-        DialogTable t(opponents + 20);
-        t.play({.opponents = opponents});
-        t.ok("set state.Balance 40");
-        t.callUntilComputerWins();
-        t.ok("click frmGamestatus.cmdOK");
-        t.ok("click Form1.Bngnext");
-        const play::Boxes boxes = t.messageBoxes();
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].first, "Next Game");
-        EXPECT_EQ(boxes[0].second,
-                  opponents == 0 ? "This Game will cost $5.00" : "This Game will cost $10.00");
-    }
-}
-
-TEST(Texts, RandomPickNamesTheDrawnGame) {
-    DialogTable t(5);
-    t.play({.gameType = 11});
-    const std::string drawn = words::GameTypes[std::size_t(t.state().GameType - 1)].name;
-    EXPECT_NE(drawn, "Random Pick");
-    EXPECT_EQ(t.text("Form1.caption"), "Daubery - Random Pick");
-    EXPECT_EQ(t.text("Form1.helpgame.caption"), "How to play " + drawn);
-    EXPECT_EQ(t.text("Bingomsg.lblexplname.caption"), drawn);
+    t.expect({{"Form1.Command1.tooltip", "Press End Game to start a new game"},
+              {"Form1.Bngnext.caption", "&Try Again"}});
 }
 
 TEST(Texts, OptionsDialogListsAndSampleExplanations) {
     DialogTable t;
     t.whileOpen([&] {
-        expectTexts(t, OptionsDialog);
+        t.expect(OptionsDialog);
         t.ignored("click Form1.bngPlay"); // the main window waits while the options are open
         EXPECT_EQ(t.texts("BngOptions.Combo1.items"), (std::vector<std::string>{"1 Board", "2 Boards"}));
         std::vector<std::string> names;
@@ -175,16 +145,11 @@ TEST(Texts, OptionsDialogListsAndSampleExplanations) {
 TEST(Texts, HelpViewerContentsPagesAndGuide) {
     DialogTable t;
     t.whileOpen([&] {
-        expectTexts(t, HelpViewer);
+        t.expect(HelpViewer);
         for (std::size_t item = 0; item < words::HelpContents.size(); ++item)
             EXPECT_EQ(t.text("frmHelp.lblcontents[" + std::to_string(item) + "].caption"),
                       words::HelpContents[item]);
-        t.ok("click frmHelp.lblcontents[0]");
-        EXPECT_EQ(t.text("frmHelp.lblstart.text"), words::HelpStartPage);
-        for (std::size_t page = 0; page < words::HelpPages.size(); ++page) {
-            t.ok("click frmHelp.cmdNext");
-            EXPECT_EQ(t.text("frmHelp.lblHelp.caption"), words::HelpPages[page]) << "page " << page;
-        }
+        // The start page and the game pages are read in the help viewer's own tests.
     });
     t.ok("click Form1.bngFullhelp");
 
@@ -215,7 +180,7 @@ TEST(Texts, AboutBoxToItsLastCharacter) {
 TEST(Texts, MessageBoardThroughARound) {
     DialogTable t;
     t.play();
-    expectTexts(t, MessageBoard);
+    t.expect(MessageBoard);
     t.nextCall();
     EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"),
               "You are playing Regular Bingo, Jackpot is $5. There is 1 playing against you.");
@@ -244,23 +209,22 @@ TEST(Texts, OutcomeDialogForEachEnding) {
     DialogTable won;
     play::playUntilClaimable(won);
     won.ok("click Form1.Command1");
-    expectTexts(
-        won, {{"Bingomsg.lblMsg.caption", "You are a Winner your new balance is $5"},
-              {"Form1.lblBalance.caption", "$5"},
-              {"Form1.lblWins.caption", "1"},
-              {"frmGamestatus.caption", ""},
-              {"frmGamestatus.lblStatus.caption", "Congradulaton's\n\rYou have B I N G O"},
-              {"frmGamestatus.lblStatus2.caption", "If you would like to play the next game press Next Game"},
-              {"frmGamestatus.cmdOK.caption", "OK"},
-              {"frmGamestatus.cmdTryagain.caption", "&Next game"},
-              {"frmGamestatus.cmdEndPlay.caption", "End Play"}});
+    won.expect(
+        {{"Bingomsg.lblMsg.caption", "You are a Winner your new balance is $5"},
+         {"Form1.lblBalance.caption", "$5"},
+         {"Form1.lblWins.caption", "1"},
+         {"frmGamestatus.caption", ""},
+         {"frmGamestatus.lblStatus.caption", "Congradulaton's\n\rYou have B I N G O"},
+         {"frmGamestatus.lblStatus2.caption", "If you would like to play the next game press Next Game"},
+         {"frmGamestatus.cmdOK.caption", "OK"},
+         {"frmGamestatus.cmdTryagain.caption", "&Next game"},
+         {"frmGamestatus.cmdEndPlay.caption", "End Play"}});
 
     DialogTable lostWithMoney;
     lostWithMoney.play();
     lostWithMoney.ok("set state.Balance 1");
     lostWithMoney.callUntilComputerWins();
-    expectTexts(
-        lostWithMoney,
+    lostWithMoney.expect(
         {{"Bingomsg.lblMsg.caption", "The Computer Player #1 has won the jackpot."},
          {"frmGamestatus.lblStatus.caption", "The Computer Player #1 has won the jackpot."},
          {"frmGamestatus.lblStatus2.caption", "If you would like to play the next game press Next Game"},
@@ -273,8 +237,7 @@ TEST(Texts, OutcomeDialogForEachEnding) {
     const int winner = gameOver.state().PcWinner;
     const std::string number = std::to_string(winner);
     const char* names[] = {"", "Bingo Ben", "Dots Dot", "Money Marcy"};
-    expectTexts(
-        gameOver,
+    gameOver.expect(
         {{"Bingomsg.lblMsg.caption",
           "The Computer Player #" + number + " has won the jackpot.  Your balance is 0 Game Over."},
          {"frmGamestatus.lblStatus.caption", std::string(names[winner]) + ", Computer Player #" + number +
