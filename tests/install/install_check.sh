@@ -30,8 +30,9 @@ for check in "validate --no-net $catalogue" "validate-tree --no-net $prefix"; do
 done
 
 # The menu entry, every field a player's desktop shows or acts on, exactly: the name and comment in
-# the menu, the installed program and icon, no terminal, among the board games, the search words.
-diff -u - "$entry" <<EOF || fail "the menu entry differs from the one expected"
+# the menu, the installed program and icon, the windows' class, no terminal, among the board games,
+# the search words.
+diff -u - <(grep -v '^#' "$entry") <<EOF || fail "the menu entry differs from the one expected"
 [Desktop Entry]
 Type=Application
 Name=Daubery
@@ -39,6 +40,7 @@ GenericName=Bingo
 Comment=Play 75-ball bingo against computer players
 Exec=daubery
 Icon=$id
+StartupWMClass=Daubery
 Terminal=false
 Categories=Game;BoardGame;
 Keywords=bingo;75-ball;jackpot;
