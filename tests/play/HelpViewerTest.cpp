@@ -70,19 +70,6 @@ TEST(HelpViewer, NextAndBackStopAtTheEnds) {
     t.ok("click Form1.bngFullhelp");
 }
 
-TEST(HelpViewer, OpeningOnAPageSetsBackAndNextForIt) {
-    DialogTable t;
-    for (int page : {0, 4, 11}) {
-        t.ok("set state.HelpPage " + std::to_string(page));
-        t.whileOpen([&] {
-            expectPage(t, page);
-            EXPECT_EQ(t.flag("frmHelp.cmdBack.enabled"), page > 0);
-            EXPECT_EQ(t.flag("frmHelp.cmdNext.enabled"), page < Pages - 1);
-        });
-        t.ok("click Form1.bngFullhelp");
-    }
-}
-
 // Pointing at an item or choosing it leaves that item alone in blue.
 TEST(HelpViewer, ContentsItemsLightOneAtATime) {
     DialogTable t;
@@ -204,6 +191,8 @@ TEST(HelpOptionsGuide, HotSpotsLieOverThePicturedParts) {
             for (int k = 0; k < 6; ++k) {
                 const Box spot = onGuide(t, "lblobject[" + std::to_string(k) + "]");
                 EXPECT_TRUE(picture.holds(spot)) << "hot spot " << k;
+                EXPECT_GE(spot.top, picture.top + 20 * 15)
+                    << "hot spot " << k << " on the pictured title bar";
                 for (const auto& part : parts[std::size_t(k)])
                     EXPECT_TRUE(spot.holds(pictured(t, part))) << part << " outside hot spot " << k;
                 if (k > 0) {
@@ -249,13 +238,16 @@ TEST(HelpOptionsGuide, HelpOnBingoOpensThePickedGamesPage) {
 }
 
 // "How to play" opens the page of the game being played: the drawn one under Random Pick, the
-// Any Bingo page for Any Bingo.
+// Any Bingo page for Any Bingo; Back and Next are set for that page.
 TEST(HelpPause, HowToPlayOpensTheCurrentGamesPage) {
     for (int position : {0, 10, 11}) {
         DialogTable t(position + 3);
         t.play({.gameType = position});
         const int page = position == 10 ? 11 : t.state().GameType - 1;
-        t.whileOpen([&] { expectPage(t, page); });
+        t.whileOpen([&] {
+            expectPage(t, page);
+            t.expect({{"frmHelp.cmdBack.enabled", page > 0}, {"frmHelp.cmdNext.enabled", page < Pages - 1}});
+        });
         t.ok("click Form1.helpgame");
         EXPECT_EQ(t.state().HelpPage, page);
     }

@@ -2,6 +2,7 @@
 // Random Pick draw, Cancel and the close button, and the sample card of every game type.
 
 #include "Dialogs.h"
+#include "Samples.h"
 #include "Words.h"
 
 #include <set>
@@ -95,25 +96,6 @@ TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
     t.ok("click Form1.bngPlay");
 }
 
-// Each game type's sample, by list position: the elements of its circles (a card's cell less one,
-// cells numbered column by column from B1, the free space left out) and of its lines (rows 1-5, columns
-// B-O, the diagonal from B1, the one from B5).
-const std::vector<int> Stamps{0, 1, 3, 4, 5, 6, 8, 9, 14, 15, 17, 18, 19, 20, 22, 23};
-const std::pair<std::vector<int>, std::vector<int>> Samples[] = {
-    {{}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}, // Regular
-    {{0, 4, 19, 23}, {}},                         // Four Corners
-    {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}, {}}, // Cover All
-    {Stamps, {}},                                                    // Postage Stamp
-    {{2, 6, 8, 10, 13, 15, 17, 21}, {}},                             // Big Diamond
-    {{7, 11, 12, 16}, {}},                                           // Small Diamond
-    {Stamps, {10, 11}},                                              // Kite
-    {{0, 1, 2, 3, 4, 5, 9, 10, 13, 14, 18, 19, 20, 21, 22, 23}, {}}, // Big Frame
-    {{6, 7, 8, 11, 12, 15, 16, 17}, {}},                             // Little Frame
-    {{0, 1, 2, 3, 4, 19, 20, 21, 22, 23}, {}},                       // B & O
-    {{}, {}},                                                        // Any Bingo
-    {{}, {}},                                                        // Random Pick
-};
-
 // Every type picked after another, so what the earlier one showed must be cleared: Kite after
 // Regular keeps only the two diagonals, Any Bingo after Kite is an empty card.
 TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
@@ -124,8 +106,8 @@ TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
             SCOPED_TRACE("game type " + std::to_string(type));
             t.ok("pick BngOptions.Combo2 " + std::to_string(position));
             EXPECT_EQ(t.state().GameType, type);
-            EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), Samples[position].first);
-            EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), Samples[position].second);
+            EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), play::Samples[position].circles);
+            EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), play::Samples[position].lines);
         }
         t.ok("pick BngOptions.Combo2 8");
         t.ok("click BngOptions.Command2");

@@ -38,57 +38,10 @@ protected:
     }
 };
 
-TEST_F(Desktop, PlayStartsARoundAndEndPlayClearsTheTable) {
-    playWithDefaults();
-    EXPECT_EQ(window("BngOptions"), nullptr);
-    ASSERT_NE(window("Bingomsg"), nullptr);
-    EXPECT_TRUE(window("Bingomsg")->isVisible());
-    EXPECT_EQ(window("Bingomsg")->windowTitle(), "Daubery message board");
-    EXPECT_EQ(menu("bngPlay")->text(), "&End Play");
-    EXPECT_TRUE(menu("helpgame")->isVisible());
-    EXPECT_EQ(menu("helpgame")->text(), "How to play Regular Bingo");
-    EXPECT_TRUE(menu("bngPause")->isEnabled());
-    EXPECT_TRUE(widget("Form1", "Picture1")->isVisible());
-    EXPECT_FALSE(widget("Form1", "Picture2")->isVisible());
-    EXPECT_EQ(widget<QLabel>("Form1", "Label1[1]")->text().toStdString(),
-              std::to_string(game->state.Card1Numbers[1]));
-    EXPECT_EQ(widget<QLabel>("Form1", "Label1[49]")->text(), "Free Space");
-    EXPECT_EQ(widget<QPushButton>("Form1", "Command1")->text(), "B I N G O");
-    EXPECT_EQ(widget<QLabel>("Form1", "lblBalance")->text(), "$0");
-
-    menu("bngPlay")->trigger();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window("Bingomsg"), nullptr);
-    EXPECT_EQ(menu("bngPlay")->text(), "&Play");
-    EXPECT_FALSE(widget("Form1", "Picture1")->isVisible());
-    EXPECT_FALSE(widget("Form1", "Command1")->isVisible());
-    EXPECT_FALSE(menu("bngPause")->isEnabled());
-}
-
-TEST_F(Desktop, TheBallLandsWithItsTextAndAClickDaubsACalledSquare) {
-    playWithDefaults();
-    // Let the caller's ticks of the first call and the whole fall come due at once.
-    game->windows.runTimersUntil(platform.now() + 101 * 25 + 57 * 25);
-    const int called = game->state.CalledNumbers[1];
-    EXPECT_EQ(game->state.CalledCount, 1);
-    QLabel* ballText = widget<QLabel>("Form1", "lblball");
-    EXPECT_TRUE(ballText->isVisible());
-    // B holds 1 to 15, I 16 to 30, and so on: the ball reads its column's letter and the number.
-    EXPECT_EQ(ballText->text().toStdString(),
-              std::string(1, "BINGO"[(called - 1) / 15]) + std::to_string(called));
-
-    // The free space daubs with a click, anywhere on it, before or after calls.
-    QTest::mouseClick(widget("Form1", "Label1[49]"), Qt::LeftButton);
-    EXPECT_TRUE(widget("Form1", "Image2[49]")->isVisible());
-    // A square with a number not called does not take a dot.
-    for (int i = 1; i <= 24; ++i) {
-        if (game->state.Card1Numbers[i] == called) continue;
-        QTest::mouseClick(widget("Form1", ("Label1[" + std::to_string(i) + "]").c_str()), Qt::LeftButton);
-        EXPECT_FALSE(widget("Form1", ("Image2[" + std::to_string(i) + "]").c_str())->isVisible()) << i;
-    }
-}
-
-TEST_F(Desktop, EnterStartsFromTheOptionsAndEscapeCancelsThem) {
+// Escape cancels the options and Enter starts from them; the menus then read what the round needs,
+// a click daubs only the free space and called squares, and End Play clears the table. What the
+// windows show at each step, the approved pictures hold.
+TEST_F(Desktop, KeysMenusAndClicksRunARound) {
     QTimer::singleShot(0, [this] { QTest::keyClick(window("BngOptions"), Qt::Key_Escape); });
     menu("bngPlay")->trigger();
     EXPECT_EQ(window("BngOptions"), nullptr);
@@ -97,8 +50,32 @@ TEST_F(Desktop, EnterStartsFromTheOptionsAndEscapeCancelsThem) {
 
     QTimer::singleShot(0, [this] { QTest::keyClick(window("BngOptions"), Qt::Key_Return); });
     menu("bngPlay")->trigger();
+    EXPECT_EQ(window("BngOptions"), nullptr);
     ASSERT_NE(window("Bingomsg"), nullptr);
+    EXPECT_TRUE(window("Bingomsg")->isVisible());
+    EXPECT_EQ(window("Bingomsg")->windowTitle(), "Daubery message board");
     EXPECT_EQ(menu("bngPlay")->text(), "&End Play");
+    EXPECT_TRUE(menu("helpgame")->isVisible());
+    EXPECT_EQ(menu("helpgame")->text(), "How to play Regular Bingo");
+    EXPECT_TRUE(menu("bngPause")->isEnabled());
+
+    game->windows.runTimersUntil(platform.now() + 101 * 25 + 57 * 25);
+    ASSERT_EQ(game->state.CalledCount, 1);
+    for (int i = 1; i <= 24; ++i) {
+        const bool called = game->state.Card1Numbers[i] == game->state.CalledNumbers[1];
+        QTest::mouseClick(widget("Form1", "Label1[" + std::to_string(i) + "]"), Qt::LeftButton);
+        EXPECT_EQ(widget("Form1", "Image2[" + std::to_string(i) + "]")->isVisible(), called) << i;
+    }
+    QTest::mouseClick(widget("Form1", "Label1[49]"), Qt::LeftButton);
+    EXPECT_TRUE(widget("Form1", "Image2[49]")->isVisible());
+
+    menu("bngPlay")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window("Bingomsg"), nullptr);
+    EXPECT_EQ(menu("bngPlay")->text(), "&Play");
+    EXPECT_FALSE(widget("Form1", "Picture1")->isVisible());
+    EXPECT_FALSE(widget("Form1", "Command1")->isVisible());
+    EXPECT_FALSE(menu("bngPause")->isEnabled());
 }
 
 TEST_F(Desktop, ALongTextShrinksToFitItsLabelRatherThanBeingCut) {

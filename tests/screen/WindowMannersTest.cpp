@@ -71,6 +71,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window("frmGamestatus")));
     }
 
+    // The next game's cost, told in a message box, taken with OK.
+    static void answerTheCostBox() {
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Ok)->click();
+        });
+    }
+
     // The main window has the keyboard, on card 1 rather than on the web link, where Enter would
     // open the browser.
     bool mainHasTheKeyboard() {
@@ -100,16 +108,17 @@ protected:
     void quitFromOutside(bool helpOpen);
 };
 
-// A dialog centred over the main window, as near as whole pixels allow.
-void expectCentredOver(const QWidget& dialog, const QWidget& over) {
+bool hasMinOrMax(const QWidget& w) {
+    return (w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) != 0;
+}
+
+// A dialog centred over the main window, as near as whole pixels allow, with no minimise or maximise.
+void expectDialogOver(const QWidget& dialog, const QWidget& over) {
     SCOPED_TRACE(dialog.objectName().toStdString() + " " + dialog.metaObject()->className());
     const QPoint offset = dialog.frameGeometry().center() - over.frameGeometry().center();
     EXPECT_LE(std::abs(offset.x()), 2) << offset.x();
     EXPECT_LE(std::abs(offset.y()), 2) << offset.y();
-}
-
-bool hasMinOrMax(const QWidget& w) {
-    return (w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) != 0;
+    EXPECT_FALSE(hasMinOrMax(dialog));
 }
 
 // The options dialog, the help viewer and the message boxes open centred over the main window,
@@ -121,8 +130,7 @@ TEST_F(WindowManners, ModalDialogsOpenOverTheMainWindow) {
     bool seen = false;
     play([&] {
         seen = true;
-        expectCentredOver(*window("BngOptions"), *main());
-        EXPECT_FALSE(hasMinOrMax(*window("BngOptions")));
+        expectDialogOver(*window("BngOptions"), *main());
     });
     EXPECT_TRUE(seen);
 
@@ -132,8 +140,7 @@ TEST_F(WindowManners, ModalDialogsOpenOverTheMainWindow) {
         ASSERT_NE(help, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
         seen = true;
-        expectCentredOver(*help, *main());
-        EXPECT_FALSE(hasMinOrMax(*help));
+        expectDialogOver(*help, *main());
         game->windows.userClick(game->helpViewer().control("Command2"));
     });
     game->windows.userClick(game->mainWindow().control("bngFullhelp"));
@@ -145,8 +152,7 @@ TEST_F(WindowManners, ModalDialogsOpenOverTheMainWindow) {
         ASSERT_NE(box, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
         seen = true;
-        expectCentredOver(*box, *main());
-        EXPECT_FALSE(hasMinOrMax(*box));
+        expectDialogOver(*box, *main());
         EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
         box->button(QMessageBox::Ok)->click();
     });
@@ -218,20 +224,14 @@ TEST_F(WindowManners, TheMainWindowHasTheKeyboardAfterEveryDeal) {
     EXPECT_TRUE(mainHasTheKeyboard()) << "after Start";
 
     winWithTheTopRow();
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->button(QMessageBox::Ok)->click();
-    });
+    answerTheCostBox();
     game->windows.userClick(game->outcomeDialog().control("cmdTryagain"));
     EXPECT_EQ(game->state.WinCount, 1);
     EXPECT_TRUE(mainHasTheKeyboard()) << "after the outcome dialog's Next game";
 
     winWithTheTopRow();
     game->windows.userClick(game->outcomeDialog().control("cmdOK"));
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->button(QMessageBox::Ok)->click();
-    });
+    answerTheCostBox();
     game->windows.userClick(game->mainWindow().control("Bngnext"));
     EXPECT_TRUE(mainHasTheKeyboard()) << "after the menu's Next game";
 
@@ -289,9 +289,4 @@ TEST_F(WindowManners, APausedRoundSaysSoOnTheTable) {
     EXPECT_FALSE(sign->isVisible());
 }
 
-} // namespace
-
-namespace {
-
-// Start narrows the main window for the round; the window keeps the place the player moved it to.
 } // namespace
