@@ -134,8 +134,8 @@ TEST(HelpViewer, CancelForgetsThePageAndTheCloseButtonKeepsIt) {
     t.ok("click Form1.bngFullhelp");
 }
 
-// The guide to the options dialog: in front when the dialog's Help opens the viewer, its hot spots
-// over the pictured parts of the dialog, one explanation at a time.
+// The guide to the options dialog: in front when the dialog's Help opens the viewer, each hot spot
+// showing its own explanation alone.
 TEST(HelpOptionsGuide, ShowsOneExplanationAtATime) {
     DialogTable t;
     t.whileOpen([&] {
@@ -143,10 +143,13 @@ TEST(HelpOptionsGuide, ShowsOneExplanationAtATime) {
             EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctHelpOption"});
             EXPECT_EQ(t.state().HelpFromOptions, 0);
             EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{6});
-            t.ok("click frmHelp.lblobject[0]");
-            EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{0});
-            t.ok("click frmHelp.lblobject[3]");
-            EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{3});
+            EXPECT_EQ(t.text("frmHelp.lblopinfo[6].caption"), play::words::OptionsGuide[6]);
+            for (int area : {3, 0, 5, 1, 4, 2}) {
+                t.ok("click frmHelp.lblobject[" + std::to_string(area) + "]");
+                EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{area});
+                EXPECT_EQ(t.text("frmHelp.lblopinfo[" + std::to_string(area) + "].caption"),
+                          play::words::OptionsGuide[std::size_t(area)]);
+            }
         });
         t.ok("click BngOptions.cmdHelp");
         EXPECT_TRUE(t.flag("BngOptions.loaded"));
@@ -235,6 +238,27 @@ TEST(HelpOptionsGuide, HelpOnBingoOpensThePickedGamesPage) {
     EXPECT_EQ(t.state().GameType, 7);
     EXPECT_TRUE(t.calling());
     EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
+}
+
+// The options' sample opens the help page of the game selected, in the help viewer's own order:
+// Random Pick and Any Bingo swap places in the help.
+TEST(OptionsSample, ClickingItOpensTheSelectedGamesHelpPage) {
+    DialogTable t;
+    t.whileOpen([&] {
+        for (const auto& [position, page] : {std::pair{11, 10}, {10, 11}, {9, 9}, {6, 6}, {0, 0}}) {
+            t.ok("pick BngOptions.Combo2 " + std::to_string(position));
+            bool opened = false;
+            t.whileOpen([&, page = page] {
+                opened = true;
+                expectPage(t, page);
+            });
+            t.ok("click BngOptions.lblhelp");
+            EXPECT_TRUE(opened);
+            EXPECT_TRUE(t.flag("BngOptions.loaded"));
+        }
+        t.ok("click BngOptions.Command2");
+    });
+    t.ok("click Form1.bngPlay");
 }
 
 // "How to play" opens the page of the game being played: the drawn one under Random Pick, the

@@ -95,18 +95,6 @@ TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
     }
 }
 
-// While the options are open the table stays as it was; Cancel deals nothing.
-TEST(RoundControl, CancelLeavesTheTableIdle) {
-    Table t;
-    t.ok("respond get Form1.bngPlay.caption; get Form1.Timer1.enabled; get Form1.Command1.visible;"
-         " pick Combo2 6; click Command2");
-    t.ok("click Form1.bngPlay");
-    EXPECT_EQ(t.texts("responded"),
-              (std::vector<std::string>{R"(ok "&Play")", "ok false", "ok false", "ok", "ok"}));
-    EXPECT_ROUND(t, Round::Idle);
-    t.expect({{"state.GameType", 7}, {"Bingomsg.loaded", false}});
-}
-
 // Pause holds the caller, lets a falling ball land and shows the "Paused" sign, only while a round
 // can be claimed; a round won while paused carries "Unpause" into the next one, whose first click
 // then pauses, after which the menu is in step again.
