@@ -109,12 +109,10 @@ TEST(Calling, EveryCallBeepsUnlessTheMenuOffersToSwitchSoundOn) {
     t.nextCall();
     EXPECT_EQ(t.number("beeps"), 2);
     t.ok("click Form1.bngoptSound");
-    EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound On");
     t.nextCall();
     EXPECT_EQ(t.number("beeps"), 2);
     EXPECT_EQ(t.state().CalledCount, 3);
     t.ok("click Form1.bngoptSound");
-    EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound Off");
     t.nextCall();
     EXPECT_EQ(t.number("beeps"), 3);
 }
