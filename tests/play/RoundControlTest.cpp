@@ -165,7 +165,8 @@ TEST(RoundControl, EndPlayReturnsToIdleAndTheNextPlayStartsTheScoreAfresh) {
 }
 
 // Next game charges $5 against one computer player and $10 against more, even past zero, and the
-// board starts unlit; Try Again with the money gone starts the money afresh and charges nothing.
+// board starts unlit; Try Again with the money gone, from the menu or the outcome dialog, starts the
+// money afresh and charges nothing.
 TEST(RoundControl, NextGameChargesTheRoundAndTryAgainStartsTheMoneyAfresh) {
     Table t;
     playUntilClaimable(t);
@@ -189,16 +190,19 @@ TEST(RoundControl, NextGameChargesTheRoundAndTryAgainStartsTheMoneyAfresh) {
     second.expect({{"state.Balance", -7}, {"Form1.lblBalance.caption", "$-7"}});
     EXPECT_ROUND(second, Round::Running);
 
-    second.ok("click Form1.bngPlay");
-    second.play({.opponents = 2});
-    second.callUntilComputerWins();
-    EXPECT_EQ(second.text("Form1.Bngnext.caption"), "&Try Again");
-    second.ok("set state.JackpotLevel 4");
-    second.ok("set state.Balance -20");
-    second.ok("click Form1.Bngnext");
-    EXPECT_ROUND(second, Round::Running);
-    second.expect({{"state.Balance", 0}, {"state.JackpotLevel", 1}, {"state.Jackpot", 15}});
-    EXPECT_EQ(second.messageBoxes().size(), 1u);
+    for (const char* tryAgain : {"click Form1.Bngnext", "click frmGamestatus.cmdTryagain"}) {
+        SCOPED_TRACE(tryAgain);
+        second.ok("click Form1.bngPlay");
+        second.play({.opponents = 2});
+        second.callUntilComputerWins();
+        EXPECT_EQ(second.text("Form1.Bngnext.caption"), "&Try Again");
+        second.ok("set state.JackpotLevel 4");
+        second.ok("set state.Balance -20");
+        second.ok(tryAgain);
+        EXPECT_ROUND(second, Round::Running);
+        second.expect({{"state.Balance", 0}, {"state.JackpotLevel", 1}, {"state.Jackpot", 15}});
+        EXPECT_EQ(second.messageBoxes().size(), 1u);
+    }
 }
 
 TEST(RoundControl, ExitOrClosingTheMainWindowEndsTheProgram) {
