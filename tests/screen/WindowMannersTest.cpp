@@ -23,7 +23,6 @@
 
 #include <functional>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 using namespace daubery;
@@ -184,13 +183,11 @@ TEST_F(WindowManners, TheOutcomeDialogLeavesTheCardsInView) {
 }
 
 // The message board opens just above the main window wherever the player has put it, level with
-// its left edge as far as the screen has room, and the main window stays there; with the main window at the
-// top of the screen, the board stays on the screen. The main window is as wide as its cards: 9300 twips
-// across with one card, 9135 with two, less the frame's 120.
+// its left edge as far as the screen has room, and the main window stays there; with the main window
+// at the top of the screen, the board stays on the screen.
 TEST_F(WindowManners, TheBoardOpensJustAboveTheMainWindow) {
     const QRect screen = main()->screen()->availableGeometry();
-    for (const auto& [at, cards, width] :
-         {std::tuple{QPoint(120, 330), 1, 612}, std::tuple{QPoint(40, screen.top()), 2, 601}}) {
+    for (const auto& [at, cards] : {std::pair{QPoint(120, 330), 1}, std::pair{QPoint(40, screen.top()), 2}}) {
         SCOPED_TRACE(std::to_string(at.x()) + "," + std::to_string(at.y()));
         main()->move(at);
         ASSERT_TRUE(QTest::qWaitFor([&] { return main()->frameGeometry().topLeft() == at; }, 30000));
@@ -209,7 +206,6 @@ TEST_F(WindowManners, TheBoardOpensJustAboveTheMainWindow) {
             << "board " << board->frameGeometry().x() << "," << board->frameGeometry().y() << " "
             << board->frameGeometry().width() << "x" << board->frameGeometry().height() << ", main at "
             << main()->frameGeometry().x() << "," << main()->frameGeometry().y();
-        EXPECT_EQ(main()->width(), width);
         screenshot(room ? "board-above-main" : "board-at-top");
         game->windows.userClick(game->mainWindow().control("bngPlay"));
     }
