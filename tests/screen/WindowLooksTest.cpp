@@ -1,23 +1,60 @@
 // The smaller windows as the player sees them: every text of the message board whole and readable,
 // every game type whole in its list and explained in the same type, links that read on a dark
 // desktop. How each window looks as a whole, the approved pictures show (ScreensTest.cpp).
-#include "OnScreen.h"
-
+#include "GameOnQt.h"
 #include "game/Patterns.h"
 #include "ui/Bingomsg.h"
+#include "ui/BngOptions.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyleOptionComboBox>
+#include <QTest>
+#include <QTimer>
 
 #include <cmath>
+#include <functional>
 
 using namespace daubery;
 
 namespace {
 
-class WindowLooks : public daubery::testing::OnScreen {};
+// The game on Qt's offscreen platform, its widgets found where they lie in their windows.
+class WindowLooks : public daubery::testing::GameOnQt {
+protected:
+    void SetUp() override { startGame(5); }
+
+    // Where a widget lies in its window's client area.
+    QRect placeOf(std::string_view window, QWidget* widget) {
+        return {widget->mapTo(this->window(window)->centralWidget(), QPoint(0, 0)), widget->size()};
+    }
+    // The options dialog as Play opens it; it stays open while `look` runs, then closes with Cancel.
+    void withOptions(const std::function<void()>& look) {
+        QTimer::singleShot(0, [this, look] {
+            look();
+            QTest::mouseClick(widget<QPushButton>(BngOptions::Name, "Command2"), Qt::LeftButton);
+        });
+        menu("bngPlay")->trigger();
+    }
+    // Play, the game type and number of computer players picked, then Start.
+    void startRound(int listPosition, int players) {
+        QTimer::singleShot(0, [this, listPosition, players] {
+            pick("Combo2", listPosition);
+            pick("cmbPlayers", players - 1);
+            QTest::mouseClick(widget<QPushButton>(BngOptions::Name, "Command1"), Qt::LeftButton);
+        });
+        menu("bngPlay")->trigger();
+    }
+    // A position picked in one of the options dialog's lists, as the player picks it.
+    void pick(const std::string& list, int position) {
+        auto* box = widget<QComboBox>(BngOptions::Name, list);
+        box->setCurrentIndex(position);
+        emit box->activated(position);
+    }
+};
 
 // Whole and in readable type at any length: the message line in letters 12 pixels high or more,
 // the game's name under the card picture in 10 or more.
