@@ -182,7 +182,6 @@ TEST(Texts, MessageBoardThroughARound) {
     six.play({.gameType = 2, .opponents = 5});
     EXPECT_EQ(six.text("Bingomsg.lblMsg.caption"),
               "You are playing Cover All, Jackpot is $30. There is 6 players playing against you.");
-    EXPECT_EQ(six.text("Bingomsg.lblexplname.caption"), "Cover All");
     six.nextCall();
     EXPECT_EQ(six.text("Bingomsg.lblMsg.caption"),
               "You are playing Cover All, Jackpot is $30. There is 6 playing against you.");
