@@ -7,11 +7,9 @@
 #include "ui/Form1.h"
 #include "ui/frmGamestatus.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -27,13 +25,9 @@ class Desktop : public daubery::testing::GameOnQt {
 protected:
     void SetUp() override { startGame(11); }
 
-    // Play, then Start as soon as the options dialog is on screen.
-    void playWithDefaults() {
-        QTimer::singleShot(0, [this] {
-            ASSERT_NE(window("BngOptions"), nullptr);
-            EXPECT_TRUE(window("BngOptions")->isVisible());
-            QTest::mouseClick(widget<QPushButton>("BngOptions", "Command1"), Qt::LeftButton);
-        });
+    // Play, and a key in the options dialog as it opens.
+    void playWithKey(Qt::Key key) {
+        QTimer::singleShot(0, [this, key] { QTest::keyClick(window("BngOptions"), key); });
         menu("bngPlay")->trigger();
     }
 };
@@ -42,14 +36,12 @@ protected:
 // a click daubs only the free space and called squares, and End Play clears the table. What the
 // windows show at each step, the approved pictures hold.
 TEST_F(Desktop, KeysMenusAndClicksRunARound) {
-    QTimer::singleShot(0, [this] { QTest::keyClick(window("BngOptions"), Qt::Key_Escape); });
-    menu("bngPlay")->trigger();
+    playWithKey(Qt::Key_Escape);
     EXPECT_EQ(window("BngOptions"), nullptr);
     EXPECT_EQ(window("Bingomsg"), nullptr);
     EXPECT_EQ(menu("bngPlay")->text(), "&Play");
 
-    QTimer::singleShot(0, [this] { QTest::keyClick(window("BngOptions"), Qt::Key_Return); });
-    menu("bngPlay")->trigger();
+    playWithKey(Qt::Key_Return);
     EXPECT_EQ(window("BngOptions"), nullptr);
     ASSERT_NE(window("Bingomsg"), nullptr);
     EXPECT_TRUE(window("Bingomsg")->isVisible());
@@ -79,7 +71,7 @@ TEST_F(Desktop, KeysMenusAndClicksRunARound) {
 }
 
 TEST_F(Desktop, ALongTextShrinksToFitItsLabelRatherThanBeingCut) {
-    playWithDefaults();
+    playWithKey(Qt::Key_Return);
     game->mainWindow().control("Bngnext").setCaption("&Next game");
     game->windows.show(game->outcomeDialog());
     QLabel* hint = widget<QLabel>("frmGamestatus", "lblStatus2");
