@@ -28,7 +28,7 @@ std::vector<int> winningCells(int type) {
                                                   : type == 11 ? plain::alternatives(2)[0]
                                                                : plain::alternatives(type).back());
     if (type == 7)
-        for (int cell : plain::numberedCells(plain::bottomRight()))
+        for (int cell : plain::numberedCells(plain::stamp(plain::BottomRight)))
             if (std::find(cells.begin(), cells.end(), cell) == cells.end()) cells.push_back(cell);
     return cells;
 }
