@@ -55,17 +55,12 @@ inline Pattern mainDiagonal() {
 inline Pattern antiDiagonal() {
     return where([](int c, int r) { return c + r == 6; });
 }
-inline Pattern topLeft() {
-    return where([](int c, int r) { return c <= 2 && r <= 2; });
-}
-inline Pattern bottomLeft() {
-    return where([](int c, int r) { return c <= 2 && r >= 4; });
-}
-inline Pattern topRight() {
-    return where([](int c, int r) { return c >= 4 && r <= 2; });
-}
-inline Pattern bottomRight() {
-    return where([](int c, int r) { return c >= 4 && r >= 4; });
+// The two-by-two stamp in a corner of the card.
+enum Corner { TopLeft, BottomLeft, TopRight, BottomRight };
+inline Pattern stamp(Corner corner) {
+    const bool right = corner == TopRight || corner == BottomRight,
+               bottom = corner == BottomLeft || corner == BottomRight;
+    return where([=](int c, int r) { return (right ? c >= 4 : c <= 2) && (bottom ? r >= 4 : r <= 2); });
 }
 
 // Every column, then every row, then the two diagonals.
@@ -88,7 +83,7 @@ inline std::vector<Pattern> alternatives(int type) {
     case 3:
         return {where([](int c, int r) { return !isFree({c, r}); })};
     case 4:
-        return {topLeft(), bottomLeft(), topRight(), bottomRight()};
+        return {stamp(TopLeft), stamp(BottomLeft), stamp(TopRight), stamp(BottomRight)};
     case 5: {
         // The diamond's four points, then the four squares between them.
         Pattern diamond =
@@ -115,7 +110,8 @@ struct KiteArm {
     std::vector<Pattern> stamps;
 };
 inline std::vector<KiteArm> kiteArms() {
-    return {{mainDiagonal(), {topLeft(), bottomRight()}}, {antiDiagonal(), {bottomLeft(), topRight()}}};
+    return {{mainDiagonal(), {stamp(TopLeft), stamp(BottomRight)}},
+            {antiDiagonal(), {stamp(BottomLeft), stamp(TopRight)}}};
 }
 
 inline std::vector<int> numberedCells(const Pattern& pattern) {

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -96,27 +97,13 @@ TEST(Driver, RespondersAnswerModalWindowsAndMessageBoxesInTurn) {
 // What a bad line could disturb.
 std::vector<std::string> fingerprint(Table& t) {
     std::vector<std::string> seen;
-    for (const char* get : {"clock",
-                            "state.Balance",
-                            "state.BallFrame",
-                            "state.RollStep",
-                            "state.CalledCount",
-                            "state.CallElapsed",
-                            "state.PcPlayerCount",
-                            "state.GameType",
-                            "state.HelpPage",
-                            "state.CalledNumbers[1]",
-                            "Form1.caption",
-                            "Form1.bngPlay.caption",
-                            "Form1.bngPlay.enabled",
-                            "Form1.Timer1.enabled",
-                            "Form1.imgBallroll.top",
-                            "Form1.imgBallroll.picture",
-                            "BngOptions.loaded",
-                            "frmHelp.loaded",
-                            "msgboxes",
-                            "responders"})
-        seen.push_back(t(std::string("get ") + get));
+    std::istringstream reads(
+        "clock state.Balance state.BallFrame state.RollStep state.CalledCount "
+        "state.CallElapsed state.PcPlayerCount state.GameType state.HelpPage "
+        "state.CalledNumbers[1] Form1.caption Form1.bngPlay.caption Form1.bngPlay.enabled "
+        "Form1.Timer1.enabled Form1.imgBallroll.top Form1.imgBallroll.picture "
+        "BngOptions.loaded frmHelp.loaded msgboxes responders");
+    for (std::string get; reads >> get;) seen.push_back(t("get " + get));
     return seen;
 }
 

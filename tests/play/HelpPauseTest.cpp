@@ -1,5 +1,6 @@
-// The round held while the help viewer or the about box is open, and only then, and the web link's
-// second way of opening the maker's site.
+// The round held while the help viewer or the about box is open, and only then: no help sets the
+// caller going on a table with no round or a decided one. And the web link's second way of opening
+// the maker's site.
 
 #include "Dialogs.h"
 #include "Words.h"
@@ -12,6 +13,17 @@ namespace {
 using play::DialogTable;
 
 const std::string Address = play::words::WebSite;
+
+// Nothing moves on the table for a long while: no ball is called or falls, no beep, no outcome.
+void expectStillFor(play::Table& t, int ticks) {
+    const int called = t.state().CalledCount;
+    const long long beeps = t.number("beeps");
+    t.ticks(ticks);
+    EXPECT_FALSE(t.calling());
+    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
+    EXPECT_EQ(t.state().CalledCount, called);
+    EXPECT_EQ(t.number("beeps"), beeps);
+}
 
 // Every way into the help during a round holds the caller and the Pause and Play menus while the
 // viewer is open, and closing it sets the round going again, even when the player had paused it.
@@ -90,20 +102,42 @@ TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
                     t.whileOpen([&] { t.ok(leave); });
                     t.ok(opener);
                 }
-                const int called = t.state().CalledCount;
-                const long long beeps = t.number("beeps");
                 EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
                 EXPECT_EQ(t.state().Paused, moment == "after a paused End Play");
-                t.ticks(4000);
-                EXPECT_FALSE(t.calling());
-                t.expect({{"Form1.tmrBallrool.enabled", false}, {"Form1.imgBallroll.visible", false}});
-                EXPECT_EQ(t.state().CalledCount, called);
-                t.expect({{"beeps", beeps}, {"frmGamestatus.loaded", false}});
+                expectStillFor(t, 4000);
+                t.expect({{"Form1.imgBallroll.visible", false}, {"frmGamestatus.loaded", false}});
                 if (moment == "after a lost round") continue;
                 EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
                 t.ignored("click Form1.bngPause");
             }
         }
+    }
+}
+
+// A round the player won while paused stays won: help afterwards, with the outcome dialog closed or
+// still open (the board's question mark), does not restart the caller, and no computer wins it too.
+TEST(RoundManners, HelpAfterAPausedWinLeavesTheRoundDecided) {
+    for (const char* opener :
+         {"click Form1.bngFullhelp", "click Form1.helpgame", "click Bingomsg.lblQuestion"}) {
+        SCOPED_TRACE(opener);
+        play::Table t;
+        play::playUntilClaimable(t);
+        t.ok("click Form1.bngPause");
+        t.ok("click Form1.Command1");
+        const std::string won = t.text("Bingomsg.lblMsg.caption");
+        ASSERT_EQ(won, "You are a Winner your new balance is $5");
+        const bool throughTheBoard = std::string(opener) == "click Bingomsg.lblQuestion";
+        if (!throughTheBoard) t.ok("click frmGamestatus.cmdOK");
+        t.ok("respond click Command2");
+        t.ok(opener);
+        EXPECT_FALSE(t.flag("frmHelp.loaded"));
+        expectStillFor(t, 12000);
+        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), won);
+        EXPECT_EQ(t.state().WinCount, 1);
+        EXPECT_FALSE(t.flag("Form1.Command1.enabled"));
+        EXPECT_EQ(t.flag("frmGamestatus.loaded"), throughTheBoard);
+        // Next game still follows.
+        t.expect({{"Form1.Bngnext.visible", true}, {"Form1.Bngnext.caption", "&Next game"}});
     }
 }
 

@@ -4,7 +4,6 @@
 #include "Dialogs.h"
 #include "Words.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -68,19 +67,6 @@ TEST(HelpViewer, NextAndBackStopAtTheEnds) {
         t.ignored("click frmHelp.cmdBack");
     });
     t.ok("click Form1.bngFullhelp");
-}
-
-TEST(HelpViewer, OpeningOnAPageSetsBackAndNextForIt) {
-    DialogTable t;
-    for (int page : {0, 4, 11}) {
-        t.ok("set state.HelpPage " + std::to_string(page));
-        t.whileOpen([&] {
-            expectPage(t, page);
-            EXPECT_EQ(t.flag("frmHelp.cmdBack.enabled"), page > 0);
-            EXPECT_EQ(t.flag("frmHelp.cmdNext.enabled"), page < Pages - 1);
-        });
-        t.ok("click Form1.bngFullhelp");
-    }
 }
 
 // Pointing at an item or choosing it leaves that item alone in blue.
@@ -147,8 +133,8 @@ TEST(HelpViewer, CancelForgetsThePageAndTheCloseButtonKeepsIt) {
     t.ok("click Form1.bngFullhelp");
 }
 
-// The guide to the options dialog: in front when the dialog's Help opens the viewer, its hot spots
-// over the pictured parts of the dialog, one explanation at a time.
+// The guide to the options dialog: in front when the dialog's Help opens the viewer, each hot spot
+// showing its own explanation alone.
 TEST(HelpOptionsGuide, ShowsOneExplanationAtATime) {
     DialogTable t;
     t.whileOpen([&] {
@@ -156,10 +142,13 @@ TEST(HelpOptionsGuide, ShowsOneExplanationAtATime) {
             EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctHelpOption"});
             EXPECT_EQ(t.state().HelpFromOptions, 0);
             EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{6});
-            t.ok("click frmHelp.lblobject[0]");
-            EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{0});
-            t.ok("click frmHelp.lblobject[3]");
-            EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{3});
+            EXPECT_EQ(t.text("frmHelp.lblopinfo[6].caption"), play::words::OptionsGuide[6]);
+            for (int area : {3, 0, 5, 1, 4, 2}) {
+                t.ok("click frmHelp.lblobject[" + std::to_string(area) + "]");
+                EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{area});
+                EXPECT_EQ(t.text("frmHelp.lblopinfo[" + std::to_string(area) + "].caption"),
+                          play::words::OptionsGuide[std::size_t(area)]);
+            }
         });
         t.ok("click BngOptions.cmdHelp");
         EXPECT_TRUE(t.flag("BngOptions.loaded"));
@@ -204,20 +193,14 @@ TEST(HelpOptionsGuide, HotSpotsLieOverThePicturedParts) {
             for (int k = 0; k < 6; ++k) {
                 const Box spot = onGuide(t, "lblobject[" + std::to_string(k) + "]");
                 EXPECT_TRUE(picture.holds(spot)) << "hot spot " << k;
+                EXPECT_GE(spot.top, picture.top + 20 * 15)
+                    << "hot spot " << k << " on the pictured title bar";
                 for (const auto& part : parts[std::size_t(k)])
                     EXPECT_TRUE(spot.holds(pictured(t, part))) << part << " outside hot spot " << k;
-                if (k > 0) {
-                    const Box above = onGuide(t, "lblobject[" + std::to_string(k - 1) + "]");
-                    if (k < 4) {
-                        EXPECT_LE(above.bottom, spot.top) << "hot spots " << k - 1 << " and " << k;
-                    }
-                }
             }
-            // The guide's own sample card covers the pictured one.
-            const Box card = onGuide(t, "Image1"), pictureCard = pictured(t, "Image1");
-            EXPECT_LE(std::abs(card.left - pictureCard.left) + std::abs(card.top - pictureCard.top), 4);
-            EXPECT_LE(std::abs(card.right - pictureCard.right) + std::abs(card.bottom - pictureCard.bottom),
-                      4);
+            // The four lists' spots lie one under another.
+            auto spot = [&](int k) { return onGuide(t, "lblobject[" + std::to_string(k) + "]"); };
+            for (int k = 1; k < 4; ++k) EXPECT_LE(spot(k - 1).bottom, spot(k).top) << "hot spot " << k;
         });
         t.ok("click BngOptions.cmdHelp");
     });
@@ -248,14 +231,38 @@ TEST(HelpOptionsGuide, HelpOnBingoOpensThePickedGamesPage) {
     EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
 }
 
+// The options' sample opens the help page of the game selected, in the help viewer's own order:
+// Random Pick and Any Bingo swap places in the help.
+TEST(OptionsSample, ClickingItOpensTheSelectedGamesHelpPage) {
+    DialogTable t;
+    t.whileOpen([&] {
+        for (const auto& [position, page] : {std::pair{11, 10}, {10, 11}, {9, 9}, {6, 6}, {0, 0}}) {
+            t.ok("pick BngOptions.Combo2 " + std::to_string(position));
+            bool opened = false;
+            t.whileOpen([&, page = page] {
+                opened = true;
+                expectPage(t, page);
+            });
+            t.ok("click BngOptions.lblhelp");
+            EXPECT_TRUE(opened);
+            EXPECT_TRUE(t.flag("BngOptions.loaded"));
+        }
+        t.ok("click BngOptions.Command2");
+    });
+    t.ok("click Form1.bngPlay");
+}
+
 // "How to play" opens the page of the game being played: the drawn one under Random Pick, the
-// Any Bingo page for Any Bingo.
+// Any Bingo page for Any Bingo; Back and Next are set for that page.
 TEST(HelpPause, HowToPlayOpensTheCurrentGamesPage) {
     for (int position : {0, 10, 11}) {
         DialogTable t(position + 3);
         t.play({.gameType = position});
         const int page = position == 10 ? 11 : t.state().GameType - 1;
-        t.whileOpen([&] { expectPage(t, page); });
+        t.whileOpen([&] {
+            expectPage(t, page);
+            t.expect({{"frmHelp.cmdBack.enabled", page > 0}, {"frmHelp.cmdNext.enabled", page < Pages - 1}});
+        });
         t.ok("click Form1.helpgame");
         EXPECT_EQ(t.state().HelpPage, page);
     }

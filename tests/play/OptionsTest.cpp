@@ -2,6 +2,7 @@
 // Random Pick draw, Cancel and the close button, and the sample card of every game type.
 
 #include "Dialogs.h"
+#include "Samples.h"
 #include "Words.h"
 
 #include <set>
@@ -61,8 +62,8 @@ TEST(OptionsStart, RandomPickDrawsEveryRoundsPatternAndNamesIt) {
     EXPECT_EQ(t.text("Form1.caption"), "Daubery");
 }
 
-// Cancel and the close button keep the last game type picked and nothing else; the next opening
-// shows the defaults again.
+// Cancel and the close button keep the last game type picked and nothing else, and leave the table
+// idle; the next opening shows the defaults again.
 TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
     DialogTable t;
     t.play({.boards = 1, .gameType = 0, .seconds = 2, .opponents = 3});
@@ -81,8 +82,7 @@ TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
         EXPECT_EQ(s.CallInterval, 15000);
         EXPECT_EQ(s.PcPlayerCount, 4);
         t.expect({{"BngOptions.loaded", false}, {"Bingomsg.loaded", false}});
-        EXPECT_FALSE(t.calling());
-        t.expect({{"Form1.bngPlay.caption", "&Play"}, {"Form1.Command1.visible", false}});
+        EXPECT_ROUND(t, play::Round::Idle);
     }
 
     t.whileOpen([&] {
@@ -95,25 +95,6 @@ TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
     t.ok("click Form1.bngPlay");
 }
 
-// Each game type's sample, by list position: the elements of its circles (a card's cell less one,
-// cells numbered column by column from B1, the free space left out) and of its lines (rows 1-5, columns
-// B-O, the diagonal from B1, the one from B5).
-const std::vector<int> Stamps{0, 1, 3, 4, 5, 6, 8, 9, 14, 15, 17, 18, 19, 20, 22, 23};
-const std::pair<std::vector<int>, std::vector<int>> Samples[] = {
-    {{}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}}, // Regular
-    {{0, 4, 19, 23}, {}},                         // Four Corners
-    {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}, {}}, // Cover All
-    {Stamps, {}},                                                    // Postage Stamp
-    {{2, 6, 8, 10, 13, 15, 17, 21}, {}},                             // Big Diamond
-    {{7, 11, 12, 16}, {}},                                           // Small Diamond
-    {Stamps, {10, 11}},                                              // Kite
-    {{0, 1, 2, 3, 4, 5, 9, 10, 13, 14, 18, 19, 20, 21, 22, 23}, {}}, // Big Frame
-    {{6, 7, 8, 11, 12, 15, 16, 17}, {}},                             // Little Frame
-    {{0, 1, 2, 3, 4, 19, 20, 21, 22, 23}, {}},                       // B & O
-    {{}, {}},                                                        // Any Bingo
-    {{}, {}},                                                        // Random Pick
-};
-
 // Every type picked after another, so what the earlier one showed must be cleared: Kite after
 // Regular keeps only the two diagonals, Any Bingo after Kite is an empty card.
 TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
@@ -124,40 +105,14 @@ TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
             SCOPED_TRACE("game type " + std::to_string(type));
             t.ok("pick BngOptions.Combo2 " + std::to_string(position));
             EXPECT_EQ(t.state().GameType, type);
-            EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), Samples[position].first);
-            EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), Samples[position].second);
+            EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), play::Samples[position].circles);
+            EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), play::Samples[position].lines);
         }
         t.ok("pick BngOptions.Combo2 8");
         t.ok("click BngOptions.Command2");
     });
     t.ok("click Form1.bngPlay");
     EXPECT_EQ(t.state().GameType, 9);
-}
-
-// The sample opens the help page of the game selected, in the help viewer's own order.
-TEST(OptionsSample, ClickingItOpensTheSelectedGamesHelpPage) {
-    DialogTable t;
-    t.whileOpen([&] {
-        // List position and help page: Random Pick and Any Bingo swap places in the help.
-        const std::pair<int, int> pages[] = {{11, 10}, {10, 11}, {9, 9}, {6, 6}, {0, 0}};
-        for (const auto& [position, page] : pages) {
-            SCOPED_TRACE("list position " + std::to_string(position));
-            t.ok("pick BngOptions.Combo2 " + std::to_string(position));
-            bool opened = false;
-            t.whileOpen([&, page = page] {
-                opened = true;
-                EXPECT_EQ(t.state().HelpPage, page);
-                EXPECT_TRUE(t.flag("frmHelp.pctinfo.visible"));
-                EXPECT_EQ(t.visibleOf("frmHelp.imgHelp", 12), std::vector<int>{page});
-                EXPECT_EQ(t.text("frmHelp.lblHelp.caption"), play::words::HelpPages[std::size_t(page)]);
-            });
-            t.ok("click BngOptions.lblhelp");
-            EXPECT_TRUE(opened);
-            EXPECT_TRUE(t.flag("BngOptions.loaded"));
-        }
-        t.ok("click BngOptions.Command2");
-    });
-    t.ok("click Form1.bngPlay");
 }
 
 } // namespace

@@ -144,17 +144,6 @@ public:
     daubery::Driver driver;
 };
 
-// A card of 24 numbers: each column from its own fifteen, none twice in a column.
-inline void expectDealt(const daubery::Card& card) {
-    for (int cell = 1; cell <= 24; ++cell) {
-        const int column = cell <= 10 ? (cell - 1) / 5 + 1 : cell <= 14 ? 3 : (cell - 15) / 5 + 4;
-        EXPECT_GE(card[cell], 15 * column - 14) << "cell " << cell;
-        EXPECT_LE(card[cell], 15 * column) << "cell " << cell;
-        for (int earlier = 1; earlier < cell; ++earlier)
-            EXPECT_NE(card[earlier], card[cell]) << "cell " << cell;
-    }
-}
-
 // The states of a round as the main window shows them.
 enum class Round { Idle, Running, Paused, PlayerWon, ComputerWon };
 

@@ -4,6 +4,8 @@
 
 #include "Play.h"
 
+#include <sstream>
+
 namespace {
 
 using namespace play;
@@ -11,12 +13,12 @@ using namespace play;
 // Everything the two timers move or decide, on both windows.
 std::vector<std::string> snapshot(Table& t) {
     std::vector<std::string> seen;
-    for (const char* get : {"clock", "beeps", "state.CallElapsed", "state.CalledCount", "state.RollStep",
-                            "state.BallFrame", "state.PcWinner", "state.GameActive", "Form1.Timer1.enabled",
-                            "Form1.tmrBallrool.enabled", "Form1.imgBallroll.top", "Form1.imgBallroll.picture",
-                            "Form1.imgBallroll.visible", "Form1.lblball.caption", "Form1.lblball.visible",
-                            "Form1.Command1.enabled", "Bingomsg.lblMsg.caption", "frmGamestatus.loaded"})
-        seen.push_back(t(std::string("get ") + get));
+    std::istringstream reads(
+        "clock beeps state.CallElapsed state.CalledCount state.RollStep state.BallFrame state.PcWinner "
+        "state.GameActive Form1.Timer1.enabled Form1.tmrBallrool.enabled Form1.imgBallroll.top "
+        "Form1.imgBallroll.picture Form1.imgBallroll.visible Form1.lblball.caption Form1.lblball.visible "
+        "Form1.Command1.enabled Bingomsg.lblMsg.caption frmGamestatus.loaded");
+    for (std::string get; reads >> get;) seen.push_back(t("get " + get));
     for (int k = 1; k <= 75; ++k)
         seen.push_back(t("get Bingomsg.lblselctedNums[" + std::to_string(k) + "].forecolor"));
     return seen;

@@ -104,12 +104,10 @@ TEST(Texts, MainWindowMenusAndLabels) {
     t.expect(MainWindowAtStart);
     t.ok("click Form1.bngoptSound");
     EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound On");
+    t.ok("click Form1.bngoptSound");
+    EXPECT_EQ(t.text("Form1.bngoptSound.caption"), "&Sound Off");
     t.play();
-    t.expect(MainWindowInARound);
-    t.ok("click Form1.bngPause");
-    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Unpause");
-    t.ok("click Form1.bngPause");
-    EXPECT_EQ(t.text("Form1.bngPause.caption"), "Pause");
+    t.expect(MainWindowInARound); // Pause and Unpause, the round's own state tests read
 
     // A computer win takes the last of the money and the menu offers to try again.
     t.callUntilComputerWins();
@@ -142,30 +140,16 @@ TEST(Texts, OptionsDialogListsAndSampleExplanations) {
     t.ok("click Form1.bngPlay");
 }
 
-TEST(Texts, HelpViewerContentsPagesAndGuide) {
+TEST(Texts, HelpViewerButtonsAndContents) {
     DialogTable t;
     t.whileOpen([&] {
         t.expect(HelpViewer);
         for (std::size_t item = 0; item < words::HelpContents.size(); ++item)
             EXPECT_EQ(t.text("frmHelp.lblcontents[" + std::to_string(item) + "].caption"),
                       words::HelpContents[item]);
-        // The start page and the game pages are read in the help viewer's own tests.
+        // The start page, the game pages and the guide are read in the help viewer's own tests.
     });
     t.ok("click Form1.bngFullhelp");
-
-    t.whileOpen([&] {
-        t.whileOpen([&] {
-            EXPECT_EQ(t.text("frmHelp.lblopinfo[6].caption"), words::OptionsGuide[6]);
-            for (int area = 0; area < 6; ++area) {
-                t.ok("click frmHelp.lblobject[" + std::to_string(area) + "]");
-                EXPECT_EQ(t.text("frmHelp.lblopinfo[" + std::to_string(area) + "].caption"),
-                          words::OptionsGuide[std::size_t(area)])
-                    << "area " << area;
-            }
-        });
-        t.ok("click BngOptions.cmdHelp");
-    });
-    t.ok("click Form1.bngPlay");
 }
 
 TEST(Texts, AboutBoxToItsLastCharacter) {
@@ -198,7 +182,6 @@ TEST(Texts, MessageBoardThroughARound) {
     six.play({.gameType = 2, .opponents = 5});
     EXPECT_EQ(six.text("Bingomsg.lblMsg.caption"),
               "You are playing Cover All, Jackpot is $30. There is 6 players playing against you.");
-    EXPECT_EQ(six.text("Bingomsg.lblexplname.caption"), "Cover All");
     six.nextCall();
     EXPECT_EQ(six.text("Bingomsg.lblMsg.caption"),
               "You are playing Cover All, Jackpot is $30. There is 6 playing against you.");
@@ -211,8 +194,6 @@ TEST(Texts, OutcomeDialogForEachEnding) {
     won.ok("click Form1.Command1");
     won.expect(
         {{"Bingomsg.lblMsg.caption", "You are a Winner your new balance is $5"},
-         {"Form1.lblBalance.caption", "$5"},
-         {"Form1.lblWins.caption", "1"},
          {"frmGamestatus.caption", ""},
          {"frmGamestatus.lblStatus.caption", "Congradulaton's\n\rYou have B I N G O"},
          {"frmGamestatus.lblStatus2.caption", "If you would like to play the next game press Next Game"},

@@ -7,11 +7,9 @@
 #include "ui/Form1.h"
 #include "ui/frmGamestatus.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -27,19 +25,23 @@ class Desktop : public daubery::testing::GameOnQt {
 protected:
     void SetUp() override { startGame(11); }
 
-    // Play, then Start as soon as the options dialog is on screen.
-    void playWithDefaults() {
-        QTimer::singleShot(0, [this] {
-            ASSERT_NE(window("BngOptions"), nullptr);
-            EXPECT_TRUE(window("BngOptions")->isVisible());
-            QTest::mouseClick(widget<QPushButton>("BngOptions", "Command1"), Qt::LeftButton);
-        });
+    // Play, and a key in the options dialog as it opens.
+    void playWithKey(Qt::Key key) {
+        QTimer::singleShot(0, [this, key] { QTest::keyClick(window("BngOptions"), key); });
         menu("bngPlay")->trigger();
     }
 };
 
-TEST_F(Desktop, PlayStartsARoundAndEndPlayClearsTheTable) {
-    playWithDefaults();
+// Escape cancels the options and Enter starts from them; the menus then read what the round needs,
+// a click daubs only the free space and called squares, and End Play clears the table. What the
+// windows show at each step, the approved pictures hold.
+TEST_F(Desktop, KeysMenusAndClicksRunARound) {
+    playWithKey(Qt::Key_Escape);
+    EXPECT_EQ(window("BngOptions"), nullptr);
+    EXPECT_EQ(window("Bingomsg"), nullptr);
+    EXPECT_EQ(menu("bngPlay")->text(), "&Play");
+
+    playWithKey(Qt::Key_Return);
     EXPECT_EQ(window("BngOptions"), nullptr);
     ASSERT_NE(window("Bingomsg"), nullptr);
     EXPECT_TRUE(window("Bingomsg")->isVisible());
@@ -48,13 +50,16 @@ TEST_F(Desktop, PlayStartsARoundAndEndPlayClearsTheTable) {
     EXPECT_TRUE(menu("helpgame")->isVisible());
     EXPECT_EQ(menu("helpgame")->text(), "How to play Regular Bingo");
     EXPECT_TRUE(menu("bngPause")->isEnabled());
-    EXPECT_TRUE(widget("Form1", "Picture1")->isVisible());
-    EXPECT_FALSE(widget("Form1", "Picture2")->isVisible());
-    EXPECT_EQ(widget<QLabel>("Form1", "Label1[1]")->text().toStdString(),
-              std::to_string(game->state.Card1Numbers[1]));
-    EXPECT_EQ(widget<QLabel>("Form1", "Label1[49]")->text(), "Free Space");
-    EXPECT_EQ(widget<QPushButton>("Form1", "Command1")->text(), "B I N G O");
-    EXPECT_EQ(widget<QLabel>("Form1", "lblBalance")->text(), "$0");
+
+    game->windows.runTimersUntil(platform.now() + 101 * 25 + 57 * 25);
+    ASSERT_EQ(game->state.CalledCount, 1);
+    for (int i = 1; i <= 24; ++i) {
+        const bool called = game->state.Card1Numbers[i] == game->state.CalledNumbers[1];
+        QTest::mouseClick(widget("Form1", "Label1[" + std::to_string(i) + "]"), Qt::LeftButton);
+        EXPECT_EQ(widget("Form1", "Image2[" + std::to_string(i) + "]")->isVisible(), called) << i;
+    }
+    QTest::mouseClick(widget("Form1", "Label1[49]"), Qt::LeftButton);
+    EXPECT_TRUE(widget("Form1", "Image2[49]")->isVisible());
 
     menu("bngPlay")->trigger();
     QCoreApplication::processEvents();
@@ -65,44 +70,8 @@ TEST_F(Desktop, PlayStartsARoundAndEndPlayClearsTheTable) {
     EXPECT_FALSE(menu("bngPause")->isEnabled());
 }
 
-TEST_F(Desktop, TheBallLandsWithItsTextAndAClickDaubsACalledSquare) {
-    playWithDefaults();
-    // Let the caller's ticks of the first call and the whole fall come due at once.
-    game->windows.runTimersUntil(platform.now() + 101 * 25 + 57 * 25);
-    const int called = game->state.CalledNumbers[1];
-    EXPECT_EQ(game->state.CalledCount, 1);
-    QLabel* ballText = widget<QLabel>("Form1", "lblball");
-    EXPECT_TRUE(ballText->isVisible());
-    // B holds 1 to 15, I 16 to 30, and so on: the ball reads its column's letter and the number.
-    EXPECT_EQ(ballText->text().toStdString(),
-              std::string(1, "BINGO"[(called - 1) / 15]) + std::to_string(called));
-
-    // The free space daubs with a click, anywhere on it, before or after calls.
-    QTest::mouseClick(widget("Form1", "Label1[49]"), Qt::LeftButton);
-    EXPECT_TRUE(widget("Form1", "Image2[49]")->isVisible());
-    // A square with a number not called does not take a dot.
-    for (int i = 1; i <= 24; ++i) {
-        if (game->state.Card1Numbers[i] == called) continue;
-        QTest::mouseClick(widget("Form1", ("Label1[" + std::to_string(i) + "]").c_str()), Qt::LeftButton);
-        EXPECT_FALSE(widget("Form1", ("Image2[" + std::to_string(i) + "]").c_str())->isVisible()) << i;
-    }
-}
-
-TEST_F(Desktop, EnterStartsFromTheOptionsAndEscapeCancelsThem) {
-    QTimer::singleShot(0, [this] { QTest::keyClick(window("BngOptions"), Qt::Key_Escape); });
-    menu("bngPlay")->trigger();
-    EXPECT_EQ(window("BngOptions"), nullptr);
-    EXPECT_EQ(window("Bingomsg"), nullptr);
-    EXPECT_EQ(menu("bngPlay")->text(), "&Play");
-
-    QTimer::singleShot(0, [this] { QTest::keyClick(window("BngOptions"), Qt::Key_Return); });
-    menu("bngPlay")->trigger();
-    ASSERT_NE(window("Bingomsg"), nullptr);
-    EXPECT_EQ(menu("bngPlay")->text(), "&End Play");
-}
-
 TEST_F(Desktop, ALongTextShrinksToFitItsLabelRatherThanBeingCut) {
-    playWithDefaults();
+    playWithKey(Qt::Key_Return);
     game->mainWindow().control("Bngnext").setCaption("&Next game");
     game->windows.show(game->outcomeDialog());
     QLabel* hint = widget<QLabel>("frmGamestatus", "lblStatus2");

@@ -20,13 +20,16 @@ namespace daubery::testing {
 
 class GameOnQt : public ::testing::Test {
 protected:
-    void startGame(std::uint64_t seed) {
+    // On a fixed clock a seed deals the same round however long the test takes.
+    void startGame(std::uint64_t seed, bool fixedClock = false) {
         game = std::make_unique<Daubery>(platform);
         platform.setWindows(game->windows);
+        if (fixedClock) game->rnd.setClock([] { return std::uint64_t(1234); });
         game->rnd.seed(seed);
         game->start();
     }
     void TearDown() override {
+        QCoreApplication::processEvents();
         game.reset();
         QCoreApplication::processEvents();
     }

@@ -1,6 +1,6 @@
 #pragma once
-// The game on Qt widgets for a test: its windows found by name, keys sent where the keyboard is, and
-// the game's clock moved on call by call. The generator's clock is fixed, so a seed gives one round.
+// The game on Qt widgets for a test: keys sent where the keyboard is, and the game's clock moved on
+// call by call. The generator's clock is fixed, so a seed gives one round.
 
 #include "GameOnQt.h"
 
@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,17 +26,9 @@ inline constexpr int TicksPerCall = 101, TicksPerFall = 57, TickMs = 25;
 class ScreenGame : public daubery::testing::GameOnQt {
 protected:
     void start(std::uint64_t seed) {
-        game = std::make_unique<daubery::Daubery>(platform);
-        platform.setWindows(game->windows);
-        game->rnd.setClock([] { return std::uint64_t(1234); });
-        game->rnd.seed(seed);
-        game->start();
+        startGame(seed, true);
         EXPECT_TRUE(takesKeyboard(window("Form1")));
         clock = platform.now();
-    }
-    void TearDown() override {
-        QCoreApplication::processEvents();
-        GameOnQt::TearDown();
     }
 
     // The widget the keyboard is on, and its name: "Label1[7]", "cmdOK".

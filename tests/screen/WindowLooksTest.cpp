@@ -1,25 +1,60 @@
 // The smaller windows as the player sees them: every text of the message board whole and readable,
 // every game type whole in its list and explained in the same type, links that read on a dark
-// desktop, and the options guide's picture in its place. How each window looks as a whole, the
-// approved pictures show (ScreensTest.cpp).
-#include "OnScreen.h"
-
+// desktop. How each window looks as a whole, the approved pictures show (ScreensTest.cpp).
+#include "GameOnQt.h"
 #include "game/Patterns.h"
 #include "ui/Bingomsg.h"
-#include "ui/frmHelp.h"
+#include "ui/BngOptions.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyleOptionComboBox>
+#include <QTest>
+#include <QTimer>
 
 #include <cmath>
+#include <functional>
 
 using namespace daubery;
 
 namespace {
 
-class WindowLooks : public daubery::testing::OnScreen {};
+// The game on Qt's offscreen platform, its widgets found where they lie in their windows.
+class WindowLooks : public daubery::testing::GameOnQt {
+protected:
+    void SetUp() override { startGame(5); }
+
+    // Where a widget lies in its window's client area.
+    QRect placeOf(std::string_view window, QWidget* widget) {
+        return {widget->mapTo(this->window(window)->centralWidget(), QPoint(0, 0)), widget->size()};
+    }
+    // The options dialog as Play opens it; it stays open while `look` runs, then closes with Cancel.
+    void withOptions(const std::function<void()>& look) {
+        QTimer::singleShot(0, [this, look] {
+            look();
+            QTest::mouseClick(widget<QPushButton>(BngOptions::Name, "Command2"), Qt::LeftButton);
+        });
+        menu("bngPlay")->trigger();
+    }
+    // Play, the game type and number of computer players picked, then Start.
+    void startRound(int listPosition, int players) {
+        QTimer::singleShot(0, [this, listPosition, players] {
+            pick("Combo2", listPosition);
+            pick("cmbPlayers", players - 1);
+            QTest::mouseClick(widget<QPushButton>(BngOptions::Name, "Command1"), Qt::LeftButton);
+        });
+        menu("bngPlay")->trigger();
+    }
+    // A position picked in one of the options dialog's lists, as the player picks it.
+    void pick(const std::string& list, int position) {
+        auto* box = widget<QComboBox>(BngOptions::Name, list);
+        box->setCurrentIndex(position);
+        emit box->activated(position);
+    }
+};
 
 // Whole and in readable type at any length: the message line in letters 12 pixels high or more,
 // the game's name under the card picture in 10 or more.
@@ -54,21 +89,6 @@ TEST_F(WindowLooks, BoardShowsItsLongestMessagesAndEveryGameNameWhole) {
     }
 }
 
-// Every game type's explanation in the options dialog in the same type, none shrunk to fit.
-TEST_F(WindowLooks, EveryExplanationShowsInTheSameType) {
-    withOptions(0, [this] {
-        auto* types = widget<QComboBox>(BngOptions::Name, "Combo2");
-        auto* info = widget<QLabel>(BngOptions::Name, "lblInfo");
-        const int size = info->font().pixelSize();
-        for (int i = 0; i < types->count(); ++i) {
-            types->setCurrentIndex(i);
-            emit types->activated(i);
-            QCoreApplication::processEvents();
-            EXPECT_EQ(info->font().pixelSize(), size) << types->itemText(i).toStdString();
-        }
-    });
-}
-
 // On a dark desktop the blue links take a colour that reads on the window: the desktop's own link
 // colour where it reads, a light blue where it does not.
 TEST_F(WindowLooks, LinksReadOnADarkDesktop) {
@@ -86,7 +106,7 @@ TEST_F(WindowLooks, LinksReadOnADarkDesktop) {
         dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
         dark.setColor(QPalette::Link, link);
         QApplication::setPalette(dark);
-        withOptions(0, [&] {
+        withOptions([&] {
             const QColor shown =
                 widget<QLabel>(BngOptions::Name, "lblVisit")->palette().color(QPalette::WindowText);
             EXPECT_GE(contrast(shown, dark.color(QPalette::Window)), 4.5) << shown.name().toStdString();
@@ -98,10 +118,14 @@ TEST_F(WindowLooks, LinksReadOnADarkDesktop) {
     QApplication::setPalette(before);
 }
 
-TEST_F(WindowLooks, EveryGameTypeShowsWholeInTheListOpenOrClosed) {
-    withOptions(0, [this] {
+// Every game type whole in its list, open or closed, and its explanation in the same type as every
+// other's, none shrunk to fit.
+TEST_F(WindowLooks, EveryGameTypeShowsWholeInTheListAndItsExplanationInTheSameType) {
+    withOptions([this] {
         auto* types = widget<QComboBox>(BngOptions::Name, "Combo2");
         ASSERT_EQ(types->count(), 12);
+        auto* info = widget<QLabel>(BngOptions::Name, "lblInfo");
+        const int size = info->font().pixelSize();
         const QFontMetrics metrics(types->font());
         QStyleOptionComboBox option;
         option.initFrom(types);
@@ -115,35 +139,11 @@ TEST_F(WindowLooks, EveryGameTypeShowsWholeInTheListOpenOrClosed) {
             EXPECT_LE(metrics.horizontalAdvance(types->itemText(i)) + 8, open) << "cut in the open list";
         }
         types->hidePopup();
-    });
-}
-
-// The guide's picture of the options dialog lies in its panel above the viewer's Cancel, as far
-// from the window's left edge as Cancel is, with every hot spot under the pictured title bar; its
-// explanations keep that margin from the right edge.
-TEST_F(WindowLooks, OptionsGuidePicturesTheDialogClearOfTheViewersOwnControls) {
-    withOptions(0, [this] {
-        QTimer::singleShot(0, [this] {
-            ASSERT_NE(window(frmHelp::Name), nullptr);
-            const QRect picture = placeOf(frmHelp::Name, widget(frmHelp::Name, "imgOptions"));
-            const QRect panel = placeOf(frmHelp::Name, widget(frmHelp::Name, "pctHelpOption"));
-            const QRect cancel = placeOf(frmHelp::Name, widget(frmHelp::Name, "Command2"));
-            const QRect column = placeOf(frmHelp::Name, widget(frmHelp::Name, element("lblopinfo", 0)));
-            const int width = window(frmHelp::Name)->centralWidget()->width();
-            EXPECT_TRUE(panel.contains(picture));
-            EXPECT_LT(picture.bottom(), cancel.top());
-            EXPECT_EQ(picture.left(), cancel.left());
-            EXPECT_EQ(width - 1 - column.right(), cancel.left()) << "the explanations' right margin";
-            EXPECT_EQ(column.left() - picture.right() - 1, cancel.left())
-                << "between picture and explanations";
-            for (int k = 0; k < 6; ++k) {
-                const QRect spot = placeOf(frmHelp::Name, widget(frmHelp::Name, element("lblobject", k)));
-                EXPECT_GE(spot.top(), picture.top() + 20) << k;
-                EXPECT_TRUE(picture.contains(spot)) << k;
-            }
-            QTest::mouseClick(widget<QPushButton>(frmHelp::Name, "Command2"), Qt::LeftButton);
-        });
-        QTest::mouseClick(widget<QPushButton>(BngOptions::Name, "cmdHelp"), Qt::LeftButton);
+        for (int i = 0; i < types->count(); ++i) {
+            pick("Combo2", i);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(info->font().pixelSize(), size) << types->itemText(i).toStdString();
+        }
     });
 }
 

