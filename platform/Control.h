@@ -176,8 +176,8 @@ public:
     // What a screen reader says for the control, worked out only when it asks; without them it
     // reads the caption and the tooltip.
     std::function<std::string()> accessibleName, accessibleDescription;
-    // A new caption is read out as soon as it is set, wherever the keyboard is: the ball, the message line.
-    bool announces = false;
+    // A control that a screen reader finds on or off, a daubed square say, worked out when it asks.
+    std::function<bool()> accessibleChecked;
     // A key that presses the control from anywhere in its window, written as "Ctrl+B".
     std::string shortcut;
 

@@ -37,6 +37,7 @@ public:
 
     // Daubing and the claim.
     void Label1_Click(int Index);
+    void tellDaub(int index);
     void setDotColour(int colour);
     void Command1_Click();
 

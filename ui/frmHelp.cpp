@@ -204,7 +204,6 @@ frmHelp::frmHelp(Daubery& owner) : GameWindow(owner, std::string(Name), "Help", 
         spot.accessibleDescription = [k] { return std::string(help_text::OptionsGuide[std::size_t(k)]); };
     }
     control("lblstart").accessibleName = [] { return std::string(help_text::Contents[0].substr(3)); };
-    control("lblHelp").announces = true;
 }
 
 void frmHelp::Form_Load() {
@@ -250,6 +249,7 @@ void frmHelp::hidePagePictures() {
 
 void frmHelp::showPageText(int page) {
     control("lblHelp").setCaption(state.HelpTexts[page]);
+    windows().announce(state.HelpTexts[page]);
 }
 
 void frmHelp::cmdNext_Click() {

@@ -11,6 +11,9 @@ namespace daubery {
 
 class Windows;
 
+// The widget that holds a window's controls.
+inline constexpr const char* ClientAreaName = "clientArea";
+
 // Twips to Qt's device-independent pixels: 15 twips to a pixel.
 int pixels(int twips);
 QString displayText(const std::string& text);

@@ -14,8 +14,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <algorithm>
-#include <vector>
+#include <QAccessibleWidget>
 
 #include <algorithm>
 #include <functional>
@@ -28,7 +27,9 @@ namespace {
 // The client area: the window's colour and picture behind its controls.
 class ClientArea : public QWidget {
 public:
-    ClientArea(const Form& form, QWidget* parent) : QWidget(parent), form_(&form) {}
+    ClientArea(const Form& form, QWidget* parent) : QWidget(parent), form_(&form) {
+        setObjectName(QLatin1String(ClientAreaName));
+    }
     void release() { form_ = nullptr; }
 
 protected:
@@ -52,6 +53,24 @@ QString widgetName(const Control& control) {
     return name;
 }
 
+// To a screen reader the options, the help viewer and the outcome are dialogs, modal or not as
+// they open; the main window and the message board are windows.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    WindowAccessible(QWidget* window, bool dialog)
+        : QAccessibleWidget(window, dialog ? QAccessible::Dialog : QAccessible::Window) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.modal = widget()->windowModality() != Qt::NonModal;
+        return state;
+    }
+};
+
+QAccessibleInterface* accessibleWindow(const QString& className, QObject* object) {
+    auto* window = className == QLatin1String("QMainWindow") ? dynamic_cast<FormWindow*>(object) : nullptr;
+    return window ? new WindowAccessible(window, window->isDialog()) : nullptr;
+}
+
 bool hasItems(const Form& form, const Control& menu) {
     for (const auto& c : form.controls())
         if (c->container() == &menu) return true;
@@ -65,6 +84,8 @@ FormWindow::FormWindow(Form& form, Windows& windows)
                            : form.centred() ? DialogFlags
                                             : Qt::Dialog),
       form_(form), windows_(windows), client_(new ClientArea(form, this)) {
+    static const bool windowsRead = (QAccessible::installFactory(accessibleWindow), true);
+    (void)windowsRead;
     setObjectName(QString::fromStdString(form.name()));
     setCentralWidget(client_);
     setAttribute(Qt::WA_DeleteOnClose, false);
