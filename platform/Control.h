@@ -180,6 +180,9 @@ public:
     std::function<bool()> accessibleChecked;
     // A key that presses the control from anywhere in its window, written as "Ctrl+B".
     std::string shortcut;
+    // The letter a menu shows underlined and answers with Alt, for a caption that marks none with
+    // "&"; the caption itself, which the game compares, stays as it is.
+    char accessKey = 0;
 
     // The values as built, to put back when a kept window is unloaded (Form::restoreDesign).
     void rememberDesign();

@@ -10,6 +10,10 @@ fi
 if [ "$what" = test ] || [ "$what" = bench ]; then
   packages+=(libgtest-dev googletest xvfb xauth x11-utils xdotool imagemagick openbox)
   packages+=(desktop-file-utils appstream librsvg2-bin lintian) # the checks of the installed game
+  # A round heard through a screen reader: Orca on the accessibility bus, speaking through
+  # speech-dispatcher and espeak-ng into a sound server with only a null sink.
+  packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng pulseaudio pulseaudio-utils)
+  packages+=(at-spi2-core dbus-daemon libglib2.0-bin)
 fi
 if [ "$what" = bench ]; then
   packages+=(valgrind) # counts the instructions of a call, as well as the time

@@ -108,6 +108,13 @@ const ControlSpec kControls[] = {
 };
 // clang-format on
 
+// The access keys of the menus whose captions mark none.
+constexpr std::pair<std::string_view, char> MenuAccessKeys[] = {
+    {"bngOptdot", 'D'},       {"bngOptdotblue", 'B'},   {"bngOptdotred", 'R'}, {"bngOptdotgreen", 'G'},
+    {"bngOptdotyellow", 'Y'}, {"bngOptdotPurple", 'P'}, {"bngPause", 'P'},     {"bnghelp", 'H'},
+    {"helpgame", 'H'},        {"bngFullhelp", 'F'},     {"bnghelpabout", 'A'}, {"bngVisit", 'V'},
+};
+
 // Square i of card 1 is Label1(i), of card 2 Label1(24 + i); the free spaces are 49 and 50.
 struct Square {
     int column, row; // 0-based
@@ -207,8 +214,9 @@ std::vector<ControlSpec> cardControls() {
     return specs;
 }
 
-// The key that claims from anywhere in the main window, as the start page of the help names it.
-constexpr std::string_view ClaimKey = "Ctrl+B";
+// The keys that claim, and tell the last calls or every call so far, from anywhere in the main
+// window, as the start page of the help names them.
+constexpr std::string_view ClaimKey = "Ctrl+B", LastCallsKey = "Ctrl+L", EveryCallKey = "Ctrl+E";
 
 // What a screen reader says for a square as a daub changes it: its column and number, and whether
 // it is daubed ("B 7, daubed"; the free space is "Free space").
@@ -304,6 +312,9 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     ballTimer_->quietTicks = [this] { return quietFallTicks(); };
     ballTimer_->onQuietTicks = [this](int ticks) { fallQuietly(ticks); };
 
+    for (const auto& [menu, key] : MenuAccessKeys) control(menu).accessKey = key;
+    keyCommands.emplace_back(LastCallsKey, [this] { windows().announce(lastCallsNews()); });
+    keyCommands.emplace_back(EveryCallKey, [this] { windows().announce(everyCallNews()); });
     for (int index = 1; index <= 50; ++index) {
         Control& square = control("Label1", index);
         square.accessibleName = [this, index] { return squareName(*this, index); };
@@ -594,6 +605,36 @@ void Form1::tellDaub(int index) {
         if (!called) news += ", not called";
     }
     windows().announce(news);
+}
+
+// The board's news for a player who cannot see it: the three latest calls, newest first, and the
+// jackpot ("Last calls G 52, B 7, O 70. Jackpot $15").
+std::string Form1::lastCallsNews() const {
+    const int count = std::min<int>(state.CalledCount, 75);
+    std::string news = count > 0 ? "Last calls " : "No number called yet";
+    for (int k = count; k > 0 && k > count - 3; --k)
+        news += (k == count ? "" : ", ") + ballName(ballText(state, k));
+    return news + ". Jackpot $" + std::to_string(state.Jackpot);
+}
+
+// The whole board: every number called so far, in the board's order ("3 called: B 7, G 52, O 70").
+std::string Form1::everyCallNews() const {
+    std::array<bool, 76> called{};
+    const int count = std::min<int>(state.CalledCount, 75);
+    for (int k = 1; k <= count; ++k)
+        if (state.CalledNumbers[k] >= 1 && state.CalledNumbers[k] <= 75)
+            called[std::size_t(state.CalledNumbers[k])] = true;
+    std::string news = std::to_string(count) + " called";
+    const char* separator = ": ";
+    for (int n = 1; n <= 75; ++n) {
+        if (!called[std::size_t(n)]) continue;
+        news.append(separator)
+            .append(1, columnLetter((n - 1) / 15 + 1))
+            .append(" ")
+            .append(std::to_string(n));
+        separator = ", ";
+    }
+    return news;
 }
 
 void Form1::setDotColour(int colour) {

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 #include <QAccessibleWidget>
@@ -71,6 +72,16 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* object
     return window ? new WindowAccessible(window, window->isDialog()) : nullptr;
 }
 
+// A menu's caption as shown: the access key marked before its first appearance when the caption
+// marks none itself.
+QString menuText(const Control& item) {
+    QString text = QString::fromStdString(item.caption());
+    if (item.accessKey == 0 || text.contains(QLatin1Char('&'))) return text;
+    const qsizetype at = text.indexOf(QLatin1Char(item.accessKey), 0, Qt::CaseInsensitive);
+    if (at >= 0) text.insert(at, QLatin1Char('&'));
+    return text;
+}
+
 bool hasItems(const Form& form, const Control& menu) {
     for (const auto& c : form.controls())
         if (c->container() == &menu) return true;
@@ -102,6 +113,13 @@ FormWindow::FormWindow(Form& form, Windows& windows)
         widget->setObjectName(widgetName(control));
         syncControlWidget(*widget, control);
         control.changed = [widget](Control& c) { syncControlWidget(*widget, c); };
+    }
+    for (const auto& [key, command] : form.keyCommands) {
+        auto* shortcut =
+            new QShortcut(QKeySequence(QString::fromStdString(key), QKeySequence::PortableText), this);
+        connect(shortcut, &QShortcut::activated, this, [this, &command] {
+            if (!released_) windows_.dispatch(command);
+        });
     }
     arrangeTabOrder();
     labelLists();
@@ -147,7 +165,7 @@ void FormWindow::syncMenu(const Control& item) {
     // A menu item with the value 1 carries a check mark.
     action->setCheckable(item.value() != 0);
     action->setChecked(item.value() != 0);
-    action->setText(QString::fromStdString(item.caption()));
+    action->setText(menuText(item));
     action->setVisible(item.visible());
     action->setEnabled(item.enabled());
 }

@@ -64,14 +64,15 @@ bool isNews(QObject* object) {
 }
 
 // What the screen reader is told of a widget of the game: whatever a window shows in view, but no
-// label or panel coming and going (it speaks only notifications coming into view), and nothing of a
-// window out of view.
+// control coming, going or moving (it speaks only notifications coming into view), and no new name
+// in a window out of view.
 bool worthTelling(QAccessibleEvent* event) {
     auto* widget = qobject_cast<QWidget*>(event->object());
     if (!widget || widget->isWindow() || isNews(widget)) return true;
     switch (event->type()) {
     case QAccessible::ObjectShow:
     case QAccessible::ObjectHide:
+    case QAccessible::LocationChanged: // the falling ball, every 25 ms
         return false;
     case QAccessible::NameChanged:
         return widget->window()->isVisible();
@@ -97,6 +98,9 @@ void keepScreenReaderEventsFew() {
 void tellNews(QWidget& window, const QString& text) {
     NewsItem& item = nextNewsItem(window);
     item.news = text;
+    // The screen reader keeps the names it has read; an item used before is read anew.
+    QAccessibleEvent renamed(&item, QAccessible::NameChanged);
+    tellAccessibility(renamed);
     // A notification coming into view is what the screen reader speaks, however often it comes.
     QAccessibleEvent shown(&item, QAccessible::ObjectShow);
     tellAccessibility(shown);
