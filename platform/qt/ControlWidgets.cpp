@@ -92,17 +92,6 @@ void paintFocusRing(QWidget& widget) {
     painter.drawRoundedRect(outer.adjusted(2.0, 2.0, -2.0, -2.0), 3, 3);
 }
 
-QAccessible::UpdateHandler accessibleListener = nullptr;
-
-} // namespace
-
-void tellAccessibility(QAccessibleEvent& event) {
-    if (accessibleListener) accessibleListener(&event);
-    QAccessible::updateAccessibility(&event);
-}
-
-namespace {
-
 class LabelWidget : public QLabel {
 public:
     LabelWidget(Control& control, QWidget* parent, Windows& windows)
@@ -655,10 +644,6 @@ QWidget* createControlWidget(Control& control, QWidget* parent, Windows& windows
             widget->setAccessibleDescription(QString::fromStdString(control.accessibleDescription()));
     }
     return widget;
-}
-
-void listenToAccessibleEvents(QAccessible::UpdateHandler listener) {
-    accessibleListener = listener;
 }
 
 void releaseControlWidget(QWidget& widget) {

@@ -246,6 +246,10 @@ void FormWindow::showAsModel(const FormWindow* main) {
     }
     placed_ = true;
     setWindowModality(form_.modal() ? Qt::ApplicationModal : Qt::NonModal);
+    // The message board comes up for every round beside the cards without taking the keyboard
+    // from them, so a screen reader hears no focus wander to it and back.
+    const bool takesKeyboard = form_.hasMenu() || form_.centred();
+    setAttribute(Qt::WA_ShowWithoutActivating, !takesKeyboard);
     switch (form_.windowState()) {
     case WindowState::Minimised:
         showMinimized();
@@ -258,9 +262,10 @@ void FormWindow::showAsModel(const FormWindow* main) {
         break;
     }
     raise();
+    if (!takesKeyboard) return;
     // A window the game shows takes the keyboard, as the main window does when the board, shown for
     // a new round, hands it back.
-    activateWindow();
+    if (!isActiveWindow()) activateWindow();
     keepKeyboardOffLinks();
 }
 

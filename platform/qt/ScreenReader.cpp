@@ -81,6 +81,8 @@ bool worthTelling(QAccessibleEvent* event) {
     }
 }
 
+QAccessible::UpdateHandler listener = nullptr;
+
 void tellFew(QAccessibleEvent* event) {
     if (!worthTelling(event)) return;
     // Passed on the way Qt passes an event when no one sifts them.
@@ -90,6 +92,15 @@ void tellFew(QAccessibleEvent* event) {
 }
 
 } // namespace
+
+void tellAccessibility(QAccessibleEvent& event) {
+    if (listener) listener(&event);
+    QAccessible::updateAccessibility(&event);
+}
+
+void listenToAccessibleEvents(QAccessible::UpdateHandler told) {
+    listener = told;
+}
 
 void keepScreenReaderEventsFew() {
     QAccessible::installUpdateHandler(tellFew);

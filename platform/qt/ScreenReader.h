@@ -13,8 +13,11 @@ namespace daubery {
 // Tells the news through the window's status line, made the first time it is needed.
 void tellNews(QWidget& window, const QString& text);
 
-// The news the desktop's screen reader is told, also handed to the listener (ControlWidgets.h).
+// Tells the desktop's screen reader of a change the game makes: news, a daub's name and state.
 void tellAccessibility(QAccessibleEvent& event);
+// Those changes are handed to the listener too, whether or not a screen reader is running; the
+// offscreen desktop has none.
+void listenToAccessibleEvents(QAccessible::UpdateHandler listener);
 
 // Keeps from the screen reader what it would only have to sift: a window being built or taken down
 // changes a hundred labels at once, and the calls told meanwhile would wait behind them for seconds.

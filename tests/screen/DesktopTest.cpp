@@ -47,7 +47,7 @@ TEST_F(Desktop, PlayStartsARoundAndEndPlayClearsTheTable) {
     EXPECT_EQ(window("Bingomsg")->windowTitle(), "Daubery message board");
     EXPECT_EQ(menu("bngPlay")->text(), "&End Play");
     EXPECT_TRUE(menu("helpgame")->isVisible());
-    EXPECT_EQ(menu("helpgame")->text(), "How to play Regular Bingo");
+    EXPECT_EQ(menu("helpgame")->text(), "&How to play Regular Bingo");
     EXPECT_TRUE(menu("bngPause")->isEnabled());
     EXPECT_TRUE(widget("Form1", "Picture1")->isVisible());
     EXPECT_FALSE(widget("Form1", "Picture2")->isVisible());
