@@ -69,13 +69,10 @@ protected:
         told.clear();
         return said;
     }
-    // Whatever a screen reader would read as a thing of its own but finds no name for.
+    // Whatever a screen reader would read as a thing of its own, a shown leaf, but finds no name for.
     static void collectUnnamed(QAccessibleInterface* node, std::vector<std::string>& unnamed) {
-        const QAccessible::Role role = node->role();
-        const bool holder = role == QAccessible::Client || role == QAccessible::Window ||
-                            role == QAccessible::Dialog || role == QAccessible::StatusBar ||
-                            role == QAccessible::MenuBar || role == QAccessible::Notification;
-        if (!holder && node->text(QAccessible::Name).trimmed().isEmpty() && !node->state().invisible)
+        if (node->childCount() == 0 && !node->state().invisible &&
+            node->text(QAccessible::Name).trimmed().isEmpty())
             unnamed.push_back(node->object() ? node->object()->objectName().toStdString() : "?");
         for (int k = 0; k < node->childCount(); ++k) collectUnnamed(node->child(k), unnamed);
     }
