@@ -37,7 +37,8 @@ done
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true
 
 : >"$log"
-orca --replace --debug-file="$log" >"$work/orca.out" 2>&1 &
+# Orca writes its log in blocks: a wait for a line lasts until the block is written.
+orca --debug-file="$log" >"$work/orca.out" 2>&1 &
 helpers+=($!)
 # Orca is ready once it has loaded its default script.
 for _ in $(seq 300); do grep -q "SCRIPT MANAGER" "$log" 2>/dev/null && break; sleep 0.1; done
