@@ -176,10 +176,13 @@ public:
     // What a screen reader says for the control, worked out only when it asks; without them it
     // reads the caption and the tooltip.
     std::function<std::string()> accessibleName, accessibleDescription;
-    // A new caption is read out as soon as it is set, wherever the keyboard is: the ball, the message line.
-    bool announces = false;
+    // A control that a screen reader finds on or off, a daubed square say, worked out when it asks.
+    std::function<bool()> accessibleChecked;
     // A key that presses the control from anywhere in its window, written as "Ctrl+B".
     std::string shortcut;
+    // The letter a menu shows underlined and answers with Alt, for a caption that marks none with
+    // "&"; the caption itself, which the game compares, stays as it is.
+    char accessKey = 0;
 
     // The values as built, to put back when a kept window is unloaded (Form::restoreDesign).
     void rememberDesign();

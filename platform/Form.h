@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace daubery {
@@ -75,6 +76,8 @@ public:
 
     // Told of changes to the window's own properties (not its controls').
     std::function<void()> changed;
+    // Keys that run a command from anywhere in the window, each written as "Ctrl+L".
+    std::vector<std::pair<std::string, std::function<void()>>> keyCommands;
 
     // A window whose object is kept when it is unloaded: every value it had is put back to how the
     // window was built, so that its next load starts as a new one would.

@@ -33,6 +33,9 @@ public:
     // A modal box with a title, a text and only an OK button.
     virtual void messageBox(const std::string& title, const std::string& text) = 0;
     virtual void beep() = 0;
+    // Says at once what a player who cannot see the screen must hear (a call, a claim's answer),
+    // wherever the keyboard is: the desktop tells its screen reader; headless keeps quiet.
+    virtual void announce(const std::string& /*news*/) {}
     // Starts a command line; false when it could not be started.
     virtual bool runCommand(const std::string& commandLine, WindowStyle style) = 0;
     virtual void pumpEvents() = 0;

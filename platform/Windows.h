@@ -61,6 +61,10 @@ public:
 
     // A message box: while it is open no other window can be reached.
     void messageBox(const std::string& title, const std::string& text);
+    // Says at once, to a player who cannot see the screen, what has just happened.
+    void announce(const std::string& news) {
+        if (!ended_) platform_.announce(news);
+    }
     bool modalOpen() const { return !modal_.empty() || messageBoxOpen_ > 0; }
     Form* topModal() const { return modal_.empty() ? nullptr : modal_.back(); }
 

@@ -15,6 +15,9 @@ if [ "$what" = test ] || [ "$what" = bench ]; then
   packages+=(pulseaudio pulseaudio-utils sox libcanberra-pulse sound-theme-freedesktop)
   packages+=(x11-xkb-utils) # counts the X bell's rings where no sound server plays the calls
   packages+=(weston xwayland) # a Wayland desktop, headless
+  # A round heard through a screen reader: Orca on the accessibility bus, speaking through
+  # speech-dispatcher and espeak-ng into the same kind of sound server.
+  packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core dbus-daemon libglib2.0-bin)
 fi
 if [ "$what" = bench ]; then
   packages+=(valgrind) # counts the instructions of a call, as well as the time

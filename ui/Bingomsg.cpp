@@ -98,7 +98,6 @@ Bingomsg::Bingomsg(Daubery& owner)
     keepBetweenLoads();
 
     // Read out as it changes: the calls, the claims, the pause and the computers' wins.
-    control("lblMsg").announces = true;
     for (int n = 1; n <= 75; ++n) {
         Control& number = control("lblselctedNums", n);
         number.accessibleName = [&number] {

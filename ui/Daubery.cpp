@@ -111,7 +111,7 @@ void Daubery::TogglePause() {
     if (state.Paused) {
         if (state.GameActive || !caller.enabled()) caller.setEnabled(true);
         state.Paused = false;
-        messageBoard().control("lblMsg").setCaption("Game has been Unpaused");
+        tell("Game has been Unpaused");
         pause.setCaption("Pause");
         pause.setEnabled(true);
         main.control("lblPaused").setVisible(false);
@@ -119,10 +119,15 @@ void Daubery::TogglePause() {
         if (!state.GameActive && !caller.enabled()) return;
         caller.setEnabled(false);
         state.Paused = true;
-        messageBoard().control("lblMsg").setCaption("Game has been Paused");
+        tell("Game has been Paused");
         pause.setCaption("Unpause");
         main.control("lblPaused").setVisible(true);
     }
+}
+
+void Daubery::tell(const std::string& message) {
+    messageBoard().message().setCaption(message);
+    windows.announce(message);
 }
 
 void Daubery::ShowGameHelp() {
@@ -179,6 +184,7 @@ void Daubery::AnnouncePcWin(int player) {
         message.setCaption(message.caption() + "  Your balance is 0 Game Over.");
         main.nextGameMenu().setCaption("&Try Again");
     }
+    windows.announce(message.caption());
     frmGamestatus& outcome = outcomeDialog();
     outcome.status().setCaption(message.caption());
     windows.show(outcome);

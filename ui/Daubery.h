@@ -45,6 +45,8 @@ public:
     void NewGame();
     // Pauses the caller when it runs, resumes it when paused.
     void TogglePause();
+    // Puts a message on the board's message line and says it at once.
+    void tell(const std::string& message);
     // Opens the help viewer on the page of the game being played.
     void ShowGameHelp();
     void OpenWebSite();

@@ -107,6 +107,13 @@ const ControlSpec kControls[] = {
 };
 // clang-format on
 
+// The access keys of the menus whose captions mark none.
+constexpr std::pair<std::string_view, char> MenuAccessKeys[] = {
+    {"bngOptdot", 'D'},       {"bngOptdotblue", 'B'},   {"bngOptdotred", 'R'}, {"bngOptdotgreen", 'G'},
+    {"bngOptdotyellow", 'Y'}, {"bngOptdotPurple", 'P'}, {"bngPause", 'P'},     {"bnghelp", 'H'},
+    {"helpgame", 'H'},        {"bngFullhelp", 'F'},     {"bnghelpabout", 'A'}, {"bngVisit", 'V'},
+};
+
 // Square i of card 1 is Label1(i), of card 2 Label1(24 + i); the free spaces are 49 and 50.
 struct Square {
     int column, row; // 0-based
@@ -205,12 +212,13 @@ std::vector<ControlSpec> cardControls() {
     return specs;
 }
 
-// The key that claims from anywhere in the main window, as the start page of the help names it.
-constexpr std::string_view ClaimKey = "Ctrl+B";
+// The keys that claim, and tell the last calls or every call so far, from anywhere in the main
+// window, as the start page of the help names them.
+constexpr std::string_view ClaimKey = "Ctrl+B", LastCallsKey = "Ctrl+L", EveryCallKey = "Ctrl+E";
 
-// What a screen reader says for a square: its column and number, and whether it is daubed.
-std::string squareName(const Form& main, int index) {
-    const bool daubed = main.control("Image2", index).visible();
+// What a screen reader says for a square as a daub changes it: its column and number, and whether
+// it is daubed ("B 7, daubed"; the free space is "Free space").
+std::string squareNews(const Form& main, int index) {
     std::string name;
     if (index > 48) {
         name = "Free space";
@@ -219,7 +227,14 @@ std::string squareName(const Form& main, int index) {
         name =
             std::string(1, columnLetter(columnOfCell(cell))) + " " + main.control("Label1", index).caption();
     }
-    return daubed ? name + ", daubed" : name;
+    return main.control("Image2", index).visible() ? name + ", daubed" : name;
+}
+
+// And as the keyboard comes to it, where it lies on its card as well: "B 7, row 2, column 1".
+std::string squareName(const Form& main, int index) {
+    const Square at = index > 48 ? Square{2, 2} : squareOfCell((index - 1) % 24 + 1);
+    return squareNews(main, index) + ", row " + std::to_string(at.row + 1) + ", column " +
+           std::to_string(at.column + 1);
 }
 
 // The ball's text, B7, read with the letter apart: "B 7".
@@ -265,7 +280,10 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     onClick("Label2", [this] { Label2_Click(); });
     for (int k = 0; k < int(DotColourMenus.size()); ++k)
         onClick(DotColourMenus[std::size_t(k)], [this, k] { setDotColour(k); });
-    onClick("Label1", [this](int index) { Label1_Click(index); });
+    onClick("Label1", [this](int index) {
+        Label1_Click(index);
+        tellDaub(index);
+    });
     onClick("Command1", [this] { Command1_Click(); });
     onTimer("Timer1", [this] { Timer1_Timer(); });
     onTimer("tmrBallrool", [this] { tmrBallrool_Timer(); });
@@ -292,13 +310,18 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     ballTimer_->quietTicks = [this] { return quietFallTicks(); };
     ballTimer_->onQuietTicks = [this](int ticks) { fallQuietly(ticks); };
 
-    for (int index = 1; index <= 50; ++index)
-        control("Label1", index).accessibleName = [this, index] { return squareName(*this, index); };
+    for (const auto& [menu, key] : MenuAccessKeys) control(menu).accessKey = key;
+    keyCommands.emplace_back(LastCallsKey, [this] { windows().announce(lastCallsNews()); });
+    keyCommands.emplace_back(EveryCallKey, [this] { windows().announce(everyCallNews()); });
+    for (int index = 1; index <= 50; ++index) {
+        Control& square = control("Label1", index);
+        square.accessibleName = [this, index] { return squareName(*this, index); };
+        square.accessibleChecked = [this, index] { return dots_[std::size_t(index)]->visible(); };
+    }
     control("Picture1").accessibleName = [] { return std::string("Card 1"); };
     control("Picture2").accessibleName = [] { return std::string("Card 2"); };
     Control& ball = control("lblball");
     ball.accessibleName = [&ball] { return ballName(ball.caption()); };
-    ball.announces = true;
     Control& balance = control("lblBalance");
     balance.accessibleName = [&balance] { return "Balance " + balance.caption(); };
     Control& wins = control("lblWins");
@@ -494,6 +517,7 @@ void Form1::Timer1_Timer() {
     if (state.CalledCount > 2) board.number(state.CalledNumbers[pos - 2]).setForeColor(colour::Yellow);
     if (state.CalledCount > 1) board.number(state.CalledNumbers[pos - 1]).setForeColor(colour::Red);
     ballText_->setCaption(ballText(state, pos));
+    windows().announce(ballName(ballText_->caption()));
     ballColumn_ = state.CalledColumns[pos];
     game.RunComputerPlayers();
 }
@@ -567,6 +591,50 @@ void Form1::Label1_Click(int Index) {
     }
 }
 
+// A daub or a clear is told as the square now reads; a number not called yet says so.
+void Form1::tellDaub(int index) {
+    if (index < 1 || index > 50) return;
+    std::string news = squareNews(*this, index);
+    if (index <= 48 && !dots_[std::size_t(index)]->visible()) {
+        const int number = std::atoi(squares_[std::size_t(index)]->caption().c_str());
+        bool called = false;
+        for (int k = 1; k <= state.CalledCount && k <= 75; ++k)
+            called = called || state.CalledNumbers[k] == number;
+        if (!called) news += ", not called";
+    }
+    windows().announce(news);
+}
+
+// The board's news for a player who cannot see it: the three latest calls, newest first, and the
+// jackpot ("Last calls G 52, B 7, O 70. Jackpot $15").
+std::string Form1::lastCallsNews() const {
+    const int count = std::min<int>(state.CalledCount, 75);
+    std::string news = count > 0 ? "Last calls " : "No number called yet";
+    for (int k = count; k > 0 && k > count - 3; --k)
+        news += (k == count ? "" : ", ") + ballName(ballText(state, k));
+    return news + ". Jackpot $" + std::to_string(state.Jackpot);
+}
+
+// The whole board: every number called so far, in the board's order ("3 called: B 7, G 52, O 70").
+std::string Form1::everyCallNews() const {
+    std::array<bool, 76> called{};
+    const int count = std::min<int>(state.CalledCount, 75);
+    for (int k = 1; k <= count; ++k)
+        if (state.CalledNumbers[k] >= 1 && state.CalledNumbers[k] <= 75)
+            called[std::size_t(state.CalledNumbers[k])] = true;
+    std::string news = std::to_string(count) + " called";
+    const char* separator = ": ";
+    for (int n = 1; n <= 75; ++n) {
+        if (!called[std::size_t(n)]) continue;
+        news.append(separator)
+            .append(1, columnLetter((n - 1) / 15 + 1))
+            .append(" ")
+            .append(std::to_string(n));
+        separator = ", ";
+    }
+    return news;
+}
+
 void Form1::setDotColour(int colour) {
     const PictureName picture = control("imgDotcolor", colour).picture();
     for (int i = 1; i <= 50; ++i) dots_[std::size_t(i)]->setPicture(picture);
@@ -587,8 +655,7 @@ void Form1::Command1_Click() {
         state.JackpotLevel = plus(state.JackpotLevel, 1);
         state.Balance = plus(state.Balance, state.Jackpot);
         control("lblBalance").setCaption("$" + std::to_string(state.Balance));
-        game.messageBoard().control("lblMsg").setCaption("You are a Winner your new balance is $" +
-                                                         std::to_string(state.Balance));
+        game.tell("You are a Winner your new balance is $" + std::to_string(state.Balance));
         state.WinCount = plus(state.WinCount, 1);
         control("lblWins").setCaption(std::to_string(state.WinCount));
         control("Command1").setEnabled(false);
@@ -600,8 +667,7 @@ void Form1::Command1_Click() {
             game.TogglePause();
         else
             control("Timer1").setEnabled(true);
-        game.messageBoard().control("lblMsg").setCaption("Sorry, Continue Jackpot is $" +
-                                                         std::to_string(state.Jackpot));
+        game.tell("Sorry, Continue Jackpot is $" + std::to_string(state.Jackpot));
     }
 }
 

@@ -37,6 +37,9 @@ public:
 
     // Daubing and the claim.
     void Label1_Click(int Index);
+    void tellDaub(int index);
+    std::string lastCallsNews() const;
+    std::string everyCallNews() const;
     void setDotColour(int colour);
     void Command1_Click();
 

@@ -38,7 +38,8 @@ inline constexpr std::string_view StartPage =
     "to match the selected pattern wins the jackpot.\n"
     "     You can play without the mouse too. Tab moves between your cards and the B I N G O button, the "
     "arrow keys move over the squares of a card, and Space or Enter marks the square you are on, just as a "
-    "click does. Press Ctrl+B at any time in the main window to call B I N G O.";
+    "click does. Press Ctrl+B at any time in the main window to call B I N G O, Ctrl+L to hear the last "
+    "calls and the jackpot, and Ctrl+E to hear every number called so far.";
 
 // The game pages, in the viewer's order: the ten patterns, then Random and Any Bingo.
 inline constexpr std::array<std::string_view, 12> Pages{

@@ -207,7 +207,13 @@ frmHelp::frmHelp(Daubery& owner) : GameWindow(owner, std::string(Name), "Help", 
         spot.accessibleDescription = [k] { return std::string(help_text::OptionsGuide[std::size_t(k)]); };
     }
     control("lblstart").accessibleName = [] { return std::string(help_text::Contents[0].substr(3)); };
-    control("lblHelp").announces = true;
+    // A page's picture is named by the pattern it shows, as the contents name its page.
+    for (int page = 0; page < help_page::Count; ++page) {
+        std::string_view entry = help_text::Contents[std::size_t(page + 1)];
+        entry.remove_prefix(entry.find("play ") + 5);
+        std::string pattern(entry.substr(0, entry.find_last_not_of(' ') + 1));
+        control("imgHelp", page).accessibleName = [pattern] { return "The " + pattern + " pattern"; };
+    }
 }
 
 void frmHelp::Form_Load() {
@@ -253,6 +259,7 @@ void frmHelp::hidePagePictures() {
 
 void frmHelp::showPageText(int page) {
     control("lblHelp").setCaption(state.HelpTexts[page]);
+    windows().announce(state.HelpTexts[page]);
 }
 
 void frmHelp::cmdNext_Click() {

@@ -1,5 +1,6 @@
 #include "ControlWidgets.h"
 
+#include "ScreenReader.h"
 #include "assets/Pictures.h"
 #include "platform/Form.h"
 #include "platform/Windows.h"
@@ -117,16 +118,6 @@ void paintFocusRing(QWidget& widget) {
     painter.drawRoundedRect(outer.adjusted(2.0, 2.0, -2.0, -2.0), 3, 3);
 }
 
-QAccessible::UpdateHandler accessibleListener = nullptr;
-
-// Tells assistive technology that what it reads for a widget has changed.
-void nameChanged(QWidget& widget) {
-    if (!QAccessible::isActive() && !accessibleListener) return;
-    QAccessibleEvent event(&widget, QAccessible::NameChanged);
-    if (accessibleListener) accessibleListener(&event);
-    QAccessible::updateAccessibility(&event);
-}
-
 class LabelWidget : public QLabel {
 public:
     LabelWidget(Control& control, QWidget* parent, Windows& windows)
@@ -157,14 +148,19 @@ public:
         return entry ? entry : this;
     }
     bool canTakeFocus() const { return isVisible() && isEnabled() && (focusPolicy() & Qt::TabFocus); }
+    // A label with nothing to read and nothing to press, a square of a sample card or a heading
+    // drawn over a picture's columns, is not offered to a screen reader.
+    bool offered() const {
+        return !released_ && (control_.onClick || control_.accessibleName ||
+                              (!control_.caption().empty() && !control_.has(look::OverColumns)));
+    }
     // Presses the label as a click does. When the press hides it, a contents item opening its page
     // say, the keyboard goes to the first control that the window now shows.
     void press() {
         if (released_) return;
         const bool hadFocus = hasFocus();
-        windows_.userClick(control_);
+        clickTold([this] { windows_.userClick(control_); });
         if (released_) return;
-        if (control_.accessibleName) nameChanged(*this);
         if (!hadFocus || isVisible()) return;
         QWidget* top = window();
         for (QWidget* next = top->nextInFocusChain(); next && next != top; next = next->nextInFocusChain()) {
@@ -175,10 +171,7 @@ public:
     }
     void sync() {
         syncCommon(*this, control_);
-        const QString shown = displayText(control_.caption());
-        const bool newText = shown != text();
-        setText(shown);
-        if (newText && control_.announces) nameChanged(*this);
+        setText(displayText(control_.caption()));
         setWordWrap(control_.has(look::WordWrap));
         setFont(fittingFont());
         Qt::Alignment alignment = control_.has(look::Centred) ? Qt::AlignHCenter : Qt::AlignLeft;
@@ -239,9 +232,11 @@ protected:
         const bool inside = rect().contains(event->position().toPoint());
         Control& control = control_;
         Windows& windows = windows_;
-        windows.dispatch([&] {
-            windows.userMouseUp(control);
-            if (inside) windows.userClick(control);
+        clickTold([&] {
+            windows.dispatch([&] {
+                windows.userMouseUp(control);
+                if (inside) windows.userClick(control);
+            });
         });
     }
     void mouseMoveEvent(QMouseEvent*) override { windows_.userMouseMove(control_); }
@@ -280,6 +275,19 @@ protected:
     }
 
 private:
+    // A click that turns the label on or off, a daub say, tells a screen reader the new state.
+    template <class Click> void clickTold(Click&& click) {
+        const bool checkable = bool(control_.accessibleChecked);
+        const bool before = checkable && control_.accessibleChecked();
+        click();
+        if (released_ || !checkable || control_.accessibleChecked() == before) return;
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        tellAccessibility(renamed);
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        tellAccessibility(event);
+    }
     // The nearest member of the group that way, on the same row or column before any other.
     void moveFocus(int dx, int dy) {
         const QPoint from = geometry().center();
@@ -329,6 +337,15 @@ public:
         default:
             return QAccessibleWidget::text(which);
         }
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const Control* control = label().control();
+        if (control && control->accessibleChecked) {
+            state.checkable = true;
+            state.checked = control->accessibleChecked();
+        }
+        return state;
     }
     QStringList actionNames() const override {
         QStringList names = QAccessibleWidget::actionNames();
@@ -617,10 +634,59 @@ private:
 
 QWidget* createWidget(Control& control, QWidget* parent, Windows& windows);
 
+// What a screen reader is offered of a window: what can be read or pressed, not the lines, circles,
+// unnamed pictures and empty labels that only draw.
+bool offered(QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || widget->isWindow() || dynamic_cast<LineWidget*>(widget) ||
+        dynamic_cast<CircleWidget*>(widget))
+        return false;
+    if (auto* label = dynamic_cast<LabelWidget*>(widget)) return label->offered();
+    if (dynamic_cast<ImageWidget*>(widget)) return !widget->accessibleName().isEmpty();
+    return true;
+}
+
+// A window's client area and its panels, holding only what is offered; a named panel, a card, is a
+// group the screen reader names as the keyboard enters it.
+class ContainerAccessible : public QAccessibleWidget {
+public:
+    explicit ContainerAccessible(QWidget* container) : QAccessibleWidget(container, QAccessible::Client) {}
+    QAccessible::Role role() const override {
+        return widget()->accessibleName().isEmpty() ? QAccessible::Client : QAccessible::Grouping;
+    }
+    int childCount() const override { return int(offeredChildren().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QObject*> children = offeredChildren();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index])
+                                                     : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(offeredChildren().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QObject*> offeredChildren() const {
+        QList<QObject*> children;
+        for (QObject* child : widget()->children())
+            if (offered(child)) children.append(child);
+        return children;
+    }
+};
+
+QAccessibleInterface* accessibleContainer(const QString& className, QObject* object) {
+    if (className != QLatin1String("QWidget")) return nullptr;
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!dynamic_cast<PanelWidget*>(widget) &&
+        !(widget && widget->objectName() == QLatin1String(ClientAreaName)))
+        return nullptr;
+    return new ContainerAccessible(widget);
+}
+
 } // namespace
 
 QWidget* createControlWidget(Control& control, QWidget* parent, Windows& windows) {
-    static const bool labelsRead = (QAccessible::installFactory(accessibleLabel), true);
+    static const bool labelsRead = (QAccessible::installFactory(accessibleLabel),
+                                    QAccessible::installFactory(accessibleContainer), true);
     (void)labelsRead;
     QWidget* widget = createWidget(control, parent, windows);
     // The names of the other controls do not change while they live.
@@ -631,10 +697,6 @@ QWidget* createControlWidget(Control& control, QWidget* parent, Windows& windows
             widget->setAccessibleDescription(QString::fromStdString(control.accessibleDescription()));
     }
     return widget;
-}
-
-void listenToAccessibleEvents(QAccessible::UpdateHandler listener) {
-    accessibleListener = listener;
 }
 
 void releaseControlWidget(QWidget& widget) {

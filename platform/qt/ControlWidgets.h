@@ -11,6 +11,9 @@ namespace daubery {
 
 class Windows;
 
+// The widget that holds a window's controls.
+inline constexpr const char* ClientAreaName = "clientArea";
+
 // Twips to Qt's device-independent pixels: 15 twips to a pixel.
 int pixels(int twips);
 QString displayText(const std::string& text);
@@ -22,10 +25,6 @@ void syncCommon(QWidget& widget, const Control& control);
 
 // Creates the widget for a control, or nothing for controls that are not drawn (timers, menus).
 QWidget* createControlWidget(Control& control, QWidget* parent, Windows& windows);
-
-// The changes the widgets tell assistive technology are also handed to the listener, whether or
-// not a screen reader is running; the offscreen desktop has none.
-void listenToAccessibleEvents(QAccessible::UpdateHandler listener);
 
 // The window lets go of its controls: the widget no longer reads its control.
 void releaseControlWidget(QWidget& widget);

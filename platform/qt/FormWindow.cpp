@@ -12,10 +12,10 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
-#include <algorithm>
-#include <vector>
+#include <QAccessibleWidget>
 
 #include <algorithm>
 #include <functional>
@@ -28,7 +28,9 @@ namespace {
 // The client area: the window's colour and picture behind its controls.
 class ClientArea : public QWidget {
 public:
-    ClientArea(const Form& form, QWidget* parent) : QWidget(parent), form_(&form) {}
+    ClientArea(const Form& form, QWidget* parent) : QWidget(parent), form_(&form) {
+        setObjectName(QLatin1String(ClientAreaName));
+    }
     void release() { form_ = nullptr; }
 
 protected:
@@ -52,6 +54,34 @@ QString widgetName(const Control& control) {
     return name;
 }
 
+// To a screen reader the options, the help viewer and the outcome are dialogs, modal or not as
+// they open; the main window and the message board are windows.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    WindowAccessible(QWidget* window, bool dialog)
+        : QAccessibleWidget(window, dialog ? QAccessible::Dialog : QAccessible::Window) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.modal = widget()->windowModality() != Qt::NonModal;
+        return state;
+    }
+};
+
+QAccessibleInterface* accessibleWindow(const QString& className, QObject* object) {
+    auto* window = className == QLatin1String("QMainWindow") ? dynamic_cast<FormWindow*>(object) : nullptr;
+    return window ? new WindowAccessible(window, window->isDialog()) : nullptr;
+}
+
+// A menu's caption as shown: the access key marked before its first appearance when the caption
+// marks none itself.
+QString menuText(const Control& item) {
+    QString text = QString::fromStdString(item.caption());
+    if (item.accessKey == 0 || text.contains(QLatin1Char('&'))) return text;
+    const qsizetype at = text.indexOf(QLatin1Char(item.accessKey), 0, Qt::CaseInsensitive);
+    if (at >= 0) text.insert(at, QLatin1Char('&'));
+    return text;
+}
+
 bool hasItems(const Form& form, const Control& menu) {
     for (const auto& c : form.controls())
         if (c->container() == &menu) return true;
@@ -65,6 +95,8 @@ FormWindow::FormWindow(Form& form, Windows& windows)
                            : form.centred() ? DialogFlags
                                             : Qt::Dialog),
       form_(form), windows_(windows), client_(new ClientArea(form, this)) {
+    static const bool windowsRead = (QAccessible::installFactory(accessibleWindow), true);
+    (void)windowsRead;
     setObjectName(QString::fromStdString(form.name()));
     setCentralWidget(client_);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -81,6 +113,13 @@ FormWindow::FormWindow(Form& form, Windows& windows)
         widget->setObjectName(widgetName(control));
         syncControlWidget(*widget, control);
         control.changed = [widget](Control& c) { syncControlWidget(*widget, c); };
+    }
+    for (const auto& [key, command] : form.keyCommands) {
+        auto* shortcut =
+            new QShortcut(QKeySequence(QString::fromStdString(key), QKeySequence::PortableText), this);
+        connect(shortcut, &QShortcut::activated, this, [this, &command] {
+            if (!released_) windows_.dispatch(command);
+        });
     }
     arrangeTabOrder();
     labelLists();
@@ -126,7 +165,7 @@ void FormWindow::syncMenu(const Control& item) {
     // A menu item with the value 1 carries a check mark.
     action->setCheckable(item.value() != 0);
     action->setChecked(item.value() != 0);
-    action->setText(QString::fromStdString(item.caption()));
+    action->setText(menuText(item));
     action->setVisible(item.visible());
     action->setEnabled(item.enabled());
 }
@@ -223,6 +262,10 @@ void FormWindow::showAsModel(const FormWindow* main) {
     }
     placed_ = true;
     setWindowModality(form_.modal() ? Qt::ApplicationModal : Qt::NonModal);
+    // The message board comes up for every round beside the cards without taking the keyboard
+    // from them, so a screen reader hears no focus wander to it and back.
+    const bool takesKeyboard = form_.hasMenu() || form_.centred();
+    setAttribute(Qt::WA_ShowWithoutActivating, !takesKeyboard);
     switch (form_.windowState()) {
     case WindowState::Minimised:
         showMinimized();
@@ -235,9 +278,10 @@ void FormWindow::showAsModel(const FormWindow* main) {
         break;
     }
     raise();
+    if (!takesKeyboard) return;
     // A window the game shows takes the keyboard, as the main window does when the board, shown for
     // a new round, hands it back.
-    activateWindow();
+    if (!isActiveWindow()) activateWindow();
     keepKeyboardOffLinks();
 }
 

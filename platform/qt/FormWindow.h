@@ -23,6 +23,8 @@ public:
     FormWindow(Form& form, Windows& windows);
     ~FormWindow() override;
 
+    // A dialog of the game, centred by the main window: not the main window or the message board.
+    bool isDialog() const { return !form_.hasMenu() && form_.centred(); }
     // Stops listening to the model: the window is going away.
     void release();
     void syncWindow();

@@ -2,6 +2,7 @@
 
 #include "ControlWidgets.h"
 #include "FormWindow.h"
+#include "ScreenReader.h"
 #include "platform/Windows.h"
 
 #include <QAbstractButton>
@@ -107,6 +108,7 @@ private:
 } // namespace
 
 QtPlatform::QtPlatform() {
+    keepScreenReaderEventsFew();
     clock_.start();
     if (QCoreApplication::instance())
         quitRequests_ = std::make_unique<QuitRequests>([this] {
@@ -181,6 +183,14 @@ void QtPlatform::messageBox(const std::string& title, const std::string& text) {
 
 void QtPlatform::beep() {
     bell_.ring();
+}
+
+void QtPlatform::announce(const std::string& news) {
+    // Told in the window the player is in: a screen reader follows the window it reads.
+    QWidget* told = mainWindow();
+    for (const auto& [form, shown] : shown_)
+        if (shown == QApplication::activeWindow()) told = shown;
+    if (told) tellNews(*told, QString::fromStdString(news));
 }
 
 bool QtPlatform::runCommand(const std::string& commandLine, WindowStyle) {

@@ -33,6 +33,7 @@ public:
     void runModal(Form& form) override;
     void messageBox(const std::string& title, const std::string& text) override;
     void beep() override;
+    void announce(const std::string& news) override;
     bool runCommand(const std::string& commandLine, WindowStyle style) override;
     void pumpEvents() override;
     void timersChanged() override;

@@ -97,7 +97,8 @@ inline const std::string HelpStartPage =
     "to match the selected pattern wins the jackpot.\n"
     "     You can play without the mouse too. Tab moves between your cards and the B I N G O button, the "
     "arrow keys move over the squares of a card, and Space or Enter marks the square you are on, just as a "
-    "click does. Press Ctrl+B at any time in the main window to call B I N G O.";
+    "click does. Press Ctrl+B at any time in the main window to call B I N G O, Ctrl+L to hear the last "
+    "calls and the jackpot, and Ctrl+E to hear every number called so far.";
 
 // The guide to the options dialog: the explanation of each of its six areas, then the one shown
 // before an area is chosen.

@@ -48,7 +48,7 @@ TEST_F(Desktop, KeysMenusAndClicksRunARound) {
     EXPECT_EQ(window("Bingomsg")->windowTitle(), "Daubery message board");
     EXPECT_EQ(menu("bngPlay")->text(), "&End Play");
     EXPECT_TRUE(menu("helpgame")->isVisible());
-    EXPECT_EQ(menu("helpgame")->text(), "How to play Regular Bingo");
+    EXPECT_EQ(menu("helpgame")->text(), "&How to play Regular Bingo");
     EXPECT_TRUE(menu("bngPause")->isEnabled());
 
     game->windows.runTimersUntil(platform.now() + 101 * 25 + 57 * 25);

@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +24,30 @@ namespace screen {
 
 // Ticks from one call to the next at 5 seconds between balls, and of a whole fall of the ball.
 inline constexpr int TicksPerCall = 101, TicksPerFall = 57, TickMs = 25;
+// Longest a key may take to arrive: a screen reader that sees every key first answers within the
+// desktop bus's 25 seconds.
+inline constexpr int KeyWaitMs = 30000;
+
+// The square of card 1 for the column and row 1..5 (B..O, top row first): the cells go down the
+// columns, the N column skipping the free space, which is square 49.
+inline int cardOneSquare(int column, int row) {
+    if (column == 3 && row == 3) return 49;
+    if (column <= 2) return (column - 1) * 5 + row;
+    if (column == 3) return 10 + (row < 3 ? row : row - 1);
+    return 14 + (column - 4) * 5 + row;
+}
+
+struct Place {
+    int column, row;
+};
+
+inline std::optional<Place> placeOfSquare(const std::string& name) {
+    for (int column = 1; column <= 5; ++column)
+        for (int row = 1; row <= 5; ++row)
+            if (name == "Label1[" + std::to_string(cardOneSquare(column, row)) + "]")
+                return Place{column, row};
+    return std::nullopt;
+}
 
 class ScreenGame : public daubery::testing::GameOnQt {
 protected:
@@ -44,6 +70,23 @@ protected:
         if (!target) target = focused() ? focused() : QApplication::activeWindow();
         ASSERT_NE(target, nullptr) << "no window has the keyboard";
         QTest::keyClick(target, key, modifiers);
+    }
+
+    // Walks the keyboard over card 1 to the square with the arrow keys.
+    static void arrowTo(Place to) {
+        for (int step = 0; step < 12; ++step) {
+            const auto at = placeOfSquare(focusedName());
+            ASSERT_TRUE(at) << "the keyboard left card 1 for " << focusedName();
+            if (at->column == to.column && at->row == to.row) return;
+            const std::string from = focusedName();
+            if (at->column != to.column)
+                press(at->column < to.column ? Qt::Key_Right : Qt::Key_Left);
+            else
+                press(at->row < to.row ? Qt::Key_Down : Qt::Key_Up);
+            // A screen reader may hold a key back until it has seen it.
+            if (!QTest::qWaitFor([&from] { return focusedName() != from; }, KeyWaitMs)) break;
+        }
+        FAIL() << "the arrow keys did not reach the square";
     }
 
     // Tab goes from stop to stop in this order.
