@@ -13,6 +13,10 @@
 #include <QProcess>
 #include <QUrl>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
 #include <chrono>
 #include <functional>
 #include <utility>
@@ -161,7 +165,11 @@ void QtPlatform::messageBox(const std::string& title, const std::string& text) {
 }
 
 void QtPlatform::beep() {
+#if defined(Q_OS_WIN)
+    MessageBeep(MB_OK); // the sound the player chose for Windows' messages
+#else
     QApplication::beep();
+#endif
 }
 
 bool QtPlatform::runCommand(const std::string& commandLine, WindowStyle) {

@@ -4,7 +4,6 @@
 
 #include "Play.h"
 
-#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -140,12 +139,7 @@ TEST(DriverInput, EveryLineOverThePipeGetsOneAnswerInOrder) {
         for (int k = 0; k < 2000; ++k) out << "get state.Balance\n";
         out << "get clock";
     }
-    FILE* program = popen(("exec " + std::string(DAUBERY_HEADLESS) + " < " + script).c_str(), "r");
-    ASSERT_NE(program, nullptr);
-    std::vector<std::string> answers;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, program)) answers.emplace_back(buffer);
-    EXPECT_EQ(pclose(program), 0);
+    const std::vector<std::string> answers = answersOverAPipe(script);
     ASSERT_EQ(answers.size(), 2007u);
     EXPECT_EQ(answers[0], "ok\n");
     EXPECT_EQ(answers[1], "error empty command\n");

@@ -4,7 +4,6 @@
 
 #include "Play.h"
 
-#include <cstdio>
 #include <fstream>
 
 namespace {
@@ -95,12 +94,7 @@ TEST(Driver, TheProgramPlaysOverAPipe) {
     std::ofstream(script) << "start 7\n# a comment\n\nrespond click Command1\nclick Form1.bngPlay\n"
                              "advance 2525\nget state.CalledCount\nget Bingomsg.lblselctedNums[1].forecolor\n"
                              "bogus\nclick Form1.bngfileExit\nget ended\n";
-    FILE* program = popen((std::string(DAUBERY_HEADLESS) + " < " + script).c_str(), "r");
-    ASSERT_NE(program, nullptr);
-    std::vector<std::string> lines;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, program)) lines.emplace_back(buffer);
-    EXPECT_EQ(pclose(program), 0);
+    const std::vector<std::string> lines = answersOverAPipe(script);
     // The comment and the blank line get their answers too: one answer a line.
     EXPECT_EQ(lines, (std::vector<std::string>{"ok\n", "ok\n", "error empty command\n", "ok\n", "ok\n", "ok\n",
                                                "ok 1\n", "ok 12632256\n", "error unknown command bogus\n", "ok\n",

@@ -14,16 +14,6 @@ start_window_manager
 QT_QPA_PLATFORM=xcb DAUBERY_SHOTS=$shots "$screen_tests" --gtest_filter='WindowManners.*' ||
   fail "the window manners under openbox"
 
-# Clicks at a point given relative to a window's client area (xwininfo knows where it is under a
-# window manager's frame).
-click_in() {
-  local info x y
-  info=$(xwininfo -id "$(window "$1")")
-  x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  xdotool mousemove $((x + $2)) $((y + $3)) click 1
-  sleep 0.4
-}
 # A dialog asks for no minimise or maximise button (the Motif hints' decorations 0x20 and 0x40), and
 # the window manager offers no maximising. (Openbox keeps its own iconify button on every window.)
 no_min_or_max() {
