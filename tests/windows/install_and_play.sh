@@ -38,9 +38,18 @@ colour_at() {
   import -window root -crop "1x1+$((x + $2))+$((y + $3))" -depth 8 txt:- | sed -n 's/.*\(#[0-9A-F]\{6\}\).*/\1/p'
 }
 
+# Wine's shell hands web addresses to the browsers named here: this one writes down what it gets.
+printf '#!/bin/sh\necho "$@" >>"%s/browsed"\n' "$work" >"$work/browser"
+chmod +x "$work/browser"
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser" /f >/dev/null
+
 wine start "$start_menu"
 await Daubery
 shot wine-main
+click_in Daubery 301 315 # Visit our site
+for _ in $(seq 100); do [ -s "$work/browsed" ] && break; sleep 0.1; done
+[ "$(cat "$work/browsed" 2>/dev/null)" = https://daubery.org ] ||
+  fail "the web link did not reach the browser: $(cat "$work/browsed" 2>/dev/null)"
 click_in Daubery 57 10 # Play
 await "Select your options"
 shot wine-options
