@@ -8,6 +8,7 @@ xvfb=$!
 wm=
 pid=
 trap 'kill $pid $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'exit 1' TERM INT # a test stopped at its time limit still ends its screen
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
