@@ -71,6 +71,9 @@ SOURCES
     mkdir source.part
     (cd source.part && apt-get source -qq --download-only "qt6-base=$host_version" &&
       dpkg-source -x --skip-debianization qt6-base_*.dsc source >/dev/null)
+    # Qt 6.4.2 asks the dynamic OpenGL loader whether it paints in software, even with OpenGL off.
+    perl -0pi -e 's/#if QT_CONFIG\(dynamicgl\)\n(\s+return QOpenGLStaticContext)/#if QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)\n$1/' \
+      source.part/source/src/plugins/platforms/windows/qwindowswindow.cpp
     mv source.part/source source
     rm -rf source.part
   fi
