@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Daubery for Windows under Wine, on a virtual screen, as a player meets it: the installer installs
-# it silently; the game, started from its Start menu entry, plays a round with the mouse (Play,
+# it silently; the game, started from where it was installed, plays a round with the mouse (Play,
 # Start, a daub on the free space, the claim) and quits from its File menu; the uninstaller takes
 # everything away again. Needs WINEPREFIX, a fresh one; screenshots go to the folder given second.
 set -euo pipefail
@@ -8,7 +8,7 @@ installer=$1
 shots=${2:-screens}
 mkdir -p "$shots"
 . "$(dirname "$0")/../xvfb/screen.sh"
-await_tries=600 # Wine takes a while to open its first window
+await_tries=1800 # Wine takes a while to open its first window in a fresh folder
 start_window_manager
 
 drive_c="$WINEPREFIX/drive_c"
@@ -44,7 +44,7 @@ printf '#!/bin/sh\necho "$@" >>"%s/browsed"\n' "$work" >"$work/browser"
 chmod +x "$work/browser"
 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser" /f >/dev/null
 
-wine start "$start_menu"
+wine "$folder/daubery.exe" &
 await Daubery
 shot wine-main
 click_in Daubery 301 315 # Visit our site
