@@ -1,6 +1,7 @@
 // Daubery: 75-ball bingo against computer players.
 #include "ui/Daubery.h"
 #include "assets/Pictures.h"
+#include "platform/qt/GameFonts.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     for (int pixels : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(QPixmap::fromImage(daubery::pictures::icon(pixels)));
     QApplication::setWindowIcon(icon);
+    daubery::loadGameFonts();
     daubery::QtPlatform platform;
     daubery::Daubery game(platform);
     platform.setWindows(game.windows);

@@ -2,7 +2,13 @@
 // gets one answer, in order; answers are written out together whenever no more input is waiting.
 #include "headless/Driver.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
 #include <poll.h>
+#endif
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,10 +17,22 @@
 
 namespace {
 
+#ifdef _WIN32
+// A pipe tells how much it holds; a file always has more to read; a console waits for the player.
+bool inputWaiting() {
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    const DWORD type = GetFileType(input);
+    DWORD available = 0;
+    if (type == FILE_TYPE_PIPE)
+        return PeekNamedPipe(input, nullptr, 0, nullptr, &available, nullptr) && available > 0;
+    return type == FILE_TYPE_DISK;
+}
+#else
 bool inputWaiting() {
     pollfd input{STDIN_FILENO, POLLIN, 0};
     return poll(&input, 1, 0) > 0;
 }
+#endif
 
 void writeAll(std::string& out) {
     std::size_t written = 0;
@@ -30,6 +48,11 @@ void writeAll(std::string& out) {
 } // namespace
 
 int main() {
+#ifdef _WIN32
+    // Lines end in \n both ways, as on every other system: no \r\n added, no Ctrl+Z taken for the end.
+    _setmode(STDIN_FILENO, _O_BINARY);
+    _setmode(STDOUT_FILENO, _O_BINARY);
+#endif
     daubery::Driver driver;
     std::string pending; // input not yet answered: the start of a line
     std::string out;

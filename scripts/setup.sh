@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what Daubery needs from Debian's packages: "build" for the game, "package" for its Debian
-# package too, "test" for the tests too, "bench" for the benchmarks as well.
+# package too, "test" for the tests too, "bench" for the benchmarks as well, "windows" for its
+# build for Windows and the tries under Wine.
 set -euo pipefail
 what=${1:-build}
-packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra) # the faces it carries
 packages+=(pkg-config libcanberra-dev) # each call sounds the desktop's bell through its sound server
 if [ "$what" = package ] || [ "$what" = test ] || [ "$what" = bench ]; then
   packages+=(dpkg-dev file) # dpkg-shlibdeps finds the package's libraries; file tells it the program
@@ -19,6 +20,10 @@ if [ "$what" = test ] || [ "$what" = bench ]; then
   # speech-dispatcher and espeak-ng into the same kind of sound server.
   packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core dbus-daemon libglib2.0-bin)
 fi
+if [ "$what" = windows ]; then
+  packages+=(ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev-tools dpkg-dev nsis googletest)
+  packages+=(wine wine64 xvfb xauth x11-utils xdotool imagemagick openbox)
+fi
 if [ "$what" = bench ]; then
   packages+=(valgrind) # counts the instructions of a call, as well as the time
 fi
@@ -29,5 +34,5 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$sudo apt-get -o DPkg::Lock::Timeout=900 update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}"

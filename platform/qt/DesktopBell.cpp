@@ -2,6 +2,10 @@
 
 #include <QApplication>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
 #if defined(DAUBERY_EVENT_SOUNDS)
 #include <canberra.h>
 
@@ -13,7 +17,11 @@ namespace daubery {
 
 namespace {
 void ringWindowSystemBell() {
+#if defined(Q_OS_WIN)
+    MessageBeep(MB_OK); // the sound the player chose for Windows' messages
+#else
     QApplication::beep();
+#endif
 }
 } // namespace
 

@@ -17,6 +17,10 @@
 #include <QProcess>
 #include <QUrl>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
 #include <chrono>
 #include <functional>
 #include <utility>
@@ -31,9 +35,8 @@ constexpr std::int64_t MaxTimerLag = 250;
 // Opens an address the way the desktop does, where "start" and "explorer" are not commands.
 bool openAddress(const QString& opener, const QString& address) {
 #if defined(Q_OS_WIN)
-    if (opener == QLatin1String("start"))
-        return QProcess::startDetached(QStringLiteral("cmd"),
-                                       {QStringLiteral("/c"), QStringLiteral("start"), QString(), address});
+    // The shell opens it in the default browser, with no console window flashing up for "start".
+    if (opener == QLatin1String("start")) return QDesktopServices::openUrl(QUrl(address));
     return QProcess::startDetached(QStringLiteral("explorer"), {address});
 #else
     if (opener == QLatin1String("start")) {

@@ -4,7 +4,6 @@
 
 #include "Play.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -215,12 +214,7 @@ TEST(Driver, TheProgramAnswersEveryLineOverAPipe) {
         for (int k = 0; k < 2000; ++k) out << "get clock\n";
         out << "click Form1.bngfileExit\nget ended";
     }
-    FILE* program = popen(("exec " + std::string(DAUBERY_HEADLESS) + " < " + script).c_str(), "r");
-    ASSERT_NE(program, nullptr);
-    std::vector<std::string> answers;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, program)) answers.emplace_back(buffer);
-    EXPECT_EQ(pclose(program), 0);
+    const Answers answers = answersOverAPipe(script);
     ASSERT_EQ(answers.size(), 2012u);
     EXPECT_EQ(Answers(answers.begin(), answers.begin() + 10),
               (Answers{"ok\n", "error empty command\n", "ok\n",

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -193,6 +194,30 @@ inline long long playUntilClaimable(Table& t, const Options& options = {}, long 
     }
     ADD_FAILURE() << "no seed lets the player win";
     return 0;
+}
+
+// The driver program playing a script file, read through a pipe as a client reads it: its answers,
+// each with its newline, once the program has ended well.
+inline std::vector<std::string> answersOverAPipe(const std::string& script) {
+#ifdef _WIN32
+    // cmd.exe takes off the outer quotes and leaves the program's and the file's own.
+    FILE* program = _popen(("\"\"" DAUBERY_HEADLESS "\" < \"" + script + "\"\"").c_str(), "rb");
+#else
+    FILE* program = popen(("exec " DAUBERY_HEADLESS " < " + script).c_str(), "r");
+#endif
+    std::vector<std::string> answers;
+    if (!program) {
+        ADD_FAILURE() << "cannot start " DAUBERY_HEADLESS;
+        return answers;
+    }
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, program)) answers.emplace_back(buffer);
+#ifdef _WIN32
+    EXPECT_EQ(_pclose(program), 0);
+#else
+    EXPECT_EQ(pclose(program), 0);
+#endif
+    return answers;
 }
 
 } // namespace play

@@ -1,22 +1,23 @@
 // Widget and picture tests need a QApplication; they run on Qt's offscreen platform with the
-// DejaVu faces loaded from their files and one widget style, so a window renders the same on any
-// machine.
+// DejaVu faces the game carries and one widget style, so a window renders the same on any machine.
+#include "platform/qt/GameFonts.h"
+
 #include <QApplication>
 #include <QFont>
-#include <QFontDatabase>
 #include <QStyleFactory>
 #include <gtest/gtest.h>
+
+// The program brings the faces its windows and pictures name, whatever the system has.
+TEST(GameFonts, TheProgramCarriesTheFacesItDrawsWith) {
+    EXPECT_EQ(daubery::loadGameFonts(),
+              QStringList({QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Serif")}));
+}
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    for (const char* face :
-         {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf"}) {
-        const QString file = QStringLiteral("/usr/share/fonts/truetype/dejavu/") + QString::fromLatin1(face);
-        if (QFontDatabase::addApplicationFont(file) < 0)
-            qWarning("cannot load the font %s", qPrintable(file));
-    }
+    daubery::loadGameFonts();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     ::testing::InitGoogleTest(&argc, argv);

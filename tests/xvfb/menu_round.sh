@@ -7,13 +7,6 @@ shots=${2:-screens}
 mkdir -p "$shots"
 . "$(dirname "$0")/screen.sh"
 
-# Clicks at a point given relative to a window's top-left corner.
-click_in() {
-  eval "$(xdotool getwindowgeometry --shell "$(window "$1")")"
-  xdotool mousemove $((X + $2)) $((Y + $3)) click 1
-  sleep 0.4
-}
-
 "$game" &
 pid=$!
 await Daubery

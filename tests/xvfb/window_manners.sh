@@ -14,15 +14,6 @@ start_window_manager
 QT_QPA_PLATFORM=xcb DAUBERY_SHOTS=$shots "$screen_tests" --gtest_filter='WindowManners.*' ||
   fail "the window manners under openbox"
 
-# Clicks at a point given relative to a window's client area (xwininfo knows where it is under a
-# window manager's frame).
-click_in() {
-  local info x y
-  info=$(xwininfo -id "$(window "$1")")
-  x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-  y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-  xdotool mousemove $((x + $2)) $((y + $3)) click 1
-}
 # Until openbox has put its frame round a window: it tells the window its frame's extents.
 await_frame() {
   for _ in $(seq 300); do
