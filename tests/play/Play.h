@@ -150,30 +150,25 @@ enum class Round { Idle, Running, Paused, PlayerWon, ComputerWon };
 inline void expectRound(Table& t, Round round) {
     const bool idle = round == Round::Idle, playing = round == Round::Running || round == Round::Paused;
     const bool over = round == Round::PlayerWon || round == Round::ComputerWon;
-    EXPECT_EQ(t.text("Form1.bngPlay.caption"), idle ? "&Play" : "&End Play");
-    EXPECT_EQ(t.flag("Form1.Bngnext.visible"), over);
-    EXPECT_EQ(t.flag("Form1.Timer1.enabled"), round == Round::Running);
-    EXPECT_EQ(t.flag("Form1.Command1.visible"), !idle);
-    if (!idle) {
-        EXPECT_EQ(t.flag("Form1.Command1.enabled"), playing);
-    }
+    Table::Reads reads{{"Form1.bngPlay.caption", idle ? "&Play" : "&End Play"},
+                       {"Form1.Bngnext.visible", over},
+                       {"Form1.Timer1.enabled", round == Round::Running},
+                       {"Form1.Command1.visible", !idle},
+                       {"state.GameActive", playing}};
     for (auto shown : {"Picture1", "lblBalance", "lblbalnce2", "lblWins", "lblWins2"})
-        EXPECT_EQ(t.flag("Form1." + std::string(shown) + ".visible"), !idle) << shown;
-    if (idle) {
-        EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
-        EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
-    }
-    if (playing) {
-        EXPECT_TRUE(t.flag("Form1.bngPause.enabled"));
-        EXPECT_EQ(t.text("Form1.bngPause.caption"), round == Round::Running ? "Pause" : "Unpause");
-        EXPECT_EQ(t.state().Paused, round == Round::Paused);
-    }
-    EXPECT_EQ(t.state().GameActive, playing);
+        reads.emplace_back("Form1." + std::string(shown) + ".visible", !idle);
+    if (idle)
+        reads.insert(reads.end(), {{"Form1.bngPause.enabled", false}, {"Form1.Picture2.visible", false}});
+    else
+        reads.emplace_back("Form1.Command1.enabled", playing);
+    if (playing)
+        reads.insert(reads.end(), {{"Form1.bngPause.enabled", true},
+                                   {"Form1.bngPause.caption", round == Round::Running ? "Pause" : "Unpause"},
+                                   {"state.Paused", round == Round::Paused}});
+    const bool moneyLeft = round == Round::PlayerWon || t.state().Balance >= 1;
+    if (over) reads.emplace_back("Form1.Bngnext.caption", moneyLeft ? "&Next game" : "&Try Again");
+    t.expect(reads);
     EXPECT_EQ(t.outcomeShown(), over);
-    if (over) {
-        const bool moneyLeft = round == Round::PlayerWon || t.state().Balance >= 1;
-        EXPECT_EQ(t.text("Form1.Bngnext.caption"), moneyLeft ? "&Next game" : "&Try Again");
-    }
 }
 
 // Traced at the line that expects the state.
