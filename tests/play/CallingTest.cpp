@@ -117,14 +117,6 @@ TEST(Calling, OnlyCalledSquaresAndTheFreeSpacesTakeADaub) {
     }
     ASSERT_GT(daubed, 0);
     ASSERT_LT(daubed, 48);
-    // A second click takes the daub away again.
-    const int called = [&] {
-        for (int i = 1;; ++i)
-            if (isCalled(i)) return i;
-    }();
-    t.ok("click " + square(called));
-    EXPECT_FALSE(t.flag(dot(called) + ".visible"));
-    t.ok("click " + square(called));
 
     // A colour recolours every dot, daubed or not; the daubs stay.
     // The Dotter Color menu ticks the colour in use, one at a time: blue at first.

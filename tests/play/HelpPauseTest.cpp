@@ -71,42 +71,40 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
 // ball at start-up, after a lost round or after End Play (paused first or not), and Pause stays
 // greyed with nothing to pause.
 TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
-    const char* moments[] = {"at start-up", "after a lost round", "after End Play",
-                             "after a paused End Play"};
-    for (const char* opener : {"click Form1.bngFullhelp", "click Form1.helpgame", "options dialog Help"}) {
+    const std::string moments[] = {"at start-up", "after a lost round", "after End Play",
+                                   "after a paused End Play"};
+    for (const std::string opener :
+         {"click Form1.bngFullhelp", "click Form1.helpgame", "options dialog Help"}) {
         for (const char* leave : {"click frmHelp.Command2", "close frmHelp"}) {
             DialogTable t(42);
-            for (const std::string moment : moments) {
-                SCOPED_TRACE(std::string(opener) + ", " + leave + ", " + moment);
-                if (moment == "after a lost round") {
-                    t.play();
-                    t.callUntilComputerWins();
-                    t.ok("click frmGamestatus.cmdOK");
-                } else if (moment != "at start-up") {
+            for (const std::string& moment : moments) {
+                SCOPED_TRACE(opener + ", " + leave + ", " + moment);
+                const bool lost = moment == "after a lost round";
+                if (moment != "at start-up") {
                     if (t.text("Form1.bngPlay.caption") == "&End Play") t.ok("click Form1.bngPlay");
                     t.play();
-                    t.nextCall();
+                    lost ? t.callUntilComputerWins() : t.nextCall();
                     if (moment == "after a paused End Play") t.ok("click Form1.bngPause");
-                    t.ok("click Form1.bngPlay");
+                    t.ok(lost ? "click frmGamestatus.cmdOK" : "click Form1.bngPlay");
                 }
-                // After a lost round Play ends the play instead of opening the options.
-                if (std::string(opener) == "options dialog Help" && moment == "after a lost round") continue;
-                if (std::string(opener) == "options dialog Help") {
+                if (opener == "options dialog Help") {
+                    if (lost)
+                        continue; // after a lost round Play ends the play instead of opening the options
                     t.whileOpen([&] {
                         t.whileOpen([&] { t.ok(leave); });
                         t.ok("click BngOptions.cmdHelp");
                         t.ok("click BngOptions.Command2");
                     });
                     t.ok("click Form1.bngPlay");
-                } else if (moment != "at start-up" || std::string(opener) != "click Form1.helpgame") {
+                } else if (moment != "at start-up" || opener != "click Form1.helpgame") {
                     t.whileOpen([&] { t.ok(leave); });
                     t.ok(opener);
                 }
-                EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
-                EXPECT_EQ(t.state().Paused, moment == "after a paused End Play");
+                t.expect(
+                    {{"Form1.bngPlay.enabled", true}, {"state.Paused", moment == "after a paused End Play"}});
                 expectStillFor(t, 4000);
                 t.expect({{"Form1.imgBallroll.visible", false}, {"frmGamestatus.loaded", false}});
-                if (moment == "after a lost round") continue;
+                if (lost) continue;
                 EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
                 t.ignored("click Form1.bngPause");
             }
