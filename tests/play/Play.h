@@ -32,12 +32,6 @@ struct Options {
     int opponents = 0; // cmbPlayers: the number of computer players minus one
 };
 
-inline std::string pickCommands(const Options& o) {
-    return "pick Combo1 " + std::to_string(o.boards) + "; pick Combo2 " + std::to_string(o.gameType) +
-           "; pick cmbSeconds " + std::to_string(o.seconds) + "; pick cmbPlayers " +
-           std::to_string(o.opponents) + "; click Command1";
-}
-
 class Table {
 public:
     explicit Table(long long seed = 7) { ok("start " + std::to_string(seed)); }
@@ -108,8 +102,10 @@ public:
     }
 
     // Play, the options picked, Start.
-    void play(const Options& options = {}) {
-        ok("respond " + pickCommands(options));
+    void play(const Options& o = {}) {
+        ok("respond pick Combo1 " + std::to_string(o.boards) + "; pick Combo2 " + std::to_string(o.gameType) +
+           "; pick cmbSeconds " + std::to_string(o.seconds) + "; pick cmbPlayers " +
+           std::to_string(o.opponents) + "; click Command1");
         ok("click Form1.bngPlay");
     }
 
