@@ -3,7 +3,6 @@
 // daubing the cards.
 
 #include "Play.h"
-#include "Samples.h"
 
 #include <algorithm>
 #include <vector>
@@ -160,18 +159,6 @@ TEST(Calling, OnlyCalledSquaresAndTheFreeSpacesTakeADaub) {
     ASSERT_GT(fromLastRound, 0);
     t.ok("click Form1.bngPlay");
     for (int i = 1; i <= 50; ++i) EXPECT_FALSE(t.flag(dot(i) + ".visible")) << i;
-}
-
-// The board's example card shows the pattern being played: every line for Regular Bingo, the four
-// stamps and both diagonals for the kite, nothing for Any Bingo.
-TEST(Board, ShowsTheExampleOfTheGameBeingPlayed) {
-    for (const int position : {0, 6, 10}) {
-        Table t;
-        t.play({.gameType = position});
-        SCOPED_TRACE("game type " + std::to_string(position + 1));
-        EXPECT_EQ(t.visibleOf("Bingomsg.lneExample", 12), Samples[position].lines);
-        EXPECT_EQ(t.visibleOf("Bingomsg.shpExample", 24), Samples[position].circles);
-    }
 }
 
 } // namespace

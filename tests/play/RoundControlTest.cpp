@@ -2,6 +2,7 @@
 // End Play, Next game and Try Again, Exit, and the main window's minimising carried to the board.
 
 #include "Play.h"
+#include "Samples.h"
 
 #include "ui/Form1.h"
 
@@ -31,7 +32,9 @@ TEST(RoundControl, AFreshStartShowsOnlyTheMenusTheBackgroundAndTheLink) {
 
 // Start stores the choices before it deals: the jackpot counts the opponents, every card is dealt
 // and shown, the second card and the wide claim button come and go with the number of boards, a
-// maximised main window is restored, and the first ball waits half the interval and one tick.
+// maximised main window is restored, the board shows the game's example (every line for Regular Bingo,
+// the stamps and both diagonals for the kite, nothing for Any Bingo), and the first ball waits half the
+// interval and one tick.
 TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
     struct Deal {
         Options options; // boards, game type, seconds, opponents as the lists' positions
@@ -40,8 +43,8 @@ TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
         int interval, jackpot, claimWidth, windowWidth;
     };
     const Deal deals[] = {{{}, 1, "Regular Bingo", 5000, 5, 3735, 9300},
-                          {{1, 7, 2, 5}, 8, "Big Picture Frame", 15000, 30, 8775, 9135},
-                          {{0, 2, 1, 2}, 3, "Cover All", 10000, 15, 3735, 9300}};
+                          {{1, 6, 2, 5}, 7, "Kite Bingo", 15000, 30, 8775, 9135},
+                          {{0, 10, 1, 2}, 11, "Any Bingo", 10000, 15, 3735, 9300}};
     Table t;
     for (const Deal& deal : deals) {
         SCOPED_TRACE(deal.name);
@@ -75,6 +78,8 @@ TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
                   {"Form1.helpgame.caption", std::string("How to play ") + deal.name},
                   {"Bingomsg.visible", true},
                   {"Bingomsg.lblexplname.caption", deal.name}});
+        EXPECT_EQ(t.visibleOf("Bingomsg.lneExample", 12), Samples[deal.options.gameType].lines);
+        EXPECT_EQ(t.visibleOf("Bingomsg.shpExample", 24), Samples[deal.options.gameType].circles);
 
         const int ticks = deal.interval / 50 + 1;
         for (int call = 1; call <= 2; ++call) {
