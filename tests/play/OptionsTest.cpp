@@ -91,8 +91,9 @@ TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
     t.ok("click Form1.bngPlay");
 }
 
-// Every type picked after another, so what the earlier one showed must be cleared: Kite after
-// Regular keeps only the two diagonals, Any Bingo after Kite is an empty card.
+// Every type picked after another shows its name, its explanation and its marks, so what the earlier
+// one showed must be cleared: Kite after Regular keeps only the two diagonals, Any Bingo after Kite is
+// an empty card.
 TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
     DialogTable t;
     t.whileOpen([&] {
@@ -100,7 +101,10 @@ TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
             const int type = position + 1;
             SCOPED_TRACE("game type " + std::to_string(type));
             t.ok("pick BngOptions.Combo2 " + std::to_string(position));
-            EXPECT_EQ(t.state().GameType, type);
+            const auto& [name, explanation] = play::words::GameTypes[std::size_t(position)];
+            t.expect({{"state.GameType", type},
+                      {"BngOptions.lblexamplename.caption", name},
+                      {"BngOptions.lblInfo.caption", explanation}});
             EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), play::Samples[position].circles);
             EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), play::Samples[position].lines);
         }

@@ -120,12 +120,6 @@ TEST(Texts, OptionsDialogListsAndSampleExplanations) {
                   (std::vector<std::string>{"1 Pc player", "2 Pc player", "3 Pc player", "4 Pc player",
                                             "5 Pc player", "6 Pc player"}));
         EXPECT_EQ(t.text("BngOptions.lblInfo.caption"), words::GameTypes[0].explanation);
-        for (int position : {11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}) {
-            const auto& type = words::GameTypes[std::size_t(position)];
-            t.ok("pick BngOptions.Combo2 " + std::to_string(position));
-            t.expect({{"BngOptions.lblexamplename.caption", type.name},
-                      {"BngOptions.lblInfo.caption", type.explanation}});
-        }
     });
     t.ok("click Form1.bngPlay");
 }
