@@ -139,11 +139,15 @@ TEST(RoundManners, HelpAfterAPausedWinLeavesTheRoundDecided) {
     }
 }
 
-// The about box holds the caller while it is open and only then; before a round it starts nothing.
+// The about box, to its last character, holds the caller while it is open and only then; before a
+// round it starts nothing.
 TEST(AboutBox, StopsTheCallerOnlyWhileOpen) {
     DialogTable t;
     t.whileBoxOpen([&] { EXPECT_FALSE(t.calling()); });
     t.ok("click Form1.bnghelpabout");
+    EXPECT_EQ(t.messageBoxes(),
+              (play::Boxes{{"Daubery help", "Daubery 1.0 \n\r\n\rFor more Games and Applications \n\r"
+                                            "Visit us at https://daubery.org\r\n\r\n\r\n"}}));
     t.ticks(1000);
     EXPECT_FALSE(t.calling());
 

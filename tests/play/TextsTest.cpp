@@ -105,7 +105,7 @@ TEST(Texts, MainWindowMenusAndLabels) {
               {"Form1.Bngnext.caption", "&Try Again"}});
 }
 
-TEST(Texts, OptionsDialogListsAndSampleExplanations) {
+TEST(Texts, OptionsDialogAndItsLists) {
     DialogTable t;
     t.whileOpen([&] {
         t.expect(OptionsDialog);
@@ -134,14 +134,6 @@ TEST(Texts, HelpViewerButtonsAndContents) {
         // The start page, the game pages and the guide are read in the help viewer's own tests.
     });
     t.ok("click Form1.bngFullhelp");
-}
-
-TEST(Texts, AboutBoxToItsLastCharacter) {
-    DialogTable t;
-    t.ok("click Form1.bnghelpabout");
-    EXPECT_EQ(t.messageBoxes(),
-              (play::Boxes{{"Daubery help", "Daubery 1.0 \n\r\n\rFor more Games and Applications \n\r"
-                                            "Visit us at https://daubery.org\r\n\r\n\r\n"}}));
 }
 
 // The board's words through a round: dealt, called, paused, a false claim, and a win.
