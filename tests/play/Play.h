@@ -54,10 +54,8 @@ public:
         if (!value) ADD_FAILURE() << "get " << path << " answers no JSON: " << answer;
         return value ? std::move(*value) : Value{};
     }
-    std::string text(std::string_view path) {
-        const Value v = get(path);
-        return v.string() ? *v.string() : "<not a text>";
-    }
+    static std::string textOf(const Value& v) { return v.string() ? *v.string() : "<not a text>"; }
+    std::string text(std::string_view path) { return textOf(get(path)); }
     long long number(std::string_view path) { return get(path).integer().value_or(-999999); }
     bool flag(std::string_view path) {
         const Value v = get(path);
@@ -67,7 +65,7 @@ public:
         std::vector<std::string> out;
         const Value list = get(path);
         if (const auto* items = list.array())
-            for (const Value& item : *items) out.push_back(item.string() ? *item.string() : "?");
+            for (const Value& item : *items) out.push_back(textOf(item));
         return out;
     }
 
@@ -93,8 +91,8 @@ public:
         if (const auto* list = shown.array())
             for (const Value& box : *list) {
                 const auto* pair = box.array();
-                if (pair && pair->size() == 2 && (*pair)[0].string() && (*pair)[1].string())
-                    boxes.emplace_back(*(*pair)[0].string(), *(*pair)[1].string());
+                if (pair && pair->size() == 2)
+                    boxes.emplace_back(textOf((*pair)[0]), textOf((*pair)[1]));
                 else
                     ADD_FAILURE() << "a message box is a title and a text";
             }
