@@ -219,11 +219,10 @@ TEST(RoundControl, MinimisingTheMainWindowCarriesToTheBoard) {
     t.ok("set Form1.window_state 0");
     EXPECT_EQ(t.number("Bingomsg.window_state"), 0);
     t.play();
-    for (int main : {2, 1}) {
-        t.ok("set Form1.window_state " + std::to_string(main));
-        EXPECT_EQ(t.number("Bingomsg.window_state"),
-                  main == 1); // maximising the main window leaves the board
-    }
+    t.ok("set Form1.window_state 2"); // maximising the main window leaves the board
+    EXPECT_EQ(t.number("Bingomsg.window_state"), 0);
+    t.ok("set Form1.window_state 1");
+    EXPECT_EQ(t.number("Bingomsg.window_state"), 1);
     t.ok("set Bingomsg.window_state 0"); // restoring the board restores the main window
     EXPECT_EQ(t.number("Form1.window_state"), 0);
 }
