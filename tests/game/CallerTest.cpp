@@ -25,8 +25,7 @@ TEST(Caller, ARoundCallsEveryNumberOnceThenStops) {
                 ASSERT_EQ(state.CalledCount, call);
                 const int number = state.CalledNumbers[call];
                 ASSERT_TRUE(called.insert(number).second) << "called twice: " << number;
-                ASSERT_GE(number, 1);
-                ASSERT_LE(number, 75);
+                ASSERT_TRUE(number >= 1 && number <= 75) << number;
                 EXPECT_EQ(state.CalledColumns[call], (number + 14) / 15) << number; // B 1-15 .. O 61-75
                 if (number == 1 || number == 15 || number == 16 || number == 60 || number == 75)
                     texts[std::size_t(number)] = ballText(state, call);

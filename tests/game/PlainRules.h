@@ -75,16 +75,11 @@ inline std::vector<Pattern> lines() {
 
 // The ways to win game types 1..10 except the kite (7), each in the order they are tried.
 inline std::vector<Pattern> alternatives(int type) {
-    switch (type) {
-    case 1:
-        return lines();
-    case 2:
-        return {where([](int c, int r) { return (c == 1 || c == 5) && (r == 1 || r == 5); })};
-    case 3:
-        return {where([](int c, int r) { return !isFree({c, r}); })};
-    case 4:
-        return {stamp(TopLeft), stamp(BottomLeft), stamp(TopRight), stamp(BottomRight)};
-    case 5: {
+    if (type == 1) return lines();
+    if (type == 2) return {where([](int c, int r) { return (c == 1 || c == 5) && (r == 1 || r == 5); })};
+    if (type == 3) return {where([](int c, int r) { return !isFree({c, r}); })};
+    if (type == 4) return {stamp(TopLeft), stamp(BottomLeft), stamp(TopRight), stamp(BottomRight)};
+    if (type == 5) {
         // The diamond's four points, then the four squares between them.
         Pattern diamond =
             where([](int c, int r) { return distance(c) + distance(r) == 2 && (c == 3 || r == 3); });
@@ -92,17 +87,11 @@ inline std::vector<Pattern> alternatives(int type) {
             diamond.push_back(s);
         return {diamond};
     }
-    case 6:
-        return {where([](int c, int r) { return distance(c) + distance(r) == 1; })};
-    case 8:
-        return {where([](int c, int r) { return c == 1 || c == 5 || r == 1 || r == 5; })};
-    case 9:
-        return {where([](int c, int r) { return std::max(distance(c), distance(r)) == 1; })};
-    case 10:
-        return {where([](int c, int) { return c == 1 || c == 5; })};
-    default:
-        return {};
-    }
+    if (type == 6) return {where([](int c, int r) { return distance(c) + distance(r) == 1; })};
+    if (type == 8) return {where([](int c, int r) { return c == 1 || c == 5 || r == 1 || r == 5; })};
+    if (type == 9) return {where([](int c, int r) { return std::max(distance(c), distance(r)) == 1; })};
+    if (type == 10) return {where([](int c, int) { return c == 1 || c == 5; })};
+    return {};
 }
 
 struct KiteArm {

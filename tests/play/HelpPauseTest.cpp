@@ -19,10 +19,10 @@ void expectStillFor(play::Table& t, int ticks) {
     const int called = t.state().CalledCount;
     const long long beeps = t.number("beeps");
     t.ticks(ticks);
-    EXPECT_FALSE(t.calling());
-    EXPECT_FALSE(t.flag("Form1.tmrBallrool.enabled"));
-    EXPECT_EQ(t.state().CalledCount, called);
-    EXPECT_EQ(t.number("beeps"), beeps);
+    t.expect({{"Form1.Timer1.enabled", false},
+              {"Form1.tmrBallrool.enabled", false},
+              {"state.CalledCount", called},
+              {"beeps", beeps}});
 }
 
 // Every way into the help during a round holds the caller and the Pause and Play menus while the
@@ -42,9 +42,9 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
                 if (pausedFirst) t.ok("click Form1.bngPause");
                 const int called = t.state().CalledCount;
                 t.whileOpen([&] {
-                    EXPECT_TRUE(t.state().Paused);
-                    EXPECT_FALSE(t.calling());
-                    t.expect({{"Form1.bngPause.enabled", false},
+                    t.expect({{"state.Paused", true},
+                              {"Form1.Timer1.enabled", false},
+                              {"Form1.bngPause.enabled", false},
                               {"Form1.bngPlay.enabled", false},
                               {"Form1.lblPaused.visible", true}});
                     t.ticks(1000);
@@ -52,10 +52,10 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
                     t.ok(leave);
                 });
                 t.ok(opener);
-                EXPECT_FALSE(t.flag("frmHelp.loaded"));
-                EXPECT_FALSE(t.state().Paused);
-                EXPECT_TRUE(t.calling());
-                t.expect({{"Form1.bngPause.enabled", true},
+                t.expect({{"frmHelp.loaded", false},
+                          {"state.Paused", false},
+                          {"Form1.Timer1.enabled", true},
+                          {"Form1.bngPause.enabled", true},
                           {"Form1.bngPause.caption", "Pause"},
                           {"Form1.bngPlay.enabled", true},
                           {"Form1.lblPaused.visible", false},
@@ -71,42 +71,40 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
 // ball at start-up, after a lost round or after End Play (paused first or not), and Pause stays
 // greyed with nothing to pause.
 TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
-    const char* moments[] = {"at start-up", "after a lost round", "after End Play",
-                             "after a paused End Play"};
-    for (const char* opener : {"click Form1.bngFullhelp", "click Form1.helpgame", "options dialog Help"}) {
+    const std::string moments[] = {"at start-up", "after a lost round", "after End Play",
+                                   "after a paused End Play"};
+    for (const std::string opener :
+         {"click Form1.bngFullhelp", "click Form1.helpgame", "options dialog Help"}) {
         for (const char* leave : {"click frmHelp.Command2", "close frmHelp"}) {
             DialogTable t(42);
-            for (const std::string moment : moments) {
-                SCOPED_TRACE(std::string(opener) + ", " + leave + ", " + moment);
-                if (moment == "after a lost round") {
-                    t.play();
-                    t.callUntilComputerWins();
-                    t.ok("click frmGamestatus.cmdOK");
-                } else if (moment != "at start-up") {
+            for (const std::string& moment : moments) {
+                SCOPED_TRACE(opener + ", " + leave + ", " + moment);
+                const bool lost = moment == "after a lost round";
+                if (moment != "at start-up") {
                     if (t.text("Form1.bngPlay.caption") == "&End Play") t.ok("click Form1.bngPlay");
                     t.play();
-                    t.nextCall();
+                    lost ? t.callUntilComputerWins() : t.nextCall();
                     if (moment == "after a paused End Play") t.ok("click Form1.bngPause");
-                    t.ok("click Form1.bngPlay");
+                    t.ok(lost ? "click frmGamestatus.cmdOK" : "click Form1.bngPlay");
                 }
-                // After a lost round Play ends the play instead of opening the options.
-                if (std::string(opener) == "options dialog Help" && moment == "after a lost round") continue;
-                if (std::string(opener) == "options dialog Help") {
+                if (opener == "options dialog Help") {
+                    if (lost)
+                        continue; // after a lost round Play ends the play instead of opening the options
                     t.whileOpen([&] {
                         t.whileOpen([&] { t.ok(leave); });
                         t.ok("click BngOptions.cmdHelp");
                         t.ok("click BngOptions.Command2");
                     });
                     t.ok("click Form1.bngPlay");
-                } else if (moment != "at start-up" || std::string(opener) != "click Form1.helpgame") {
+                } else if (moment != "at start-up" || opener != "click Form1.helpgame") {
                     t.whileOpen([&] { t.ok(leave); });
                     t.ok(opener);
                 }
-                EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
-                EXPECT_EQ(t.state().Paused, moment == "after a paused End Play");
+                t.expect(
+                    {{"Form1.bngPlay.enabled", true}, {"state.Paused", moment == "after a paused End Play"}});
                 expectStillFor(t, 4000);
                 t.expect({{"Form1.imgBallroll.visible", false}, {"frmGamestatus.loaded", false}});
-                if (moment == "after a lost round") continue;
+                if (lost) continue;
                 EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
                 t.ignored("click Form1.bngPause");
             }
@@ -132,21 +130,24 @@ TEST(RoundManners, HelpAfterAPausedWinLeavesTheRoundDecided) {
         t.ok(opener);
         EXPECT_FALSE(t.flag("frmHelp.loaded"));
         expectStillFor(t, 12000);
-        EXPECT_EQ(t.text("Bingomsg.lblMsg.caption"), won);
-        EXPECT_EQ(t.state().WinCount, 1);
-        EXPECT_FALSE(t.flag("Form1.Command1.enabled"));
-        EXPECT_EQ(t.flag("frmGamestatus.loaded"), throughTheBoard);
-        // Next game still follows.
-        t.expect({{"Form1.Bngnext.visible", true}, {"Form1.Bngnext.caption", "&Next game"}});
+        t.expect({{"Bingomsg.lblMsg.caption", won},
+                  {"state.WinCount", 1},
+                  {"Form1.Command1.enabled", false},
+                  {"frmGamestatus.loaded", throughTheBoard},
+                  {"Form1.Bngnext.visible", true},
+                  {"Form1.Bngnext.caption", "&Next game"}});
     }
 }
 
-// The about box holds the caller while it is open and only then; before a round it starts nothing.
+// The about box, to its last character, holds the caller while it is open and only then; before a
+// round it starts nothing.
 TEST(AboutBox, StopsTheCallerOnlyWhileOpen) {
     DialogTable t;
     t.whileBoxOpen([&] { EXPECT_FALSE(t.calling()); });
     t.ok("click Form1.bnghelpabout");
-    EXPECT_FALSE(t.calling());
+    EXPECT_EQ(t.messageBoxes(),
+              (play::Boxes{{"Daubery help", "Daubery 1.0 \n\r\n\rFor more Games and Applications \n\r"
+                                            "Visit us at https://daubery.org\r\n\r\n\r\n"}}));
     t.ticks(1000);
     EXPECT_FALSE(t.calling());
 

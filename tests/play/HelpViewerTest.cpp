@@ -5,6 +5,7 @@
 #include "Words.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -22,22 +23,26 @@ std::vector<std::string> panelsShown(DialogTable& t) {
     return shown;
 }
 
-// The page view showing game page `page`: its picture alone, its text, no start page over them.
-void expectPage(DialogTable& t, int page) {
+// The page view showing game page `page`: its picture alone, its text, no start page over them, Back
+// on (unless the page was opened alone) and Next on but on the last page.
+void expectPage(DialogTable& t, int page, bool backOn = true) {
     SCOPED_TRACE("page " + std::to_string(page));
     EXPECT_EQ(t.state().HelpPage, page);
     EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctinfo"});
     EXPECT_EQ(t.visibleOf("frmHelp.imgHelp", Pages), std::vector<int>{page});
     t.expect({{"frmHelp.lblHelp.caption", play::words::HelpPages[std::size_t(page)]},
-              {"frmHelp.lblstart.visible", false}});
+              {"frmHelp.lblstart.visible", false},
+              {"frmHelp.cmdBack.enabled", backOn},
+              {"frmHelp.cmdNext.enabled", page < Pages - 1}});
 }
 
 void expectStartPage(DialogTable& t) {
-    EXPECT_EQ(t.state().HelpPage, -1);
     EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctinfo"});
-    EXPECT_TRUE(t.flag("frmHelp.lblstart.visible"));
-    EXPECT_EQ(t.text("frmHelp.lblstart.text"), play::words::HelpStartPage);
-    t.expect({{"frmHelp.cmdBack.enabled", false}, {"frmHelp.cmdNext.enabled", true}});
+    t.expect({{"state.HelpPage", -1},
+              {"frmHelp.lblstart.visible", true},
+              {"frmHelp.lblstart.text", play::words::HelpStartPage},
+              {"frmHelp.cmdBack.enabled", false},
+              {"frmHelp.cmdNext.enabled", true}});
 }
 
 // From the start page to the last page and back, one picture at a time; Back is off only on the
@@ -49,16 +54,10 @@ TEST(HelpViewer, NextAndBackStopAtTheEnds) {
         for (int page = 0; page < Pages; ++page) {
             t.ok("click frmHelp.cmdNext");
             expectPage(t, page);
-            EXPECT_TRUE(t.flag("frmHelp.cmdBack.enabled"));
-            EXPECT_EQ(t.flag("frmHelp.cmdNext.enabled"), page < Pages - 1);
         }
         t.ignored("click frmHelp.cmdNext");
         EXPECT_EQ(t.state().HelpPage, Pages - 1);
-
-        t.ok("click frmHelp.cmdBack");
-        expectPage(t, Pages - 2);
-        EXPECT_TRUE(t.flag("frmHelp.cmdNext.enabled"));
-        for (int page = Pages - 3; page >= 0; --page) {
+        for (int page = Pages - 2; page >= 0; --page) {
             t.ok("click frmHelp.cmdBack");
             expectPage(t, page);
         }
@@ -87,28 +86,15 @@ TEST(HelpViewer, ContentsItemsLightOneAtATime) {
         t.ok("mouse_move frmHelp.lblcontents[5]");
         EXPECT_EQ(blueItems(), std::vector<int>{5});
 
-        t.ok("click frmHelp.lblcontents[12]");
-        expectPage(t, 11);
-        EXPECT_FALSE(t.flag("frmHelp.cmdNext.enabled"));
-        EXPECT_EQ(blueItems(), std::vector<int>{12});
-
-        // From the last page, where Next is off, to the start page, where it is on again.
-        t.ok("click frmHelp.Command1");
-        t.ok("click frmHelp.lblcontents[0]");
-        expectStartPage(t);
-        EXPECT_EQ(blueItems(), std::vector<int>{0});
-
-        t.ok("click frmHelp.Command1");
-        EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctContents"});
-        t.ok("click frmHelp.lblcontents[3]");
-        expectPage(t, 2);
-        t.expect({{"frmHelp.cmdNext.enabled", true}, {"frmHelp.cmdBack.enabled", true}});
-        EXPECT_EQ(blueItems(), std::vector<int>{3});
-
-        // Back to the start page from the contents, after a page had enabled Back.
-        t.ok("click frmHelp.Command1");
-        t.ok("click frmHelp.lblcontents[0]");
-        expectStartPage(t);
+        // From the last page, where Next is off, to the start page, where it is on again, and back to
+        // it after a page had enabled Back.
+        for (const auto& [item, page] : {std::pair{12, 11}, {0, -1}, {3, 2}, {0, -1}}) {
+            t.ok("click frmHelp.lblcontents[" + std::to_string(item) + "]");
+            page < 0 ? expectStartPage(t) : expectPage(t, page);
+            EXPECT_EQ(blueItems(), std::vector<int>{item});
+            t.ok("click frmHelp.Command1");
+            EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctContents"});
+        }
     });
     t.ok("click Form1.bngFullhelp");
 }
@@ -141,10 +127,8 @@ TEST(HelpOptionsGuide, ShowsOneExplanationAtATime) {
         t.whileOpen([&] {
             EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctHelpOption"});
             EXPECT_EQ(t.state().HelpFromOptions, 0);
-            EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{6});
-            EXPECT_EQ(t.text("frmHelp.lblopinfo[6].caption"), play::words::OptionsGuide[6]);
-            for (int area : {3, 0, 5, 1, 4, 2}) {
-                t.ok("click frmHelp.lblobject[" + std::to_string(area) + "]");
+            for (int area : {6, 3, 0, 5, 1, 4, 2}) { // 6: the explanation shown at opening
+                if (area != 6) t.ok("click frmHelp.lblobject[" + std::to_string(area) + "]");
                 EXPECT_EQ(t.visibleOf("frmHelp.lblopinfo", 7), std::vector<int>{area});
                 EXPECT_EQ(t.text("frmHelp.lblopinfo[" + std::to_string(area) + "].caption"),
                           play::words::OptionsGuide[std::size_t(area)]);
@@ -190,66 +174,46 @@ TEST(HelpOptionsGuide, HotSpotsLieOverThePicturedParts) {
                                                               {"lblVisit", "Command1", "Command2"},
                                                               {"lblexamplename", "Image1", "lblInfo"}};
             const Box picture = onGuide(t, "imgOptions");
+            auto spot = [&](int k) { return onGuide(t, "lblobject[" + std::to_string(k) + "]"); };
             for (int k = 0; k < 6; ++k) {
-                const Box spot = onGuide(t, "lblobject[" + std::to_string(k) + "]");
-                EXPECT_TRUE(picture.holds(spot)) << "hot spot " << k;
-                EXPECT_GE(spot.top, picture.top + 20 * 15)
+                EXPECT_TRUE(picture.holds(spot(k))) << "hot spot " << k;
+                EXPECT_GE(spot(k).top, picture.top + 20 * 15)
                     << "hot spot " << k << " on the pictured title bar";
                 for (const auto& part : parts[std::size_t(k)])
-                    EXPECT_TRUE(spot.holds(pictured(t, part))) << part << " outside hot spot " << k;
+                    EXPECT_TRUE(spot(k).holds(pictured(t, part))) << part << " outside hot spot " << k;
+                // The four lists' spots lie one under another.
+                EXPECT_TRUE(k == 0 || k >= 4 || spot(k - 1).bottom <= spot(k).top) << "hot spot " << k;
             }
-            // The four lists' spots lie one under another.
-            auto spot = [&](int k) { return onGuide(t, "lblobject[" + std::to_string(k) + "]"); };
-            for (int k = 1; k < 4; ++k) EXPECT_LE(spot(k - 1).bottom, spot(k).top) << "hot spot " << k;
         });
         t.ok("click BngOptions.cmdHelp");
     });
     t.ok("click Form1.bngPlay");
 }
 
-// "Help on Bingo" closes the guide and opens the page of the game picked in the dialog beneath.
-TEST(HelpOptionsGuide, HelpOnBingoOpensThePickedGamesPage) {
+// The options' sample, and the guide's "Help on Bingo" in place of the guide, open the help page of
+// the game selected, in the help viewer's own order: Random Pick and Any Bingo swap places in the help.
+TEST(OptionsSample, ItAndTheGuideOpenTheSelectedGamesHelpPage) {
     DialogTable t;
     t.whileOpen([&] {
-        t.ok("pick BngOptions.Combo2 6");
-        bool pageShown = false;
-        t.whileOpen([&] {
-            t.whileOpen([&] {
-                pageShown = true;
-                expectPage(t, 6);
+        for (const auto& [position, page, throughTheGuide] :
+             {std::tuple{11, 10, false}, {10, 11, false}, {9, 9, false}, {0, 0, false}, {6, 6, true}}) {
+            t.ok("pick BngOptions.Combo2 " + std::to_string(position));
+            bool opened = false;
+            if (throughTheGuide) t.whileOpen([&] { t.ok("click frmHelp.lblHlp"); });
+            t.whileOpen([&, page = page] {
+                opened = true;
+                expectPage(t, page, page > 0);
             });
-            t.ok("click frmHelp.lblHlp");
-        });
-        t.ok("click BngOptions.cmdHelp");
-        EXPECT_TRUE(pageShown);
-        t.expect({{"frmHelp.loaded", false}, {"BngOptions.loaded", true}});
+            t.ok(throughTheGuide ? "click BngOptions.cmdHelp" : "click BngOptions.lblhelp");
+            EXPECT_TRUE(opened);
+            t.expect({{"frmHelp.loaded", false}, {"BngOptions.loaded", true}});
+        }
         t.ok("click BngOptions.Command1");
     });
     t.ok("click Form1.bngPlay");
     EXPECT_EQ(t.state().GameType, 7);
     EXPECT_TRUE(t.calling());
     EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
-}
-
-// The options' sample opens the help page of the game selected, in the help viewer's own order:
-// Random Pick and Any Bingo swap places in the help.
-TEST(OptionsSample, ClickingItOpensTheSelectedGamesHelpPage) {
-    DialogTable t;
-    t.whileOpen([&] {
-        for (const auto& [position, page] : {std::pair{11, 10}, {10, 11}, {9, 9}, {6, 6}, {0, 0}}) {
-            t.ok("pick BngOptions.Combo2 " + std::to_string(position));
-            bool opened = false;
-            t.whileOpen([&, page = page] {
-                opened = true;
-                expectPage(t, page);
-            });
-            t.ok("click BngOptions.lblhelp");
-            EXPECT_TRUE(opened);
-            EXPECT_TRUE(t.flag("BngOptions.loaded"));
-        }
-        t.ok("click BngOptions.Command2");
-    });
-    t.ok("click Form1.bngPlay");
 }
 
 // "How to play" opens the page of the game being played: the drawn one under Random Pick, the
@@ -259,10 +223,7 @@ TEST(HelpPause, HowToPlayOpensTheCurrentGamesPage) {
         DialogTable t(position + 3);
         t.play({.gameType = position});
         const int page = position == 10 ? 11 : t.state().GameType - 1;
-        t.whileOpen([&] {
-            expectPage(t, page);
-            t.expect({{"frmHelp.cmdBack.enabled", page > 0}, {"frmHelp.cmdNext.enabled", page < Pages - 1}});
-        });
+        t.whileOpen([&] { expectPage(t, page, page > 0); });
         t.ok("click Form1.helpgame");
         EXPECT_EQ(t.state().HelpPage, page);
     }

@@ -22,13 +22,12 @@ TEST(OptionsStart, RandomPickDrawsEveryRoundsPatternAndNamesIt) {
     std::set<int> fromOptions, fromDialog, fromMenu;
     auto expectDrawn = [](DialogTable& t, std::set<int>& drawn) {
         const auto& s = t.state();
-        ASSERT_GE(s.GameType, 1);
-        ASSERT_LE(s.GameType, 10);
+        ASSERT_TRUE(s.GameType >= 1 && s.GameType <= 10) << s.GameType;
         drawn.insert(s.GameType);
         const std::string name = play::words::GameTypes[std::size_t(s.GameType - 1)].name;
-        EXPECT_TRUE(s.RandomPick);
-        EXPECT_EQ(s.GameName, name);
-        t.expect({{"Form1.caption", "Daubery - Random Pick"},
+        t.expect({{"state.RandomPick", true},
+                  {"state.GameName", name},
+                  {"Form1.caption", "Daubery - Random Pick"},
                   {"Bingomsg.lblexplname.caption", name},
                   {"Form1.helpgame.caption", "How to play " + name}});
         // Only Regular Bingo and the kite draw lines; every other pattern shows circles.
@@ -57,9 +56,7 @@ TEST(OptionsStart, RandomPickDrawsEveryRoundsPatternAndNamesIt) {
     // A chosen game after a drawn one is no longer drawn.
     t.ok("click Form1.bngPlay");
     t.play({.gameType = 2});
-    EXPECT_FALSE(t.state().RandomPick);
-    EXPECT_EQ(t.state().GameType, 3);
-    EXPECT_EQ(t.text("Form1.caption"), "Daubery");
+    t.expect({{"state.RandomPick", false}, {"state.GameType", 3}, {"Form1.caption", "Daubery"}});
 }
 
 // Cancel and the close button keep the last game type picked and nothing else, and leave the table
@@ -75,28 +72,28 @@ TEST(OptionsCancel, KeepsOnlyTheLastPickedGameType) {
         t.ok("respond pick Combo2 4; pick Combo1 0; pick cmbSeconds 0; pick Combo2 " +
              std::to_string(picked) + "; " + leave);
         t.ok("click Form1.bngPlay");
-        const auto& s = t.state();
-        EXPECT_EQ(s.GameType, picked + 1);
-        EXPECT_EQ(s.GameName, "Regular Bingo");
-        EXPECT_EQ(s.BoardCount, 2);
-        EXPECT_EQ(s.CallInterval, 15000);
-        EXPECT_EQ(s.PcPlayerCount, 4);
-        t.expect({{"BngOptions.loaded", false}, {"Bingomsg.loaded", false}});
+        t.expect({{"state.GameType", picked + 1},
+                  {"state.GameName", "Regular Bingo"},
+                  {"state.BoardCount", 2},
+                  {"state.CallInterval", 15000},
+                  {"state.PcPlayerCount", 4},
+                  {"BngOptions.loaded", false},
+                  {"Bingomsg.loaded", false}});
         EXPECT_ROUND(t, play::Round::Idle);
     }
 
     t.whileOpen([&] {
         for (auto list : {"Combo1", "Combo2", "cmbSeconds", "cmbPlayers"})
             EXPECT_EQ(t.number(std::string("BngOptions.") + list + ".list_index"), 0) << list;
-        EXPECT_EQ(t.text("BngOptions.lblexamplename.caption"), "Regular Bingo");
-        EXPECT_EQ(t.state().GameType, 1);
+        t.expect({{"BngOptions.lblexamplename.caption", "Regular Bingo"}, {"state.GameType", 1}});
         t.ok("click BngOptions.Command2");
     });
     t.ok("click Form1.bngPlay");
 }
 
-// Every type picked after another, so what the earlier one showed must be cleared: Kite after
-// Regular keeps only the two diagonals, Any Bingo after Kite is an empty card.
+// Every type picked after another shows its name, its explanation and its marks, so what the earlier
+// one showed must be cleared: Kite after Regular keeps only the two diagonals, Any Bingo after Kite is
+// an empty card.
 TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
     DialogTable t;
     t.whileOpen([&] {
@@ -104,7 +101,10 @@ TEST(OptionsSample, ShowsEachTypesDotsLinesNameAndExplanation) {
             const int type = position + 1;
             SCOPED_TRACE("game type " + std::to_string(type));
             t.ok("pick BngOptions.Combo2 " + std::to_string(position));
-            EXPECT_EQ(t.state().GameType, type);
+            const auto& [name, explanation] = play::words::GameTypes[std::size_t(position)];
+            t.expect({{"state.GameType", type},
+                      {"BngOptions.lblexamplename.caption", name},
+                      {"BngOptions.lblInfo.caption", explanation}});
             EXPECT_EQ(t.visibleOf("BngOptions.shpExample", 24), play::Samples[position].circles);
             EXPECT_EQ(t.visibleOf("BngOptions.lneExample", 12), play::Samples[position].lines);
         }

@@ -33,12 +33,6 @@ struct Options {
     int opponents = 0; // cmbPlayers: the number of computer players minus one
 };
 
-inline std::string pickCommands(const Options& o) {
-    return "pick Combo1 " + std::to_string(o.boards) + "; pick Combo2 " + std::to_string(o.gameType) +
-           "; pick cmbSeconds " + std::to_string(o.seconds) + "; pick cmbPlayers " +
-           std::to_string(o.opponents) + "; click Command1";
-}
-
 class Table {
 public:
     explicit Table(long long seed = 7) { ok("start " + std::to_string(seed)); }
@@ -61,10 +55,8 @@ public:
         if (!value) ADD_FAILURE() << "get " << path << " answers no JSON: " << answer;
         return value ? std::move(*value) : Value{};
     }
-    std::string text(std::string_view path) {
-        const Value v = get(path);
-        return v.string() ? *v.string() : "<not a text>";
-    }
+    static std::string textOf(const Value& v) { return v.string() ? *v.string() : "<not a text>"; }
+    std::string text(std::string_view path) { return textOf(get(path)); }
     long long number(std::string_view path) { return get(path).integer().value_or(-999999); }
     bool flag(std::string_view path) {
         const Value v = get(path);
@@ -74,7 +66,7 @@ public:
         std::vector<std::string> out;
         const Value list = get(path);
         if (const auto* items = list.array())
-            for (const Value& item : *items) out.push_back(item.string() ? *item.string() : "?");
+            for (const Value& item : *items) out.push_back(textOf(item));
         return out;
     }
 
@@ -100,8 +92,8 @@ public:
         if (const auto* list = shown.array())
             for (const Value& box : *list) {
                 const auto* pair = box.array();
-                if (pair && pair->size() == 2 && (*pair)[0].string() && (*pair)[1].string())
-                    boxes.emplace_back(*(*pair)[0].string(), *(*pair)[1].string());
+                if (pair && pair->size() == 2)
+                    boxes.emplace_back(textOf((*pair)[0]), textOf((*pair)[1]));
                 else
                     ADD_FAILURE() << "a message box is a title and a text";
             }
@@ -109,8 +101,10 @@ public:
     }
 
     // Play, the options picked, Start.
-    void play(const Options& options = {}) {
-        ok("respond " + pickCommands(options));
+    void play(const Options& o = {}) {
+        ok("respond pick Combo1 " + std::to_string(o.boards) + "; pick Combo2 " + std::to_string(o.gameType) +
+           "; pick cmbSeconds " + std::to_string(o.seconds) + "; pick cmbPlayers " +
+           std::to_string(o.opponents) + "; click Command1");
         ok("click Form1.bngPlay");
     }
 
@@ -151,30 +145,25 @@ enum class Round { Idle, Running, Paused, PlayerWon, ComputerWon };
 inline void expectRound(Table& t, Round round) {
     const bool idle = round == Round::Idle, playing = round == Round::Running || round == Round::Paused;
     const bool over = round == Round::PlayerWon || round == Round::ComputerWon;
-    EXPECT_EQ(t.text("Form1.bngPlay.caption"), idle ? "&Play" : "&End Play");
-    EXPECT_EQ(t.flag("Form1.Bngnext.visible"), over);
-    EXPECT_EQ(t.flag("Form1.Timer1.enabled"), round == Round::Running);
-    EXPECT_EQ(t.flag("Form1.Command1.visible"), !idle);
-    if (!idle) {
-        EXPECT_EQ(t.flag("Form1.Command1.enabled"), playing);
-    }
+    Table::Reads reads{{"Form1.bngPlay.caption", idle ? "&Play" : "&End Play"},
+                       {"Form1.Bngnext.visible", over},
+                       {"Form1.Timer1.enabled", round == Round::Running},
+                       {"Form1.Command1.visible", !idle},
+                       {"state.GameActive", playing}};
     for (auto shown : {"Picture1", "lblBalance", "lblbalnce2", "lblWins", "lblWins2"})
-        EXPECT_EQ(t.flag("Form1." + std::string(shown) + ".visible"), !idle) << shown;
-    if (idle) {
-        EXPECT_FALSE(t.flag("Form1.bngPause.enabled"));
-        EXPECT_FALSE(t.flag("Form1.Picture2.visible"));
-    }
-    if (playing) {
-        EXPECT_TRUE(t.flag("Form1.bngPause.enabled"));
-        EXPECT_EQ(t.text("Form1.bngPause.caption"), round == Round::Running ? "Pause" : "Unpause");
-        EXPECT_EQ(t.state().Paused, round == Round::Paused);
-    }
-    EXPECT_EQ(t.state().GameActive, playing);
+        reads.emplace_back("Form1." + std::string(shown) + ".visible", !idle);
+    if (idle)
+        reads.insert(reads.end(), {{"Form1.bngPause.enabled", false}, {"Form1.Picture2.visible", false}});
+    else
+        reads.emplace_back("Form1.Command1.enabled", playing);
+    if (playing)
+        reads.insert(reads.end(), {{"Form1.bngPause.enabled", true},
+                                   {"Form1.bngPause.caption", round == Round::Running ? "Pause" : "Unpause"},
+                                   {"state.Paused", round == Round::Paused}});
+    const bool moneyLeft = round == Round::PlayerWon || t.state().Balance >= 1;
+    if (over) reads.emplace_back("Form1.Bngnext.caption", moneyLeft ? "&Next game" : "&Try Again");
+    t.expect(reads);
     EXPECT_EQ(t.outcomeShown(), over);
-    if (over) {
-        const bool moneyLeft = round == Round::PlayerWon || t.state().Balance >= 1;
-        EXPECT_EQ(t.text("Form1.Bngnext.caption"), moneyLeft ? "&Next game" : "&Try Again");
-    }
 }
 
 // Traced at the line that expects the state.

@@ -2,6 +2,7 @@
 // End Play, Next game and Try Again, Exit, and the main window's minimising carried to the board.
 
 #include "Play.h"
+#include "Samples.h"
 
 #include "ui/Form1.h"
 
@@ -31,25 +32,19 @@ TEST(RoundControl, AFreshStartShowsOnlyTheMenusTheBackgroundAndTheLink) {
 
 // Start stores the choices before it deals: the jackpot counts the opponents, every card is dealt
 // and shown, the second card and the wide claim button come and go with the number of boards, a
-// maximised main window is restored, and the first ball waits half the interval and one tick.
+// maximised main window is restored, the board shows the game's example (every line for Regular Bingo,
+// the stamps and both diagonals for the kite, nothing for Any Bingo), and the first ball waits half the
+// interval and one tick.
 TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
     struct Deal {
-        Options options;
+        Options options; // boards, game type, seconds, opponents as the lists' positions
         int type;
         const char* name;
         int interval, jackpot, claimWidth, windowWidth;
     };
-    const Deal deals[] = {
-        {{}, 1, "Regular Bingo", 5000, 5, 3735, 9300},
-        {{.boards = 1, .gameType = 7, .seconds = 2, .opponents = 5},
-         8,
-         "Big Picture Frame",
-         15000,
-         30,
-         8775,
-         9135},
-        {{.gameType = 2, .seconds = 1, .opponents = 2}, 3, "Cover All", 10000, 15, 3735, 9300},
-    };
+    const Deal deals[] = {{{}, 1, "Regular Bingo", 5000, 5, 3735, 9300},
+                          {{1, 6, 2, 5}, 7, "Kite Bingo", 15000, 30, 8775, 9135},
+                          {{0, 10, 1, 2}, 11, "Any Bingo", 10000, 15, 3735, 9300}};
     Table t;
     for (const Deal& deal : deals) {
         SCOPED_TRACE(deal.name);
@@ -83,6 +78,8 @@ TEST(RoundControl, StartDealsTheRoundTheOptionsDescribe) {
                   {"Form1.helpgame.caption", std::string("How to play ") + deal.name},
                   {"Bingomsg.visible", true},
                   {"Bingomsg.lblexplname.caption", deal.name}});
+        EXPECT_EQ(t.visibleOf("Bingomsg.lneExample", 12), Samples[deal.options.gameType].lines);
+        EXPECT_EQ(t.visibleOf("Bingomsg.shpExample", 24), Samples[deal.options.gameType].circles);
 
         const int ticks = deal.interval / 50 + 1;
         for (int call = 1; call <= 2; ++call) {
@@ -103,8 +100,8 @@ TEST(RoundControl, PauseHoldsTheCallerOnlyWhileARoundCanBeClaimed) {
     t.play();
     EXPECT_FALSE(t.flag("Form1.lblPaused.visible"));
     t.ok("click Form1.bngPause");
-    EXPECT_ROUND(t, Round::Paused);
     t.ticks(500);
+    EXPECT_ROUND(t, Round::Paused);
     t.expect({{"Form1.lblPaused.visible", true}, {"state.CalledCount", 0}});
     t.ok("click Form1.bngPause");
     EXPECT_ROUND(t, Round::Running);
@@ -221,9 +218,8 @@ TEST(RoundControl, MinimisingTheMainWindowCarriesToTheBoard) {
     t.expect({{"Bingomsg.loaded", true}, {"Bingomsg.visible", false}, {"Bingomsg.window_state", 1}});
     t.ok("set Form1.window_state 0");
     EXPECT_EQ(t.number("Bingomsg.window_state"), 0);
-
     t.play();
-    t.ok("set Form1.window_state 2");
+    t.ok("set Form1.window_state 2"); // maximising the main window leaves the board
     EXPECT_EQ(t.number("Bingomsg.window_state"), 0);
     t.ok("set Form1.window_state 1");
     EXPECT_EQ(t.number("Bingomsg.window_state"), 1);
