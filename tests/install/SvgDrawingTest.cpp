@@ -1,12 +1,9 @@
-// The vector drawing behind the scalable icon: a scene painted once on pixels and once as an SVG
-// drawing must look the same when librsvg (what the desktop uses to show SVG icons) draws the SVG
-// at the same size.
-
+// The scalable icon's drawing: a scene as librsvg (the desktop's SVG renderer) draws its SVG must
+// look as QPainter paints it on pixels.
 #include "SvgDrawing.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>

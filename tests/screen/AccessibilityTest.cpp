@@ -1,14 +1,10 @@
-// What a screen reader finds in the game's windows and is told as the round goes: every square of
-// both cards names its place and its daub, dialogs are dialogs, nothing unnamed is offered, and the
-// calls, daubs, claims and the pause are told as they happen.
+// What a screen reader finds in the game's windows and is told as the round goes.
 #include "ScreenGame.h"
 
 #include "platform/qt/ScreenReader.h"
 
 #include <QAccessible>
-#include <QApplication>
 
-#include <string>
 #include <vector>
 
 using namespace screen;
@@ -108,12 +104,8 @@ TEST_F(Accessibility, EverySquareOfBothCardsNamesItsPlaceAndItsDaub) {
 
     // Cells go down the columns, the N column skipping the free space; card 2 follows card 1.
     for (int index = 1; index <= 50; ++index) {
-        const int cell = (index - 1) % 24;
-        int column = cell < 10 ? cell / 5 : cell < 14 ? 2 : 3 + (cell - 14) / 5;
-        int row = cell < 10 ? cell % 5 : cell < 14 ? (cell - 10 < 2 ? cell - 10 : cell - 9) : (cell - 14) % 5;
-        if (index > 48) column = row = 2;
-        const std::string place =
-            ", row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1);
+        const Place at = *placeOfSquare(square(index > 48 ? 49 : (index - 1) % 24 + 1));
+        const std::string place = ", row " + std::to_string(at.row) + ", column " + std::to_string(at.column);
         QAccessibleInterface* read = this->read("Form1", square(index));
         EXPECT_EQ(name("Form1", square(index)),
                   (index > 48 ? "Free space" : called(cardNumber(index))) + place);

@@ -1,21 +1,12 @@
-// The game's windows as real widgets: the menu bar as the player reads it, and a round played by
-// triggering menus and pressing buttons the way the desktop delivers them.
+// A round played by menus, keys and clicks as the desktop delivers them.
 #include "GameOnQt.h"
-#include "ui/Bingomsg.h"
-#include "ui/BngOptions.h"
-#include "ui/Daubery.h"
 #include "ui/Form1.h"
 #include "ui/frmGamestatus.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 using namespace daubery;
 

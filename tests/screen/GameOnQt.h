@@ -18,7 +18,7 @@
 
 namespace daubery::testing {
 
-class GameOnQt : public ::testing::Test {
+template <class Platform = QtPlatform> class GameOn : public ::testing::Test {
 protected:
     // On a fixed clock a seed deals the same round however long the test takes.
     void startGame(std::uint64_t seed, bool fixedClock = false) {
@@ -39,15 +39,16 @@ protected:
         return form ? platform.window(*form) : nullptr;
     }
     QAction* menu(std::string_view name) {
-        return window("Form1")->findChild<QAction*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        return window("Form1")->template findChild<QAction*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
     template <class W = QWidget> W* widget(std::string_view window, const std::string& name) {
         FormWindow* shown = this->window(window);
         return shown ? shown->findChild<W*>(QString::fromStdString(name)) : nullptr;
     }
 
-    QtPlatform platform;
+    Platform platform;
     std::unique_ptr<Daubery> game;
 };
+using GameOnQt = GameOn<>;
 
 } // namespace daubery::testing

@@ -1,17 +1,11 @@
-// A round played without the mouse: Play from the menu bar's access key, the options by the keys of
-// their lists, the squares of a card by the arrow keys and Space, the claim by its key, and the
-// outcome dialog by Tab and Enter.
+// A round played without the mouse: menus by access keys, cards by arrows and Space, dialogs by Tab.
 #include "ScreenGame.h"
 
-#include "ui/Form1.h"
-
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <array>
-#include <optional>
 
 using namespace screen;
 
@@ -24,30 +18,25 @@ protected:
             if (game->state.CalledNumbers[k] == number) return true;
         return false;
     }
-    bool squareCalled(int column, int row) const {
-        const int square = cardOneSquare(column, row);
+    bool squareCalled(Place at) const {
+        const int square = cardOneSquare(at.column, at.row);
         return square == 49 || called(game->state.Card1Numbers[square]);
     }
-    // The first complete row, column or diagonal of card 1, as its five squares.
+    // The first complete row, column or diagonal of card 1 (lines 0..4 the rows, 5..9 the columns).
     std::optional<std::array<Place, 5>> completeLine() const {
-        std::array<std::array<Place, 5>, 12> lines{};
-        for (int k = 0; k < 5; ++k)
-            for (int j = 0; j < 5; ++j) {
-                lines[std::size_t(k)][std::size_t(j)] = {j + 1, k + 1};     // row k + 1
-                lines[std::size_t(5 + k)][std::size_t(j)] = {k + 1, j + 1}; // column k + 1
-            }
-        for (int j = 0; j < 5; ++j) {
-            lines[10][std::size_t(j)] = {j + 1, j + 1};
-            lines[11][std::size_t(j)] = {j + 1, 5 - j};
-        }
-        for (const auto& line : lines) {
-            bool complete = true;
-            for (const Place& at : line) complete = complete && squareCalled(at.column, at.row);
-            if (complete) return line;
+        for (int line = 0; line < 12; ++line) {
+            std::array<Place, 5> squares{};
+            for (int j = 1; j <= 5; ++j)
+                squares[std::size_t(j - 1)] = line < 5    ? Place{j, line + 1}
+                                              : line < 10 ? Place{line - 4, j}
+                                                          : Place{j, line == 10 ? j : 6 - j};
+            if (std::all_of(squares.begin(), squares.end(), [this](Place at) { return squareCalled(at); }))
+                return squares;
         }
         return std::nullopt;
     }
     bool daubed(int square) { return widget("Form1", "Image2[" + std::to_string(square) + "]")->isVisible(); }
+    bool daubed(Place at) { return daubed(cardOneSquare(at.column, at.row)); }
 };
 
 TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
@@ -81,7 +70,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     for (const Place& at : *line) {
         arrowTo(at);
         press(Qt::Key_Space);
-        EXPECT_TRUE(daubed(cardOneSquare(at.column, at.row))) << at.column << "," << at.row;
+        EXPECT_TRUE(daubed(at)) << at.column << "," << at.row;
     }
 
     // The claim key from the card; the win opens the outcome dialog, which the keyboard goes to.
@@ -138,18 +127,18 @@ TEST_F(KeyboardPlay, SpaceAndEnterDaubByTheRulesOfAClick) {
         for (int column = 1; column <= 5; ++column)
             for (int row = 1; row <= 5; ++row) {
                 if (column == 3 && row == 3) continue;
-                (squareCalled(column, row) ? hit : miss) = Place{column, row};
+                (squareCalled({column, row}) ? hit : miss) = Place{column, row};
             }
     }
     ASSERT_TRUE(hit && miss);
     arrowTo(*hit);
     press(Qt::Key_Space);
-    EXPECT_TRUE(daubed(cardOneSquare(hit->column, hit->row)));
+    EXPECT_TRUE(daubed(*hit));
     press(Qt::Key_Space);
-    EXPECT_FALSE(daubed(cardOneSquare(hit->column, hit->row)));
+    EXPECT_FALSE(daubed(*hit));
     arrowTo(*miss);
     press(Qt::Key_Space);
-    EXPECT_FALSE(daubed(cardOneSquare(miss->column, miss->row)));
+    EXPECT_FALSE(daubed(*miss));
 
     // Tab leaves the card and comes back to the square it left; a click does not take the keyboard.
     const std::string left = focusedName();

@@ -1,7 +1,5 @@
-// The painted pictures: each at its size and sharp at a scaled screen's pixel ratio, the daubs
-// see-through, the ball turning, and the help and example cards marked exactly as the pattern
-// catalogue says.
-
+// The painted pictures: sizes, sharpness at any pixel ratio, see-through daubs, the turning ball,
+// and the help and example cards' marks.
 #include "assets/Pictures.h"
 #include "../play/Samples.h"
 #include "assets/Style.h"
@@ -47,15 +45,9 @@ QColor at(const QImage& image, QPointF point) {
     return image.pixelColor(int(point.x() * dpr), int(point.y() * dpr));
 }
 
-bool isRed(const QColor& c) {
-    return c.red() > 170 && c.green() < 90 && c.blue() < 90;
-}
-bool isYellow(const QColor& c) {
-    return c.red() > 170 && c.green() > 130 && c.blue() < 100;
-}
-bool isBlue(const QColor& c) {
-    return c.blue() > 130 && c.red() < 90 && c.green() < 90;
-}
+const auto isRed = [](const QColor& c) { return c.red() > 170 && c.green() < 90 && c.blue() < 90; };
+const auto isYellow = [](const QColor& c) { return c.red() > 170 && c.green() > 130 && c.blue() < 100; };
+const auto isBlue = [](const QColor& c) { return c.blue() > 130 && c.red() < 90 && c.green() < 90; };
 
 // Whether any device pixel within half a picture pixel of the point passes the test.
 template <typename Test> bool near(const QImage& image, QPointF point, Test test) {
@@ -91,9 +83,9 @@ std::string describe(const ExampleMarks& marks) {
     return "dots " + marks.dots.to_string() + " lines " + marks.lines.to_string();
 }
 
-int luminance(const QColor& c) {
+const auto luminance = [](const QColor& c) {
     return (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000;
-}
+};
 
 } // namespace
 

@@ -4,21 +4,12 @@
 
 #include "GameOnQt.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdint>
 #include <functional>
-#include <initializer_list>
-#include <memory>
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace screen {
 
@@ -89,7 +80,6 @@ protected:
         FAIL() << "the arrow keys did not reach the square";
     }
 
-    // Tab goes from stop to stop in this order.
     static void expectTabStops(std::initializer_list<const char*> stops) {
         for (const char* next : stops) {
             press(Qt::Key_Tab);
@@ -109,7 +99,6 @@ protected:
         return active ? active->objectName().toStdString() : "<none>";
     }
 
-    // Lets the game's timers run through the given number of 25 ms ticks.
     void runTicks(int ticks) {
         clock = std::max(clock, platform.now()) + std::int64_t(ticks) * TickMs;
         game->windows.runTimersUntil(clock);

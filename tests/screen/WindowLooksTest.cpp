@@ -1,6 +1,4 @@
-// The smaller windows as the player sees them: every text of the message board whole and readable,
-// every game type whole in its list and explained in the same type, links that read on a dark
-// desktop. How each window looks as a whole, the approved pictures show (ScreensTest.cpp).
+// Texts whole and readable, and links that read on a dark desktop; whole windows: ScreensTest.cpp.
 #include "GameOnQt.h"
 #include "game/Patterns.h"
 #include "ui/Bingomsg.h"
@@ -22,7 +20,6 @@ using namespace daubery;
 
 namespace {
 
-// The game on Qt's offscreen platform, its widgets found where they lie in their windows.
 class WindowLooks : public daubery::testing::GameOnQt {
 protected:
     void SetUp() override { startGame(5); }
