@@ -39,7 +39,8 @@ protected:
         return form ? platform.window(*form) : nullptr;
     }
     QAction* menu(std::string_view name) {
-        return window("Form1")->template findChild<QAction*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        return window("Form1")->template findChild<QAction*>(
+            QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
     template <class W = QWidget> W* widget(std::string_view window, const std::string& name) {
         FormWindow* shown = this->window(window);

@@ -80,8 +80,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     EXPECT_EQ(widget<QLabel>("Form1", "lblBalance")->text(), "$5");
     ASSERT_TRUE(takesKeyboard(window("frmGamestatus")));
     EXPECT_EQ(focusedName(), "cmdOK");
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focusedName(), "cmdTryagain");
+    pressTo(Qt::Key_Tab, "cmdTryagain");
     EXPECT_EQ(widget<QPushButton>("frmGamestatus", "cmdTryagain")->text(), "&Next game");
 
     // Enter on Next game: the cost's message box is closed by Enter too, and the next round is dealt.
@@ -105,8 +104,7 @@ TEST_F(KeyboardPlay, SpaceAndEnterDaubByTheRulesOfAClick) {
     ASSERT_EQ(focusedName(), "Label1[1]");
     // At the edge of the card the arrows stay put.
     press(Qt::Key_Left);
-    press(Qt::Key_Up);
-    EXPECT_EQ(focusedName(), "Label1[1]");
+    pressTo(Qt::Key_Up, "Label1[1]");
 
     // Before the first call only the free space takes a dot; it comes and goes with either key.
     press(Qt::Key_Space);
@@ -142,10 +140,8 @@ TEST_F(KeyboardPlay, SpaceAndEnterDaubByTheRulesOfAClick) {
 
     // Tab leaves the card and comes back to the square it left; a click does not take the keyboard.
     const std::string left = focusedName();
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focusedName(), "Command1");
-    press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(focusedName(), left);
+    pressTo(Qt::Key_Tab, "Command1");
+    pressTo(Qt::Key_Tab, left, Qt::ShiftModifier);
     QTest::mouseClick(widget("Form1", "Label1[49]"), Qt::LeftButton);
     EXPECT_FALSE(daubed(49));
     EXPECT_EQ(focusedName(), left);
@@ -154,8 +150,7 @@ TEST_F(KeyboardPlay, SpaceAndEnterDaubByTheRulesOfAClick) {
 TEST_F(KeyboardPlay, TheOptionsAndTheirGuideAnswerTheKeys) {
     start(3);
     inModal("BngOptions", [this] {
-        press(Qt::Key_Tab);
-        ASSERT_EQ(focusedName(), "Combo2");
+        pressTo(Qt::Key_Tab, "Combo2");
         press(Qt::Key_Down);
         EXPECT_EQ(widget<QLabel>("BngOptions", "lblexamplename")->text(), "Four Corners");
         // The sample asks for help on the game picked; Escape closes the help again.
@@ -169,17 +164,14 @@ TEST_F(KeyboardPlay, TheOptionsAndTheirGuideAnswerTheKeys) {
         settle();
 
         // Help: the guide's hot spots, one Tab stop walked with the arrow keys.
-        press(Qt::Key_Tab, Qt::ShiftModifier);
-        ASSERT_EQ(focusedName(), "cmdHelp");
+        pressTo(Qt::Key_Tab, "cmdHelp", Qt::ShiftModifier);
         inModal("frmHelp", [this] {
             EXPECT_EQ(focusedName(), "lblobject[0]");
-            press(Qt::Key_Down);
-            EXPECT_EQ(focusedName(), "lblobject[1]");
+            pressTo(Qt::Key_Down, "lblobject[1]");
             press(Qt::Key_Space);
             EXPECT_TRUE(widget("frmHelp", "lblopinfo[1]")->isVisible());
             EXPECT_FALSE(widget("frmHelp", "lblopinfo[6]")->isVisible());
-            press(Qt::Key_Tab);
-            EXPECT_EQ(focusedName(), "Command2");
+            pressTo(Qt::Key_Tab, "Command2");
             press(Qt::Key_Return);
         });
         press(Qt::Key_Return);
@@ -187,8 +179,7 @@ TEST_F(KeyboardPlay, TheOptionsAndTheirGuideAnswerTheKeys) {
         settle();
 
         // Enter on Cancel cancels: Start is the dialog's default only while no other button has the keys.
-        press(Qt::Key_Tab, Qt::ShiftModifier);
-        ASSERT_EQ(focusedName(), "Command2");
+        pressTo(Qt::Key_Tab, "Command2", Qt::ShiftModifier);
         press(Qt::Key_Return);
     });
     press(Qt::Key_P, Qt::AltModifier);
@@ -221,8 +212,7 @@ TEST_F(KeyboardPlay, TheHelpViewerIsReadPageByPageWithKeys) {
         EXPECT_EQ(game->state.HelpPage, 3);
         EXPECT_EQ(widget<QLabel>("frmHelp", "lblHelp")->text().left(27), "This is Postage Stamp Bingo");
         press(Qt::Key_Tab, Qt::ShiftModifier);
-        press(Qt::Key_Tab, Qt::ShiftModifier);
-        ASSERT_EQ(focusedName(), "cmdBack");
+        pressTo(Qt::Key_Tab, "cmdBack", Qt::ShiftModifier);
         press(Qt::Key_Space);
         EXPECT_EQ(game->state.HelpPage, 2);
         press(Qt::Key_Escape);

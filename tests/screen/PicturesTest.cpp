@@ -19,24 +19,21 @@ namespace line = daubery::example_line;
 
 namespace {
 
-const std::map<std::string, QSize>& expectedSizes() {
-    static const std::map<std::string, QSize> sizes = [] {
-        std::map<std::string, QSize> all{{"background", {750, 375}},
-                                         {"card", {250, 300}},
-                                         {"example-card", {100, 114}},
-                                         {"help-options", {258, 240}},
-                                         {"help-four-corners", {80, 91}}};
-        for (int frame = 0; frame < 13; ++frame) {
-            all["ball-" + std::to_string(frame)] = {55, 54};
-            for (const char* column : {"B", "I", "N", "G", "O"})
-                all[std::string("ball-") + column + "-" + std::to_string(frame)] = {55, 54};
-        }
-        for (const char* colour : {"blue", "red", "green", "yellow", "purple"})
-            all[std::string("dot-") + colour] = {30, 30};
-        for (int page = 0; page < 12; ++page) all["help-page-" + std::to_string(page)] = {125, 150};
-        return all;
-    }();
-    return sizes;
+std::map<std::string, QSize> expectedSizes() {
+    std::map<std::string, QSize> all{{"background", {750, 375}},
+                                     {"card", {250, 300}},
+                                     {"example-card", {100, 114}},
+                                     {"help-options", {258, 240}},
+                                     {"help-four-corners", {80, 91}}};
+    for (int frame = 0; frame < 13; ++frame) {
+        all["ball-" + std::to_string(frame)] = {55, 54};
+        for (const char* column : {"B", "I", "N", "G", "O"})
+            all[std::string("ball-") + column + "-" + std::to_string(frame)] = {55, 54};
+    }
+    for (const char* colour : {"blue", "red", "green", "yellow", "purple"})
+        all[std::string("dot-") + colour] = {30, 30};
+    for (int page = 0; page < 12; ++page) all["help-page-" + std::to_string(page)] = {125, 150};
+    return all;
 }
 
 // The colour of the device pixel under a point given in the picture's own coordinates.
@@ -103,7 +100,6 @@ TEST(Pictures, EveryPictureExistsAtItsSizeAndAtTwiceThePixelsOnADoubledScreen) {
     std::set<std::string> expected;
     for (const auto& [name, size] : expectedSizes()) expected.insert(name);
     EXPECT_EQ(listed, expected);
-
     for (const auto& [name, size] : expectedSizes()) {
         SCOPED_TRACE(name);
         EXPECT_EQ(pictures::size(name), size);

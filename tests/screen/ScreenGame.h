@@ -63,6 +63,13 @@ protected:
         QTest::keyClick(target, key, modifiers);
     }
 
+    // A key, and the widget it leaves the keyboard on.
+    static void pressTo(Qt::Key key, const std::string& to,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        press(key, modifiers);
+        EXPECT_EQ(focusedName(), to);
+    }
+
     // Walks the keyboard over card 1 to the square with the arrow keys.
     static void arrowTo(Place to) {
         for (int step = 0; step < 12; ++step) {
@@ -81,10 +88,7 @@ protected:
     }
 
     static void expectTabStops(std::initializer_list<const char*> stops) {
-        for (const char* next : stops) {
-            press(Qt::Key_Tab);
-            EXPECT_EQ(focusedName(), next);
-        }
+        for (const char* next : stops) pressTo(Qt::Key_Tab, next);
     }
 
     // Waits until the window has the keyboard. (A dialog is not told active by its owner having it.)
