@@ -41,14 +41,10 @@ double difference(const QImage& a, const QImage& b) {
 std::pair<QImage, QImage> bothWays(const std::function<void(QPainter&)>& scene) {
     QImage painted(Side, Side, QImage::Format_ARGB32_Premultiplied);
     painted.fill(Qt::transparent);
-    {
-        QPainter p(&painted);
-        p.setRenderHint(QPainter::Antialiasing);
-        scene(p);
-    }
     daubery::SvgDrawing drawing(Side, Side);
-    {
-        QPainter p(&drawing);
+    for (QPaintDevice* device :
+         {static_cast<QPaintDevice*>(&painted), static_cast<QPaintDevice*>(&drawing)}) {
+        QPainter p(device);
         p.setRenderHint(QPainter::Antialiasing);
         scene(p);
     }

@@ -53,6 +53,10 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return QAccessible::queryAccessibleInterface(found);
     }
+    // What a window is read as, and whether it holds the keyboard to itself.
+    std::pair<QAccessible::Role, bool> modalDialog(std::string_view window) {
+        return {read(window, "")->role(), bool(read(window, "")->state().modal)};
+    }
     std::string name(std::string_view window, const std::string& control) {
         return read(window, control)->text(QAccessible::Name).toStdString();
     }
@@ -179,9 +183,7 @@ TEST_F(Accessibility, CallsClaimsThePauseAndTheBoardAreToldAsTheyHappen) {
 TEST_F(Accessibility, TheDialogsAreModalDialogsWithNamedListsAndNothingUnnamed) {
     start(3);
     inModal("BngOptions", [this] {
-        QAccessibleInterface* dialog = read("BngOptions", "");
-        EXPECT_EQ(dialog->role(), QAccessible::Dialog);
-        EXPECT_TRUE(dialog->state().modal);
+        EXPECT_EQ(modalDialog("BngOptions"), std::pair(QAccessible::Dialog, true));
         EXPECT_EQ(unnamedIn("BngOptions"), std::vector<std::string>{});
         EXPECT_EQ(name("BngOptions", "lblhelp"), "Regular Bingo");
         // Each list is labelled by its heading.
@@ -195,9 +197,7 @@ TEST_F(Accessibility, TheDialogsAreModalDialogsWithNamedListsAndNothingUnnamed) 
         }
         // The help on a game opens on its page, whose text is told and whose picture names its pattern.
         inModal("frmHelp", [this] {
-            QAccessibleInterface* viewer = read("frmHelp", "");
-            EXPECT_EQ(viewer->role(), QAccessible::Dialog);
-            EXPECT_TRUE(viewer->state().modal);
+            EXPECT_EQ(modalDialog("frmHelp"), std::pair(QAccessible::Dialog, true));
             EXPECT_EQ(name("frmHelp", "imgHelp[0]"), "The Regular Bingo pattern");
             EXPECT_EQ(news().back().substr(0, 21), "This is Regular Bingo");
             EXPECT_EQ(unnamedIn("frmHelp"), std::vector<std::string>{});

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <tuple>
 
 using namespace screen;
 
@@ -50,9 +51,8 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     });
     press(Qt::Key_P, Qt::AltModifier);
     ASSERT_EQ(window("BngOptions"), nullptr);
-    EXPECT_EQ(game->state.BoardCount, 2);
-    EXPECT_EQ(game->state.GameName, "Regular Bingo");
-    EXPECT_EQ(game->state.PcPlayerCount, 1);
+    EXPECT_EQ(std::tuple(game->state.BoardCount, game->state.GameName, game->state.PcPlayerCount),
+              std::tuple(2, "Regular Bingo", 1));
     settle();
     EXPECT_EQ(activeWindow(), "Form1");
 
@@ -90,8 +90,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     });
     press(Qt::Key_Return);
     EXPECT_EQ(window("frmGamestatus"), nullptr);
-    EXPECT_EQ(game->state.Balance, 0);
-    EXPECT_EQ(game->state.CalledCount, 0);
+    EXPECT_EQ(std::pair(game->state.Balance, game->state.CalledCount), std::pair(0, 0));
     EXPECT_TRUE(widget("Form1", "Command1")->isEnabled());
     // The new round's message board comes up, and hands the keyboard back to the cards' window.
     settle();

@@ -64,9 +64,9 @@ protected:
         });
     }
 
+    void quitFromOutside(bool helpOpen);
     // The main window has the keyboard, on card 1 rather than on the web link, where Enter would
     // open the browser.
-    void quitFromOutside(bool helpOpen);
     bool mainHasTheKeyboard() {
         QWidget* card = widget("Form1", "Picture1");
         auto onCard = [&] {
@@ -198,7 +198,6 @@ TEST_F(WindowManners, TheMainWindowHasTheKeyboardAfterEveryDeal) {
     winWithTheTopRow();
     answerTheCostBox();
     game->windows.userClick(game->outcomeDialog().control("cmdTryagain"));
-    EXPECT_EQ(game->state.WinCount, 1);
     EXPECT_TRUE(mainHasTheKeyboard()) << "after the outcome dialog's Next game";
 
     winWithTheTopRow();
