@@ -103,24 +103,19 @@ TEST(Pictures, EveryPictureExistsAtItsSizeAndAtTwiceThePixelsOnADoubledScreen) {
     for (const auto& [name, size] : expectedSizes()) {
         SCOPED_TRACE(name);
         EXPECT_EQ(pictures::size(name), size);
-        const QImage plain = pictures::image(name);
-        ASSERT_FALSE(plain.isNull());
-        EXPECT_EQ(plain.size(), size);
-        EXPECT_EQ(plain.devicePixelRatio(), 1.0);
-        const QImage doubled = pictures::image(name, 2.0);
-        EXPECT_EQ(doubled.size(), size * 2);
-        EXPECT_EQ(doubled.devicePixelRatio(), 2.0);
-        EXPECT_EQ(doubled.deviceIndependentSize(), QSizeF(size));
-        if (name == "background" || name == "card" || name == "help-options") {
-            EXPECT_EQ(seeThrough(plain), 0);
-            EXPECT_EQ(seeThrough(doubled), 0);
+        for (const double dpr : {1.0, 2.0}) {
+            const QImage image = dpr == 1.0 ? pictures::image(name) : pictures::image(name, dpr);
+            EXPECT_EQ(image.size(), size * dpr);
+            EXPECT_EQ(std::pair(image.devicePixelRatio(), image.deviceIndependentSize()),
+                      std::pair(dpr, QSizeF(size)));
+            const bool opaque = name == "background" || name == "card" || name == "help-options";
+            EXPECT_EQ(opaque ? seeThrough(image) : 0, 0);
         }
     }
     EXPECT_EQ(pictures::size("ball-13"), QSize());
-    EXPECT_TRUE(pictures::image("ball-13").isNull());
-    EXPECT_TRUE(pictures::image("card", 0).isNull());
-    EXPECT_TRUE(pictures::squareRect("background", 1, 1).isEmpty());
-    EXPECT_TRUE(pictures::squareRect("card", 6, 1).isEmpty());
+    EXPECT_TRUE(pictures::image("ball-13").isNull() && pictures::image("card", 0).isNull());
+    EXPECT_TRUE(pictures::squareRect("background", 1, 1).isEmpty() &&
+                pictures::squareRect("card", 6, 1).isEmpty());
 }
 
 TEST(Pictures, CardRulingIsSharpAtAnyPixelRatio) {
