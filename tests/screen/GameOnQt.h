@@ -1,6 +1,5 @@
 #pragma once
-// The game on Qt widgets for a test, on the platform's own clock: started with a seed for its
-// random draws, its windows, menus and widgets found by name, and ended with the test.
+// The game on Qt widgets for a test, started with a seed, its windows, menus and widgets by name.
 
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtPlatform.h"

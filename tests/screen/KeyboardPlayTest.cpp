@@ -128,14 +128,11 @@ TEST_F(KeyboardPlay, SpaceAndEnterDaubByTheRulesOfAClick) {
             }
     }
     ASSERT_TRUE(hit && miss);
-    arrowTo(*hit);
-    press(Qt::Key_Space);
-    EXPECT_TRUE(daubed(*hit));
-    press(Qt::Key_Space);
-    EXPECT_FALSE(daubed(*hit));
-    arrowTo(*miss);
-    press(Qt::Key_Space);
-    EXPECT_FALSE(daubed(*miss));
+    for (const auto& [at, after] : {std::pair{*hit, true}, {*hit, false}, {*miss, false}}) {
+        arrowTo(at);
+        press(Qt::Key_Space);
+        EXPECT_EQ(daubed(at), after) << at.column << "," << at.row;
+    }
 
     // Tab leaves the card and comes back to the square it left; a click does not take the keyboard.
     const std::string left = focusedName();

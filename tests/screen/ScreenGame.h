@@ -1,6 +1,5 @@
 #pragma once
-// The game on Qt widgets for a test: keys sent where the keyboard is, and the game's clock moved on
-// call by call. The generator's clock is fixed, so a seed gives one round.
+// The game on Qt widgets with keys sent where the keyboard is and its clock moved call by call.
 
 #include "GameOnQt.h"
 
