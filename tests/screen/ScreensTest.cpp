@@ -26,7 +26,7 @@ public:
     std::int64_t clock = 0;
 };
 
-// Compares a rendered window with its approved picture; true when they agree.
+// Compares a rendered window with its approved picture, and keeps both when they differ.
 void expectApproved(const QString& name, const QImage& rendered) {
     const QString approved = QStringLiteral(DAUBERY_APPROVED_SCREENS "/") + name + ".png";
     const QImage shot = rendered.convertToFormat(QImage::Format_RGB32);
