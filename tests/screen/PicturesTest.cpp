@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <tuple>
 #include <vector>
 
 namespace pictures = daubery::pictures;
@@ -172,9 +173,9 @@ TEST(Pictures, BallTurnsThroughThirteenDifferentFramesAndRestsWithALightFace) {
     for (int frame = 0; frame < 13; ++frame) {
         SCOPED_TRACE(frame);
         const QImage& a = frames[std::size_t(frame)];
-        EXPECT_EQ(a.pixelColor(0, 0).alpha(), 0);
-        EXPECT_EQ(a.pixelColor(54, 53).alpha(), 0);
-        EXPECT_EQ(a.pixelColor(27, 27).alpha(), 255);
+        EXPECT_EQ(std::tuple(a.pixelColor(0, 0).alpha(), a.pixelColor(54, 53).alpha(),
+                             a.pixelColor(27, 27).alpha()),
+                  std::tuple(0, 0, 255));
         const QImage& b = frames[std::size_t((frame + 1) % 13)];
         int changed = 0;
         for (int y = 0; y < a.height(); ++y)

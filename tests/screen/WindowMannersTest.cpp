@@ -243,9 +243,7 @@ TEST_F(WindowManners, APausedRoundSaysSoOnTheTable) {
     game->windows.runTimersUntil(platform.now() + 2 * 101 * 25 + 57 * 25);
     game->windows.userClick(game->mainWindow().control("bngPause"));
     ASSERT_TRUE(widget("Form1", "lblPaused")->isVisible());
-    QAction* blue = main()->findChild<QAction*>("bngOptdotblue");
-    ASSERT_NE(blue, nullptr);
-    EXPECT_TRUE(blue->isChecked());
+    EXPECT_TRUE(menu("bngOptdotblue")->isChecked());
     screenshot("paused-round");
 }
 
