@@ -1,12 +1,9 @@
-// The vector drawing behind the scalable icon: a scene painted once on pixels and once as an SVG
-// drawing must look the same when librsvg (what the desktop uses to show SVG icons) draws the SVG
-// at the same size.
-
+// The scalable icon's drawing: a scene as librsvg (the desktop's SVG renderer) draws its SVG must
+// look as QPainter paints it on pixels.
 #include "SvgDrawing.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -44,14 +41,10 @@ double difference(const QImage& a, const QImage& b) {
 std::pair<QImage, QImage> bothWays(const std::function<void(QPainter&)>& scene) {
     QImage painted(Side, Side, QImage::Format_ARGB32_Premultiplied);
     painted.fill(Qt::transparent);
-    {
-        QPainter p(&painted);
-        p.setRenderHint(QPainter::Antialiasing);
-        scene(p);
-    }
     daubery::SvgDrawing drawing(Side, Side);
-    {
-        QPainter p(&drawing);
+    for (QPaintDevice* device :
+         {static_cast<QPaintDevice*>(&painted), static_cast<QPaintDevice*>(&drawing)}) {
+        QPainter p(device);
         p.setRenderHint(QPainter::Antialiasing);
         scene(p);
     }

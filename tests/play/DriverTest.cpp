@@ -1,6 +1,4 @@
-// The headless driver that the round tests play through: it reaches only what a player could, its
-// responders answer modal windows and message boxes in turn, every line it must refuse gets one
-// short error and leaves the game as it was, and the program answers every line over a pipe.
+// The headless driver that the round tests play through.
 
 #include "Play.h"
 
@@ -14,11 +12,10 @@ using Answers = std::vector<std::string>;
 
 TEST(Driver, ActionsAPlayerCouldNotMakeAreIgnored) {
     Table t;
-    t.ignored("click Form1.Command1");       // hidden
-    t.ignored("click Form1.bngPause");       // greyed
-    t.ignored("click Form1.Label1[1]");      // in a hidden panel
-    t.ignored("click Bingomsg.lblQuestion"); // a window not loaded: and not loaded by the click
-    t.ignored("close frmGamestatus");
+    // Hidden, greyed, in a hidden panel, and in windows not loaded (nor loaded by the click).
+    for (const char* line : {"click Form1.Command1", "click Form1.bngPause", "click Form1.Label1[1]",
+                             "click Bingomsg.lblQuestion", "close frmGamestatus"})
+        t.ignored(line);
     EXPECT_FALSE(t.flag("Bingomsg.loaded"));
     t.ok("set Form1.window_state 1"); // loads the board, hidden
     t.ignored("click Bingomsg.lblQuestion");
@@ -115,67 +112,60 @@ TEST(Driver, BadLinesGetOneShortErrorAndChangeNothing) {
     const auto before = fingerprint(t);
     const std::string tooLong = "get Form1." + std::string(60000, 'x') + "\r\x01.caption";
 
-    // Each line with its whole answer, or the start of it when the rest quotes the line.
-    const std::pair<std::string, std::string> bad[] = {
-        // Nesting too deep to read, and a line too long to take at all.
-        {"set state.Balance " + std::string(60000, '['), "error set needs a JSON value"},
-        {"set state.Balance " + std::string(100000, '['), "error line too long: 100018 bytes, at most 65536"},
-        {"set Form1.caption " + std::string(20, '[') + "1" + std::string(20, ']'),
-         "error set needs a JSON value"},
-        {tooLong, "error unknown control " + std::string(144, 'x') + "..."},
+    // Each answer, whole or the start of it when the rest quotes the line, with the lines that get it.
+    const std::string notCallers = "error the called numbers would not be the caller's";
+    const std::pair<std::string, std::vector<std::string>> bad[] = {
+        // Nesting too deep to read, numbers as JSON never writes them, and texts that are no UTF-8
+        // or hold control characters, a NUL, half a surrogate pair or a "/" written too long.
+        {"error set needs a JSON value",
+         {"set state.Balance " + std::string(60000, '['),
+          "set Form1.caption " + std::string(20, '[') + "1" + std::string(20, ']'), "set state.Balance +5",
+          "set state.Balance 00005", "set state.Balance 5.", "set state.Balance 1e999",
+          "set Form1.Text2.left 99999999999999999999999", "set Form1.caption \"a\x01\"",
+          "set Form1.caption \"a\xff\"", "set Form1.caption \"\xc0\xaf\"", R"(set Form1.caption "\u0000")",
+          R"(set Form1.caption "\ud800")"}},
+        {"error line too long: 100018 bytes, at most 65536",
+         {"set state.Balance " + std::string(100000, '[')}},
+        {"error unknown control " + std::string(144, 'x') + "...", {tooLong}},
         // Indexes on a control that is not an array, and negative ones.
-        {"click Form1.bngPlay[0]", "error bngPlay is not an array"},
-        {"click Form1.bngPlay[-1]", "error malformed path Form1.bngPlay[-1]"},
-        {"get Form1.Command1[2].caption", "error Command1 is not an array"},
-        {"call Form1.Label1_Click -1", "error no such element -1"},
-        {"pick BngOptions.Combo2 -1", "error no such list position"},
+        {"error bngPlay is not an array", {"click Form1.bngPlay[0]"}},
+        {"error malformed path Form1.bngPlay[-1]", {"click Form1.bngPlay[-1]"}},
+        {"error Command1 is not an array", {"get Form1.Command1[2].caption"}},
+        {"error no such element -1", {"call Form1.Label1_Click -1"}},
+        {"error no such list position", {"pick BngOptions.Combo2 -1"}},
         // Game values the game never holds, alone or beside the rest of the round.
-        {"set state.BallFrame 809", "error out of range for BallFrame"},
-        {"set state.CalledCount 78", "error out of range for CalledCount"},
-        {"set state.CallInterval 7", "error out of range for CallInterval"},
-        {"set state.PcPlayerCount 7", "error out of range for PcPlayerCount"},
-        {"set state.GameType 13", "error out of range for GameType"},
-        {"set state.HelpPage 12", "error out of range for HelpPage"},
-        {"set state.PcCardNumbers[1][1] -5", "error out of range for PcCardNumbers"},
-        {"set state.Balance 2147483648", "error out of range for Balance"},
-        {"set state.Balance \"5\"", "error wrong value for Balance"},
-        {"set state.CalledCount 24", "error the called numbers would not be the caller's"},
-        {"set state.CalledCount 77", "error the called numbers would not be the caller's"},
-        {"set state.CalledNumbers[1] 0", "error the called numbers would not be the caller's"},
-        {"set state.CalledNumbers[2] " + std::to_string(t.state().CalledNumbers[1]),
-         "error the called numbers would not be the caller's"},
-        {"advance 9223372036854775807", "error advance goes past the end of the clock"},
-        {"advance 1000000000000000001", "error advance goes past the end of the clock"},
-        // Numbers as JSON never writes them, or not whole.
-        {"set state.Balance +5", "error set needs a JSON value"},
-        {"set state.Balance 00005", "error set needs a JSON value"},
-        {"set state.Balance 5.", "error set needs a JSON value"},
-        {"set state.Balance 1e999", "error set needs a JSON value"},
-        {"set state.Balance 1e3", "error wrong value for Balance"},
-        {"set state.Balance 5.0", "error wrong value for Balance"},
-        {"set state.Balance -0", "error wrong value for Balance"},
-        {"advance -0", "error advance needs milliseconds"},
-        {"get state.CalledNumbers[01]", "error malformed state path"},
-        {"set Form1.Text2.left 99999999999999999999999", "error set needs a JSON value"},
-        // Texts that are no UTF-8, or hold control characters, a NUL or half a surrogate pair.
-        {"set Form1.caption \"a\x01\"", "error set needs a JSON value"},
-        {"set Form1.caption \"a\xff\"", "error set needs a JSON value"},
-        {"set Form1.caption \"\xc0\xaf\"", "error set needs a JSON value"}, // "/" written too long
-        {R"(set Form1.caption "\u0000")", "error set needs a JSON value"},
-        {R"(set Form1.caption "\ud800")", "error set needs a JSON value"},
-        {"get Form1.a\xc3(\x7f\t.caption", "error unknown control a\\xc3(\\x7f\\t"},
-        {"set Form1.imgBallroll.picture \"ball-with-a-name-too-long\"", "error wrong value for picture"},
+        {"error out of range for BallFrame", {"set state.BallFrame 809"}},
+        {"error out of range for CalledCount", {"set state.CalledCount 78"}},
+        {"error out of range for CallInterval", {"set state.CallInterval 7"}},
+        {"error out of range for PcPlayerCount", {"set state.PcPlayerCount 7"}},
+        {"error out of range for GameType", {"set state.GameType 13"}},
+        {"error out of range for HelpPage", {"set state.HelpPage 12"}},
+        {"error out of range for PcCardNumbers", {"set state.PcCardNumbers[1][1] -5"}},
+        {"error out of range for Balance", {"set state.Balance 2147483648"}},
+        {"error wrong value for Balance",
+         {"set state.Balance \"5\"", "set state.Balance 1e3", "set state.Balance 5.0",
+          "set state.Balance -0"}},
+        {notCallers,
+         {"set state.CalledCount 24", "set state.CalledCount 77", "set state.CalledNumbers[1] 0"}},
+        {notCallers, {"set state.CalledNumbers[2] " + std::to_string(t.state().CalledNumbers[1])}},
+        {"error advance goes past the end of the clock",
+         {"advance 9223372036854775807", "advance 1000000000000000001"}},
+        {"error advance needs milliseconds", {"advance -0"}},
+        {"error malformed state path", {"get state.CalledNumbers[01]"}},
+        {"error unknown control a\\xc3(\\x7f\\t", {"get Form1.a\xc3(\x7f\t.caption"}},
+        {"error wrong value for picture", {"set Form1.imgBallroll.picture \"ball-with-a-name-too-long\""}},
         // A responder's commands are judged as they are queued.
-        {"respond click Nowhere.x", "error unknown control Nowhere"},
-        {"respond click Command1; click Nothing", "error malformed path Nothing"},
-        {"respond start 3", "error start cannot run inside a responder"},
-        {"respond clear extra", "error respond clear takes nothing after it"},
+        {"error unknown control Nowhere", {"respond click Nowhere.x"}},
+        {"error malformed path Nothing", {"respond click Command1; click Nothing"}},
+        {"error start cannot run inside a responder", {"respond start 3"}},
+        {"error respond clear takes nothing after it", {"respond clear extra"}},
     };
-    for (const auto& [line, answer] : bad) {
-        EXPECT_EQ(t(line).substr(0, answer.size()), answer) << line.substr(0, 60);
-        EXPECT_LE(t(line).size(), 200u) << line.substr(0, 60);
-        ASSERT_EQ(fingerprint(t), before) << line.substr(0, 60);
-    }
+    for (const auto& [answer, lines] : bad)
+        for (const std::string& line : lines) {
+            EXPECT_EQ(t(line).substr(0, answer.size()), answer) << line.substr(0, 60);
+            EXPECT_LE(t(line).size(), 200u) << line.substr(0, 60);
+            ASSERT_EQ(fingerprint(t), before) << line.substr(0, 60);
+        }
 
     // The same values written properly are taken, and the round plays on to its end.
     t.ok("set state.Balance -5");
@@ -221,8 +211,7 @@ TEST(Driver, TheProgramAnswersEveryLineOverAPipe) {
                        "error line too long: 200018 bytes, at most 65536\n", "ok\n", "ok\n", "ok\n", "ok 1\n",
                        "ok 12632256\n", "error unknown command bogus\n"}));
     for (std::size_t k = 10; k < 2010; ++k) ASSERT_EQ(answers[k], "ok 2525\n") << k;
-    EXPECT_EQ(answers[2010], "ok\n");
-    EXPECT_EQ(answers[2011], "ok true\n");
+    EXPECT_EQ(Answers(answers.end() - 2, answers.end()), (Answers{"ok\n", "ok true\n"}));
 }
 
 } // namespace

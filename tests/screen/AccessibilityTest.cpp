@@ -1,14 +1,10 @@
-// What a screen reader finds in the game's windows and is told as the round goes: every square of
-// both cards names its place and its daub, dialogs are dialogs, nothing unnamed is offered, and the
-// calls, daubs, claims and the pause are told as they happen.
+// What a screen reader finds in the game's windows and is told as the round goes.
 #include "ScreenGame.h"
 
 #include "platform/qt/ScreenReader.h"
 
 #include <QAccessible>
-#include <QApplication>
 
-#include <string>
 #include <vector>
 
 using namespace screen;
@@ -56,6 +52,10 @@ protected:
         QWidget* found = name.empty() ? this->window(window) : widget(window, name);
         EXPECT_NE(found, nullptr) << name;
         return QAccessible::queryAccessibleInterface(found);
+    }
+    // What a window is read as, and whether it holds the keyboard to itself.
+    std::pair<QAccessible::Role, bool> modalDialog(std::string_view window) {
+        return {read(window, "")->role(), bool(read(window, "")->state().modal)};
     }
     std::string name(std::string_view window, const std::string& control) {
         return read(window, control)->text(QAccessible::Name).toStdString();
@@ -108,12 +108,8 @@ TEST_F(Accessibility, EverySquareOfBothCardsNamesItsPlaceAndItsDaub) {
 
     // Cells go down the columns, the N column skipping the free space; card 2 follows card 1.
     for (int index = 1; index <= 50; ++index) {
-        const int cell = (index - 1) % 24;
-        int column = cell < 10 ? cell / 5 : cell < 14 ? 2 : 3 + (cell - 14) / 5;
-        int row = cell < 10 ? cell % 5 : cell < 14 ? (cell - 10 < 2 ? cell - 10 : cell - 9) : (cell - 14) % 5;
-        if (index > 48) column = row = 2;
-        const std::string place =
-            ", row " + std::to_string(row + 1) + ", column " + std::to_string(column + 1);
+        const Place at = *placeOfSquare(square(index > 48 ? 49 : (index - 1) % 24 + 1));
+        const std::string place = ", row " + std::to_string(at.row) + ", column " + std::to_string(at.column);
         QAccessibleInterface* read = this->read("Form1", square(index));
         EXPECT_EQ(name("Form1", square(index)),
                   (index > 48 ? "Free space" : called(cardNumber(index))) + place);
@@ -187,9 +183,7 @@ TEST_F(Accessibility, CallsClaimsThePauseAndTheBoardAreToldAsTheyHappen) {
 TEST_F(Accessibility, TheDialogsAreModalDialogsWithNamedListsAndNothingUnnamed) {
     start(3);
     inModal("BngOptions", [this] {
-        QAccessibleInterface* dialog = read("BngOptions", "");
-        EXPECT_EQ(dialog->role(), QAccessible::Dialog);
-        EXPECT_TRUE(dialog->state().modal);
+        EXPECT_EQ(modalDialog("BngOptions"), std::pair(QAccessible::Dialog, true));
         EXPECT_EQ(unnamedIn("BngOptions"), std::vector<std::string>{});
         EXPECT_EQ(name("BngOptions", "lblhelp"), "Regular Bingo");
         // Each list is labelled by its heading.
@@ -203,9 +197,7 @@ TEST_F(Accessibility, TheDialogsAreModalDialogsWithNamedListsAndNothingUnnamed) 
         }
         // The help on a game opens on its page, whose text is told and whose picture names its pattern.
         inModal("frmHelp", [this] {
-            QAccessibleInterface* viewer = read("frmHelp", "");
-            EXPECT_EQ(viewer->role(), QAccessible::Dialog);
-            EXPECT_TRUE(viewer->state().modal);
+            EXPECT_EQ(modalDialog("frmHelp"), std::pair(QAccessible::Dialog, true));
             EXPECT_EQ(name("frmHelp", "imgHelp[0]"), "The Regular Bingo pattern");
             EXPECT_EQ(news().back().substr(0, 21), "This is Regular Bingo");
             EXPECT_EQ(unnamedIn("frmHelp"), std::vector<std::string>{});

@@ -1,6 +1,5 @@
 #pragma once
-// The game on Qt widgets for a test, on the platform's own clock: started with a seed for its
-// random draws, its windows, menus and widgets found by name, and ended with the test.
+// The game on Qt widgets for a test, started with a seed, its windows, menus and widgets by name.
 
 #include "platform/qt/FormWindow.h"
 #include "platform/qt/QtPlatform.h"
@@ -18,7 +17,7 @@
 
 namespace daubery::testing {
 
-class GameOnQt : public ::testing::Test {
+template <class Platform = QtPlatform> class GameOn : public ::testing::Test {
 protected:
     // On a fixed clock a seed deals the same round however long the test takes.
     void startGame(std::uint64_t seed, bool fixedClock = false) {
@@ -39,15 +38,17 @@ protected:
         return form ? platform.window(*form) : nullptr;
     }
     QAction* menu(std::string_view name) {
-        return window("Form1")->findChild<QAction*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        return window("Form1")->template findChild<QAction*>(
+            QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
     template <class W = QWidget> W* widget(std::string_view window, const std::string& name) {
         FormWindow* shown = this->window(window);
         return shown ? shown->findChild<W*>(QString::fromStdString(name)) : nullptr;
     }
 
-    QtPlatform platform;
+    Platform platform;
     std::unique_ptr<Daubery> game;
 };
+using GameOnQt = GameOn<>;
 
 } // namespace daubery::testing

@@ -1,17 +1,12 @@
-// A round played without the mouse: Play from the menu bar's access key, the options by the keys of
-// their lists, the squares of a card by the arrow keys and Space, the claim by its key, and the
-// outcome dialog by Tab and Enter.
+// A round played without the mouse: menus by access keys, cards by arrows and Space, dialogs by Tab.
 #include "ScreenGame.h"
 
-#include "ui/Form1.h"
-
 #include <QLabel>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <array>
-#include <optional>
+#include <tuple>
 
 using namespace screen;
 
@@ -24,30 +19,25 @@ protected:
             if (game->state.CalledNumbers[k] == number) return true;
         return false;
     }
-    bool squareCalled(int column, int row) const {
-        const int square = cardOneSquare(column, row);
+    bool squareCalled(Place at) const {
+        const int square = cardOneSquare(at.column, at.row);
         return square == 49 || called(game->state.Card1Numbers[square]);
     }
-    // The first complete row, column or diagonal of card 1, as its five squares.
+    // The first complete row, column or diagonal of card 1 (lines 0..4 the rows, 5..9 the columns).
     std::optional<std::array<Place, 5>> completeLine() const {
-        std::array<std::array<Place, 5>, 12> lines{};
-        for (int k = 0; k < 5; ++k)
-            for (int j = 0; j < 5; ++j) {
-                lines[std::size_t(k)][std::size_t(j)] = {j + 1, k + 1};     // row k + 1
-                lines[std::size_t(5 + k)][std::size_t(j)] = {k + 1, j + 1}; // column k + 1
-            }
-        for (int j = 0; j < 5; ++j) {
-            lines[10][std::size_t(j)] = {j + 1, j + 1};
-            lines[11][std::size_t(j)] = {j + 1, 5 - j};
-        }
-        for (const auto& line : lines) {
-            bool complete = true;
-            for (const Place& at : line) complete = complete && squareCalled(at.column, at.row);
-            if (complete) return line;
+        for (int line = 0; line < 12; ++line) {
+            std::array<Place, 5> squares{};
+            for (int j = 1; j <= 5; ++j)
+                squares[std::size_t(j - 1)] = line < 5    ? Place{j, line + 1}
+                                              : line < 10 ? Place{line - 4, j}
+                                                          : Place{j, line == 10 ? j : 6 - j};
+            if (std::all_of(squares.begin(), squares.end(), [this](Place at) { return squareCalled(at); }))
+                return squares;
         }
         return std::nullopt;
     }
     bool daubed(int square) { return widget("Form1", "Image2[" + std::to_string(square) + "]")->isVisible(); }
+    bool daubed(Place at) { return daubed(cardOneSquare(at.column, at.row)); }
 };
 
 TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
@@ -61,9 +51,8 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     });
     press(Qt::Key_P, Qt::AltModifier);
     ASSERT_EQ(window("BngOptions"), nullptr);
-    EXPECT_EQ(game->state.BoardCount, 2);
-    EXPECT_EQ(game->state.GameName, "Regular Bingo");
-    EXPECT_EQ(game->state.PcPlayerCount, 1);
+    EXPECT_EQ(std::tuple(game->state.BoardCount, game->state.GameName, game->state.PcPlayerCount),
+              std::tuple(2, "Regular Bingo", 1));
     settle();
     EXPECT_EQ(activeWindow(), "Form1");
 
@@ -81,7 +70,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     for (const Place& at : *line) {
         arrowTo(at);
         press(Qt::Key_Space);
-        EXPECT_TRUE(daubed(cardOneSquare(at.column, at.row))) << at.column << "," << at.row;
+        EXPECT_TRUE(daubed(at)) << at.column << "," << at.row;
     }
 
     // The claim key from the card; the win opens the outcome dialog, which the keyboard goes to.
@@ -91,8 +80,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     EXPECT_EQ(widget<QLabel>("Form1", "lblBalance")->text(), "$5");
     ASSERT_TRUE(takesKeyboard(window("frmGamestatus")));
     EXPECT_EQ(focusedName(), "cmdOK");
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focusedName(), "cmdTryagain");
+    pressTo(Qt::Key_Tab, "cmdTryagain");
     EXPECT_EQ(widget<QPushButton>("frmGamestatus", "cmdTryagain")->text(), "&Next game");
 
     // Enter on Next game: the cost's message box is closed by Enter too, and the next round is dealt.
@@ -102,8 +90,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     });
     press(Qt::Key_Return);
     EXPECT_EQ(window("frmGamestatus"), nullptr);
-    EXPECT_EQ(game->state.Balance, 0);
-    EXPECT_EQ(game->state.CalledCount, 0);
+    EXPECT_EQ(std::pair(game->state.Balance, game->state.CalledCount), std::pair(0, 0));
     EXPECT_TRUE(widget("Form1", "Command1")->isEnabled());
     // The new round's message board comes up, and hands the keyboard back to the cards' window.
     settle();
@@ -116,20 +103,19 @@ TEST_F(KeyboardPlay, SpaceAndEnterDaubByTheRulesOfAClick) {
     ASSERT_EQ(focusedName(), "Label1[1]");
     // At the edge of the card the arrows stay put.
     press(Qt::Key_Left);
-    press(Qt::Key_Up);
-    EXPECT_EQ(focusedName(), "Label1[1]");
+    pressTo(Qt::Key_Up, "Label1[1]");
 
     // Before the first call only the free space takes a dot; it comes and goes with either key.
     press(Qt::Key_Space);
     EXPECT_FALSE(daubed(1));
     arrowTo({3, 3});
     EXPECT_EQ(focusedName(), "Label1[49]");
-    press(Qt::Key_Space);
-    EXPECT_TRUE(daubed(49));
-    press(Qt::Key_Return);
-    EXPECT_FALSE(daubed(49));
-    press(Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_TRUE(daubed(49));
+    for (const auto& [key, modifier, after] : {std::tuple{Qt::Key_Space, Qt::NoModifier, true},
+                                               {Qt::Key_Return, Qt::NoModifier, false},
+                                               {Qt::Key_Enter, Qt::KeypadModifier, true}}) {
+        press(key, modifier);
+        EXPECT_EQ(daubed(49), after) << key;
+    }
 
     // A called number daubs and clears; a number not called stays clear.
     std::optional<Place> hit, miss;
@@ -138,25 +124,20 @@ TEST_F(KeyboardPlay, SpaceAndEnterDaubByTheRulesOfAClick) {
         for (int column = 1; column <= 5; ++column)
             for (int row = 1; row <= 5; ++row) {
                 if (column == 3 && row == 3) continue;
-                (squareCalled(column, row) ? hit : miss) = Place{column, row};
+                (squareCalled({column, row}) ? hit : miss) = Place{column, row};
             }
     }
     ASSERT_TRUE(hit && miss);
-    arrowTo(*hit);
-    press(Qt::Key_Space);
-    EXPECT_TRUE(daubed(cardOneSquare(hit->column, hit->row)));
-    press(Qt::Key_Space);
-    EXPECT_FALSE(daubed(cardOneSquare(hit->column, hit->row)));
-    arrowTo(*miss);
-    press(Qt::Key_Space);
-    EXPECT_FALSE(daubed(cardOneSquare(miss->column, miss->row)));
+    for (const auto& [at, after] : {std::pair{*hit, true}, {*hit, false}, {*miss, false}}) {
+        arrowTo(at);
+        press(Qt::Key_Space);
+        EXPECT_EQ(daubed(at), after) << at.column << "," << at.row;
+    }
 
     // Tab leaves the card and comes back to the square it left; a click does not take the keyboard.
     const std::string left = focusedName();
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focusedName(), "Command1");
-    press(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(focusedName(), left);
+    pressTo(Qt::Key_Tab, "Command1");
+    pressTo(Qt::Key_Tab, left, Qt::ShiftModifier);
     QTest::mouseClick(widget("Form1", "Label1[49]"), Qt::LeftButton);
     EXPECT_FALSE(daubed(49));
     EXPECT_EQ(focusedName(), left);
@@ -165,8 +146,7 @@ TEST_F(KeyboardPlay, SpaceAndEnterDaubByTheRulesOfAClick) {
 TEST_F(KeyboardPlay, TheOptionsAndTheirGuideAnswerTheKeys) {
     start(3);
     inModal("BngOptions", [this] {
-        press(Qt::Key_Tab);
-        ASSERT_EQ(focusedName(), "Combo2");
+        pressTo(Qt::Key_Tab, "Combo2");
         press(Qt::Key_Down);
         EXPECT_EQ(widget<QLabel>("BngOptions", "lblexamplename")->text(), "Four Corners");
         // The sample asks for help on the game picked; Escape closes the help again.
@@ -180,17 +160,14 @@ TEST_F(KeyboardPlay, TheOptionsAndTheirGuideAnswerTheKeys) {
         settle();
 
         // Help: the guide's hot spots, one Tab stop walked with the arrow keys.
-        press(Qt::Key_Tab, Qt::ShiftModifier);
-        ASSERT_EQ(focusedName(), "cmdHelp");
+        pressTo(Qt::Key_Tab, "cmdHelp", Qt::ShiftModifier);
         inModal("frmHelp", [this] {
             EXPECT_EQ(focusedName(), "lblobject[0]");
-            press(Qt::Key_Down);
-            EXPECT_EQ(focusedName(), "lblobject[1]");
+            pressTo(Qt::Key_Down, "lblobject[1]");
             press(Qt::Key_Space);
             EXPECT_TRUE(widget("frmHelp", "lblopinfo[1]")->isVisible());
             EXPECT_FALSE(widget("frmHelp", "lblopinfo[6]")->isVisible());
-            press(Qt::Key_Tab);
-            EXPECT_EQ(focusedName(), "Command2");
+            pressTo(Qt::Key_Tab, "Command2");
             press(Qt::Key_Return);
         });
         press(Qt::Key_Return);
@@ -198,8 +175,7 @@ TEST_F(KeyboardPlay, TheOptionsAndTheirGuideAnswerTheKeys) {
         settle();
 
         // Enter on Cancel cancels: Start is the dialog's default only while no other button has the keys.
-        press(Qt::Key_Tab, Qt::ShiftModifier);
-        ASSERT_EQ(focusedName(), "Command2");
+        pressTo(Qt::Key_Tab, "Command2", Qt::ShiftModifier);
         press(Qt::Key_Return);
     });
     press(Qt::Key_P, Qt::AltModifier);
@@ -232,8 +208,7 @@ TEST_F(KeyboardPlay, TheHelpViewerIsReadPageByPageWithKeys) {
         EXPECT_EQ(game->state.HelpPage, 3);
         EXPECT_EQ(widget<QLabel>("frmHelp", "lblHelp")->text().left(27), "This is Postage Stamp Bingo");
         press(Qt::Key_Tab, Qt::ShiftModifier);
-        press(Qt::Key_Tab, Qt::ShiftModifier);
-        ASSERT_EQ(focusedName(), "cmdBack");
+        pressTo(Qt::Key_Tab, "cmdBack", Qt::ShiftModifier);
         press(Qt::Key_Space);
         EXPECT_EQ(game->state.HelpPage, 2);
         press(Qt::Key_Escape);

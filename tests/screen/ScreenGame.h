@@ -1,24 +1,14 @@
 #pragma once
-// The game on Qt widgets for a test: keys sent where the keyboard is, and the game's clock moved on
-// call by call. The generator's clock is fixed, so a seed gives one round.
+// The game on Qt widgets with keys sent where the keyboard is and its clock moved call by call.
 
 #include "GameOnQt.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdint>
 #include <functional>
-#include <initializer_list>
-#include <memory>
 #include <optional>
-#include <string>
-#include <string_view>
 
 namespace screen {
 
@@ -72,6 +62,13 @@ protected:
         QTest::keyClick(target, key, modifiers);
     }
 
+    // A key, and the widget it leaves the keyboard on.
+    static void pressTo(Qt::Key key, const std::string& to,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        press(key, modifiers);
+        EXPECT_EQ(focusedName(), to);
+    }
+
     // Walks the keyboard over card 1 to the square with the arrow keys.
     static void arrowTo(Place to) {
         for (int step = 0; step < 12; ++step) {
@@ -89,12 +86,8 @@ protected:
         FAIL() << "the arrow keys did not reach the square";
     }
 
-    // Tab goes from stop to stop in this order.
     static void expectTabStops(std::initializer_list<const char*> stops) {
-        for (const char* next : stops) {
-            press(Qt::Key_Tab);
-            EXPECT_EQ(focusedName(), next);
-        }
+        for (const char* next : stops) pressTo(Qt::Key_Tab, next);
     }
 
     // Waits until the window has the keyboard. (A dialog is not told active by its owner having it.)
@@ -109,7 +102,6 @@ protected:
         return active ? active->objectName().toStdString() : "<none>";
     }
 
-    // Lets the game's timers run through the given number of 25 ms ticks.
     void runTicks(int ticks) {
         clock = std::max(clock, platform.now()) + std::int64_t(ticks) * TickMs;
         game->windows.runTimersUntil(clock);

@@ -1,15 +1,8 @@
-// Each window in its main states, rendered and compared with its approved picture in
-// tests/screen/approved. A picture that differs beyond a small tolerance fails, and the rendered
-// picture and a difference image (changed pixels in magenta over a faded copy) are written to the
-// build's tests/screens folder. scripts/approve-screens.sh approves the pictures afresh after a
-// deliberate change of looks.
-//
-// The game runs on a clock of its own here, and its random draws are seeded from that clock, so
-// every run deals the same cards and calls the same balls.
+// Each window in its main states against its approved picture in tests/screen/approved; a failure
+// writes the picture and its difference (magenta) to the build's tests/screens, and
+// scripts/approve-screens.sh approves afresh. A clock of the test's own deals the same every run.
 
-#include "platform/qt/FormWindow.h"
-#include "platform/qt/QtPlatform.h"
-#include "ui/Daubery.h"
+#include "GameOnQt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 using namespace daubery;
 
@@ -34,15 +26,11 @@ public:
     std::int64_t clock = 0;
 };
 
-bool approving() {
-    return qEnvironmentVariableIntValue("DAUBERY_APPROVE_SCREENS") == 1;
-}
-
-// Compares a rendered window with its approved picture; true when they agree.
+// Compares a rendered window with its approved picture, and keeps both when they differ.
 void expectApproved(const QString& name, const QImage& rendered) {
     const QString approved = QStringLiteral(DAUBERY_APPROVED_SCREENS "/") + name + ".png";
     const QImage shot = rendered.convertToFormat(QImage::Format_RGB32);
-    if (approving()) {
+    if (qEnvironmentVariableIntValue("DAUBERY_APPROVE_SCREENS") == 1) {
         QDir().mkpath(QStringLiteral(DAUBERY_APPROVED_SCREENS));
         ASSERT_TRUE(shot.save(approved)) << approved.toStdString();
         return;
@@ -51,11 +39,9 @@ void expectApproved(const QString& name, const QImage& rendered) {
     std::string problem = "no approved picture " + approved.toStdString() + " (scripts/approve-screens.sh)";
     // A pixel differs when a channel moves by more than 40 of 255; up to one pixel in 500 may,
     // for the edges of letters drawn by another version of the font renderer.
-    QImage difference = expected;
-    if (!expected.isNull() && expected.size() != shot.size()) {
-        problem = "the size is " + std::to_string(shot.width()) + "x" + std::to_string(shot.height()) +
-                  ", approved " + std::to_string(expected.width()) + "x" + std::to_string(expected.height());
-        difference = QImage();
+    QImage difference = expected.size() == shot.size() ? expected : QImage();
+    if (!expected.isNull() && difference.isNull()) {
+        problem = "the size differs from the approved picture's";
     } else if (!expected.isNull()) {
         long long differing = 0;
         for (int y = 0; y < shot.height(); ++y)
@@ -79,18 +65,9 @@ void expectApproved(const QString& name, const QImage& rendered) {
                   << (difference.isNull() ? "" : " and its -difference.png");
 }
 
-class Screens : public ::testing::Test {
+class Screens : public daubery::testing::GameOn<PinnedPlatform> {
 protected:
-    void SetUp() override {
-        game = std::make_unique<Daubery>(platform);
-        platform.setWindows(game->windows);
-        game->rnd.seed(11);
-        game->start();
-    }
-    void TearDown() override {
-        game.reset();
-        QCoreApplication::processEvents();
-    }
+    void SetUp() override { startGame(11); }
 
     void advance(std::int64_t milliseconds) {
         platform.clock += milliseconds;
@@ -113,9 +90,7 @@ protected:
     }
     void expectLooks(const char* window, const QString& state) {
         QCoreApplication::processEvents();
-        Form* open = game->windows.loaded(window);
-        ASSERT_NE(open, nullptr) << window;
-        FormWindow* shown = platform.window(*open);
+        FormWindow* shown = this->window(window);
         ASSERT_NE(shown, nullptr) << window;
         expectApproved(QString::fromLatin1(window) + "-" + state, shown->grab().toImage());
     }
@@ -128,9 +103,6 @@ protected:
         });
         click("Form1", "bngPlay");
     }
-
-    PinnedPlatform platform;
-    std::unique_ptr<Daubery> game;
 };
 
 TEST_F(Screens, MainWindowAndMessageBoardThroughARound) {

@@ -1,6 +1,4 @@
-// The smaller windows as the player sees them: every text of the message board whole and readable,
-// every game type whole in its list and explained in the same type, links that read on a dark
-// desktop. How each window looks as a whole, the approved pictures show (ScreensTest.cpp).
+// Texts whole and readable, and links that read on a dark desktop; whole windows: ScreensTest.cpp.
 #include "GameOnQt.h"
 #include "game/Patterns.h"
 #include "ui/Bingomsg.h"
@@ -22,7 +20,6 @@ using namespace daubery;
 
 namespace {
 
-// The game on Qt's offscreen platform, its widgets found where they lie in their windows.
 class WindowLooks : public daubery::testing::GameOnQt {
 protected:
     void SetUp() override { startGame(5); }
@@ -31,20 +28,12 @@ protected:
     QRect placeOf(std::string_view window, QWidget* widget) {
         return {widget->mapTo(this->window(window)->centralWidget(), QPoint(0, 0)), widget->size()};
     }
-    // The options dialog as Play opens it; it stays open while `look` runs, then closes with Cancel.
-    void withOptions(const std::function<void()>& look) {
-        QTimer::singleShot(0, [this, look] {
+    // The options dialog as Play opens it; it stays open while `look` runs, then closes with Cancel
+    // (or the button named).
+    void withOptions(const std::function<void()>& look, const char* closeWith = "Command2") {
+        QTimer::singleShot(0, [this, look, closeWith] {
             look();
-            QTest::mouseClick(widget<QPushButton>(BngOptions::Name, "Command2"), Qt::LeftButton);
-        });
-        menu("bngPlay")->trigger();
-    }
-    // Play, the game type and number of computer players picked, then Start.
-    void startRound(int listPosition, int players) {
-        QTimer::singleShot(0, [this, listPosition, players] {
-            pick("Combo2", listPosition);
-            pick("cmbPlayers", players - 1);
-            QTest::mouseClick(widget<QPushButton>(BngOptions::Name, "Command1"), Qt::LeftButton);
+            QTest::mouseClick(widget<QPushButton>(BngOptions::Name, closeWith), Qt::LeftButton);
         });
         menu("bngPlay")->trigger();
     }
@@ -59,7 +48,12 @@ protected:
 // Whole and in readable type at any length: the message line in letters 12 pixels high or more,
 // the game's name under the card picture in 10 or more.
 TEST_F(WindowLooks, BoardShowsItsLongestMessagesAndEveryGameNameWhole) {
-    startRound(8, 6); // Little Picture Frame against six
+    // Start Little Picture Frame against six.
+    withOptions(
+        [this] {
+            for (auto [list, at] : {std::pair{"Combo2", 8}, {"cmbPlayers", 5}}) pick(list, at);
+        },
+        "Command1");
     Bingomsg& board = game->messageBoard();
     auto* message = widget<QLabel>(Bingomsg::Name, "lblMsg");
     for (const char* text : {"The Computer Player #6 has won the jackpot.  Your balance is 0 Game Over.",
