@@ -1,6 +1,4 @@
-// The round held while the help viewer or the about box is open, and only then: no help sets the
-// caller going on a table with no round or a decided one. And the web link's second way of opening
-// the maker's site.
+// The round held while the help viewer or the about box is open, and only then; the web link.
 
 #include "Dialogs.h"
 #include "Words.h"
@@ -14,7 +12,6 @@ using play::DialogTable;
 
 const std::string Address = play::words::WebSite;
 
-// Nothing moves on the table for a long while: no ball is called or falls, no beep, no outcome.
 void expectStillFor(play::Table& t, int ticks) {
     const int called = t.state().CalledCount;
     const long long beeps = t.number("beeps");
@@ -25,11 +22,7 @@ void expectStillFor(play::Table& t, int ticks) {
               {"beeps", beeps}});
 }
 
-// Every way into the help during a round holds the caller and the Pause and Play menus while the
-// viewer is open, and closing it sets the round going again, even when the player had paused it.
 TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
-    // The help menu's two entries, the message board's question mark and card, and the viewer opened
-    // with no opener pausing the round first.
     for (const char* opener :
          {"click Form1.bngFullhelp", "click Form1.helpgame", "click Bingomsg.lblQuestion",
           "click Bingomsg.lblCoverinfo", "call ShowGameHelp"}) {
@@ -67,9 +60,6 @@ TEST(HelpPause, TheRoundWaitsWhileTheHelpIsOpen) {
     }
 }
 
-// Between rounds there is no caller to hold: the help, however it is opened and left, starts no
-// ball at start-up, after a lost round or after End Play (paused first or not), and Pause stays
-// greyed with nothing to pause.
 TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
     const std::string moments[] = {"at start-up", "after a lost round", "after End Play",
                                    "after a paused End Play"};
@@ -112,8 +102,7 @@ TEST(HelpPause, TheHelpBetweenRoundsStartsNoCaller) {
     }
 }
 
-// A round the player won while paused stays won: help afterwards, with the outcome dialog closed or
-// still open (the board's question mark), does not restart the caller, and no computer wins it too.
+// With the outcome dialog closed or still open (the board's question mark).
 TEST(RoundManners, HelpAfterAPausedWinLeavesTheRoundDecided) {
     for (const char* opener :
          {"click Form1.bngFullhelp", "click Form1.helpgame", "click Bingomsg.lblQuestion"}) {
@@ -139,8 +128,6 @@ TEST(RoundManners, HelpAfterAPausedWinLeavesTheRoundDecided) {
     }
 }
 
-// The about box, to its last character, holds the caller while it is open and only then; before a
-// round it starts nothing.
 TEST(AboutBox, StopsTheCallerOnlyWhileOpen) {
     DialogTable t;
     t.whileBoxOpen([&] { EXPECT_FALSE(t.calling()); });
@@ -170,8 +157,6 @@ TEST(AboutBox, StopsTheCallerOnlyWhileOpen) {
     EXPECT_FALSE(t.calling());
 }
 
-// Every link runs "start" with the address; "explorer" is tried only when "start" could not run, and
-// when neither can, the player is given the address in a message box.
 TEST(WebLink, TriesTheSecondCommandOnlyAfterTheFirstFailed) {
     DialogTable t;
     const auto& commands = t.driver.platform()->commands;

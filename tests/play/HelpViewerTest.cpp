@@ -15,7 +15,6 @@ using play::DialogTable;
 constexpr int Default = -1, Blue = 0xFF0000;
 constexpr int Pages = 12, ContentsItems = 13;
 
-// Which of the three panels is in front.
 std::vector<std::string> panelsShown(DialogTable& t) {
     std::vector<std::string> shown;
     for (auto panel : {"pctContents", "pctinfo", "pctHelpOption"})
@@ -23,8 +22,7 @@ std::vector<std::string> panelsShown(DialogTable& t) {
     return shown;
 }
 
-// The page view showing game page `page`: its picture alone, its text, no start page over them, Back
-// on (unless the page was opened alone) and Next on but on the last page.
+// Back is on unless the page was opened alone.
 void expectPage(DialogTable& t, int page, bool backOn = true) {
     SCOPED_TRACE("page " + std::to_string(page));
     EXPECT_EQ(t.state().HelpPage, page);
@@ -37,7 +35,6 @@ void expectPage(DialogTable& t, int page, bool backOn = true) {
 }
 
 void expectStartPage(DialogTable& t) {
-    EXPECT_EQ(panelsShown(t), std::vector<std::string>{"pctinfo"});
     t.expect({{"state.HelpPage", -1},
               {"frmHelp.lblstart.visible", true},
               {"frmHelp.lblstart.text", play::words::HelpStartPage},
@@ -45,8 +42,6 @@ void expectStartPage(DialogTable& t) {
               {"frmHelp.cmdNext.enabled", true}});
 }
 
-// From the start page to the last page and back, one picture at a time; Back is off only on the
-// start page and Next only on the last.
 TEST(HelpViewer, NextAndBackStopAtTheEnds) {
     DialogTable t;
     t.whileOpen([&] {
@@ -56,7 +51,7 @@ TEST(HelpViewer, NextAndBackStopAtTheEnds) {
             expectPage(t, page);
         }
         t.ignored("click frmHelp.cmdNext");
-        EXPECT_EQ(t.state().HelpPage, Pages - 1);
+        expectPage(t, Pages - 1);
         for (int page = Pages - 2; page >= 0; --page) {
             t.ok("click frmHelp.cmdBack");
             expectPage(t, page);
@@ -68,7 +63,6 @@ TEST(HelpViewer, NextAndBackStopAtTheEnds) {
     t.ok("click Form1.bngFullhelp");
 }
 
-// Pointing at an item or choosing it leaves that item alone in blue.
 TEST(HelpViewer, ContentsItemsLightOneAtATime) {
     DialogTable t;
     auto blueItems = [&] {
@@ -86,8 +80,7 @@ TEST(HelpViewer, ContentsItemsLightOneAtATime) {
         t.ok("mouse_move frmHelp.lblcontents[5]");
         EXPECT_EQ(blueItems(), std::vector<int>{5});
 
-        // From the last page, where Next is off, to the start page, where it is on again, and back to
-        // it after a page had enabled Back.
+        // The start page after the last page and after a page that enabled Back.
         for (const auto& [item, page] : {std::pair{12, 11}, {0, -1}, {3, 2}, {0, -1}}) {
             t.ok("click frmHelp.lblcontents[" + std::to_string(item) + "]");
             page < 0 ? expectStartPage(t) : expectPage(t, page);
@@ -99,7 +92,6 @@ TEST(HelpViewer, ContentsItemsLightOneAtATime) {
     t.ok("click Form1.bngFullhelp");
 }
 
-// Cancel forgets the page; the close button keeps it for the next opening.
 TEST(HelpViewer, CancelForgetsThePageAndTheCloseButtonKeepsIt) {
     DialogTable t;
     t.whileOpen([&] {
@@ -119,8 +111,6 @@ TEST(HelpViewer, CancelForgetsThePageAndTheCloseButtonKeepsIt) {
     t.ok("click Form1.bngFullhelp");
 }
 
-// The guide to the options dialog: in front when the dialog's Help opens the viewer, each hot spot
-// showing its own explanation alone.
 TEST(HelpOptionsGuide, ShowsOneExplanationAtATime) {
     DialogTable t;
     t.whileOpen([&] {
@@ -148,12 +138,10 @@ struct Box {
     }
 };
 
-// A control of the options dialog as it lies on the guide's picture of the dialog, and a control of
-// the guide's panel.
+// A control of the options dialog as it lies on the guide's picture of the dialog.
 Box pictured(DialogTable& t, const std::string& control) {
     auto at = [&](const char* p) { return t.number("BngOptions." + control + "." + p); };
-    // The picture's twips over the dialog's: the picture lies 120 twips in, and the pictured
-    // window's client area 5 pixels into it and 20 down, under its title bar, 244 × 217 pixels.
+    // The picture lies 120 twips in; its client area 5 pixels into it and 20 down, 244 × 217 pixels.
     auto x = [](long long twips) { return 120 + 5 * 15 + twips * 244 * 15 / 4575; };
     auto y = [](long long twips) { return 20 * 15 + twips * 217 * 15 / 4065; };
     return {x(at("left")), y(at("top")), x(at("left") + at("width")), y(at("top") + at("height"))};
@@ -190,8 +178,7 @@ TEST(HelpOptionsGuide, HotSpotsLieOverThePicturedParts) {
     t.ok("click Form1.bngPlay");
 }
 
-// The options' sample, and the guide's "Help on Bingo" in place of the guide, open the help page of
-// the game selected, in the help viewer's own order: Random Pick and Any Bingo swap places in the help.
+// Random Pick and Any Bingo swap places in the help.
 TEST(OptionsSample, ItAndTheGuideOpenTheSelectedGamesHelpPage) {
     DialogTable t;
     t.whileOpen([&] {
@@ -212,12 +199,9 @@ TEST(OptionsSample, ItAndTheGuideOpenTheSelectedGamesHelpPage) {
     });
     t.ok("click Form1.bngPlay");
     EXPECT_EQ(t.state().GameType, 7);
-    EXPECT_TRUE(t.calling());
-    EXPECT_TRUE(t.flag("Form1.bngPlay.enabled"));
 }
 
-// "How to play" opens the page of the game being played: the drawn one under Random Pick, the
-// Any Bingo page for Any Bingo; Back and Next are set for that page.
+// Under Random Pick, the page of the game drawn.
 TEST(HelpPause, HowToPlayOpensTheCurrentGamesPage) {
     for (int position : {0, 10, 11}) {
         DialogTable t(position + 3);
@@ -225,7 +209,6 @@ TEST(HelpPause, HowToPlayOpensTheCurrentGamesPage) {
         const int page = position == 10 ? 11 : t.state().GameType - 1;
         t.whileOpen([&] { expectPage(t, page, page > 0); });
         t.ok("click Form1.helpgame");
-        EXPECT_EQ(t.state().HelpPage, page);
     }
 }
 

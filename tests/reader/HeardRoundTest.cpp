@@ -1,6 +1,4 @@
-// A round played by keys alone beside the Orca screen reader, on a screen of its own: what Orca
-// sent to speech, read from its debug log, tells every call, a refused daub, a daub, the false
-// claim's answer, the pause, the last calls on request and a computer's win, in that order.
+// A round played by keys alone beside the Orca screen reader, what it says read from its debug log.
 #include "../screen/ScreenGame.h"
 
 #include <QFile>
@@ -32,8 +30,7 @@ protected:
         }
         return said_;
     }
-    // Waits until Orca says the words, after all it was heard saying before. (It ends a sentence
-    // that ends in a letter or digit with a full stop.)
+    // Waits for the words after all Orca said before; it ends a sentence in a letter or digit with a stop.
     void hears(const std::string& words) {
         const auto said = [&] {
             const std::vector<std::string>& all = spoken();
@@ -48,22 +45,11 @@ protected:
         ADD_FAILURE() << "Orca did not say \"" << words
                       << "\"; since what it was heard saying before:" << last;
     }
-    // Calls the next number and waits until Orca has said it, as "G 52".
     void hearNextCall() {
         nextCall();
         hears(ballName(game->state.CalledCount));
     }
-    // Every number called in the round was said, in the order of the calls.
-    void expectEveryCallHeard() {
-        const std::vector<std::string>& all = spoken();
-        std::size_t at = 0;
-        for (int k = 1; k <= game->state.CalledCount && k <= 75; ++k) {
-            while (at < all.size() && all[at] != ballName(k) + ".") ++at;
-            EXPECT_LT(at, all.size()) << "call " << k << ", " << ballName(k) << ", was not heard in its turn";
-        }
-    }
-    // A key pressed on the screen's own keyboard, named as xdotool names it ("space", "ctrl+b"),
-    // so that the screen reader hears it as it hears a player's.
+    // A key pressed on the screen's own keyboard, so that the screen reader hears it as a player's.
     static void key(const char* name) {
         ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QLatin1String(name)}),
                   0);
@@ -80,12 +66,6 @@ protected:
         });
         waiting->start(50);
     }
-    static void keyInMenu(const char* menuKey, const char* itemKey) {
-        key(menuKey);
-        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, KeyWaitMs));
-        key(itemKey);
-    }
-    // Walks the keyboard over card 1 to the square with the arrow keys.
     static void walkTo(Place to) {
         for (int step = 0; step < 12; ++step) {
             const std::string from = focusedName();
@@ -97,10 +77,11 @@ protected:
             ASSERT_TRUE(QTest::qWaitFor([&from] { return focusedName() != from; }, KeyWaitMs));
         }
     }
-    std::string ballName(int position) const {
-        const int number = game->state.CalledNumbers[position];
+    // A number as the game says it, with its column's letter: "G 52".
+    static std::string spokenAs(int number) {
         return std::string(1, "BINGO"[(number - 1) / 15]) + " " + std::to_string(number);
     }
+    std::string ballName(int position) const { return spokenAs(game->state.CalledNumbers[position]); }
     bool called(int number) const {
         for (int k = 1; k <= game->state.CalledCount && k <= 75; ++k)
             if (game->state.CalledNumbers[k] == number) return true;
@@ -120,8 +101,7 @@ TEST_F(HeardRound, ARoundPlayedByKeysIsHeardThroughOrca) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return game->state.GameActive && takesKeyboard(window("Form1")); },
                                 KeyWaitMs));
     // The deal puts the keyboard on card 1's first square, which Orca names with its card.
-    const int first = game->state.Card1Numbers[1];
-    const std::string b1 = std::string(1, "BINGO"[(first - 1) / 15]) + " " + std::to_string(first);
+    const std::string b1 = spokenAs(game->state.Card1Numbers[1]);
     hears("Card 1 panel");
     hears(b1 + ", row 1, column 1 push button");
 
@@ -141,15 +121,16 @@ TEST_F(HeardRound, ARoundPlayedByKeysIsHeardThroughOrca) {
     }
     ASSERT_TRUE(hit);
     walkTo(*hit);
-    const int number = game->state.Card1Numbers[cardOneSquare(hit->column, hit->row)];
     key("space");
-    hears(std::string(1, "BINGO"[(number - 1) / 15]) + " " + std::to_string(number) + ", daubed");
+    hears(spokenAs(game->state.Card1Numbers[cardOneSquare(hit->column, hit->row)]) + ", daubed");
 
     // A claim too soon, the pause and its end from the Options menu by its keys, and the last calls.
     key("ctrl+b");
     hears("Sorry, Continue Jackpot is $5");
     for (const char* news : {"Game has been Paused", "Game has been Unpaused"}) {
-        keyInMenu("alt+o", "p");
+        key("alt+o");
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, KeyWaitMs));
+        key("p");
         hears(news);
     }
     const int count = game->state.CalledCount;
@@ -163,7 +144,13 @@ TEST_F(HeardRound, ARoundPlayedByKeysIsHeardThroughOrca) {
     ASSERT_NE(window("frmGamestatus"), nullptr);
     hears("The Computer Player #1 has won the jackpot.  Your balance is 0 Game Over.");
     hears("OK push button");
-    expectEveryCallHeard();
+    // Every number called in the round was said, in the order of the calls.
+    std::size_t at = 0;
+    for (int k = 1; k <= game->state.CalledCount && k <= 75; ++k) {
+        while (at < spoken().size() && spoken()[at] != ballName(k) + ".") ++at;
+        EXPECT_LT(at, spoken().size())
+            << "call " << k << ", " << ballName(k) << ", was not heard in its turn";
+    }
 }
 
 } // namespace

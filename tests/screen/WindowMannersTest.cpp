@@ -28,7 +28,6 @@ protected:
     }
 
     FormWindow* main() { return window("Form1"); }
-    // Where a widget of a window lies on the screen.
     QRect onScreen(std::string_view window, const char* name) {
         QWidget* w = widget(window, name);
         return QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
@@ -56,7 +55,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window("frmGamestatus")));
     }
 
-    // The next game's cost, told in a message box, taken with OK.
     static void answerTheCostBox() {
         QTimer::singleShot(0, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
@@ -64,18 +62,30 @@ protected:
         });
     }
 
-    void quitFromOutside(bool helpOpen);
-    // The main window has the keyboard, on card 1 rather than on the web link, where Enter would
-    // open the browser.
+    // A quit asked of the application from outside ends the game at once, as Exit does.
+    void quitFromOutside(bool helpOpen) {
+        play();
+        ASSERT_NE(window("Bingomsg"), nullptr);
+        if (helpOpen)
+            QTimer::singleShot(
+                0, [this] { game->windows.userClick(game->mainWindow().control("bngFullhelp")); });
+        QTimer::singleShot(100, [] { QCoreApplication::quit(); });
+        QObject giveUp; // a refused quit must not leave the test waiting for ever
+        QTimer::singleShot(5000, &giveUp, [] { QCoreApplication::exit(7); });
+        EXPECT_EQ(QApplication::exec(), 0) << "the quit was refused";
+        EXPECT_TRUE(game->windows.ended());
+    }
+    // On card 1 rather than on the web link, where Enter would open the browser.
     bool mainHasTheKeyboard() {
         QWidget* card = widget("Form1", "Picture1");
-        auto onCard = [&] {
-            return QApplication::activeWindow() == main() && card->isAncestorOf(QApplication::focusWidget());
-        };
-        return QTest::qWaitFor(onCard, 30000);
+        return QTest::qWaitFor(
+            [&] {
+                return QApplication::activeWindow() == main() &&
+                       card->isAncestorOf(QApplication::focusWidget());
+            },
+            30000);
     }
 
-    // The whole screen, to a folder named by DAUBERY_SHOTS, to be looked at.
     void screenshot(const char* name) {
         const QByteArray folder = qgetenv("DAUBERY_SHOTS");
         if (folder.isEmpty()) return;
@@ -94,22 +104,10 @@ bool hasMinOrMax(const QWidget& w) {
     return (w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)) != 0;
 }
 
-// A dialog centred over the main window, as near as whole pixels allow, with no minimise or maximise.
-void expectDialogOver(const QWidget& dialog, const QWidget& over) {
-    SCOPED_TRACE(dialog.objectName().toStdString() + " " + dialog.metaObject()->className());
-    const QPoint offset = dialog.frameGeometry().center() - over.frameGeometry().center();
-    EXPECT_LE(std::abs(offset.x()), 2) << offset.x();
-    EXPECT_LE(std::abs(offset.y()), 2) << offset.y();
-    EXPECT_FALSE(hasMinOrMax(dialog));
-}
-
-// The options dialog, the help viewer and the message boxes open centred over the main window,
-// wherever the player has put it, without minimise or maximise buttons; a message box's text can
-// be selected.
 TEST_F(WindowManners, ModalDialogsOpenOverTheMainWindow) {
     main()->move(30, 40);
     QTest::qWait(50);
-    // Clicks the menu, checks the modal window it opens, and closes it with the given step.
+    // Clicks the menu; the modal window it opens is centred as near as whole pixels allow.
     auto expectOver = [this](const char* item, const std::function<void(QWidget&)>& close) {
         bool seen = false;
         QTimer::singleShot(0, [&] {
@@ -117,7 +115,9 @@ TEST_F(WindowManners, ModalDialogsOpenOverTheMainWindow) {
             ASSERT_NE(dialog, nullptr) << item;
             ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
             seen = true;
-            expectDialogOver(*dialog, *main());
+            const QPoint offset = dialog->frameGeometry().center() - main()->frameGeometry().center();
+            EXPECT_LE(std::max(std::abs(offset.x()), std::abs(offset.y())), 2) << item;
+            EXPECT_FALSE(hasMinOrMax(*dialog)) << item;
             close(*dialog);
         });
         game->windows.userClick(game->mainWindow().control(item));
@@ -135,8 +135,6 @@ TEST_F(WindowManners, ModalDialogsOpenOverTheMainWindow) {
     });
 }
 
-// After a win with one card or two the outcome dialog leaves the cards and the read-outs between
-// them in view, beside the main window when the screen has room for it, and stays on the screen.
 TEST_F(WindowManners, TheOutcomeDialogLeavesTheCardsInView) {
     for (int cards : {1, 2}) {
         SCOPED_TRACE(std::to_string(cards) + " cards");
@@ -159,9 +157,6 @@ TEST_F(WindowManners, TheOutcomeDialogLeavesTheCardsInView) {
     }
 }
 
-// The message board opens just above the main window wherever the player has put it, level with
-// its left edge as far as the screen has room, and the main window stays there; with the main window
-// at the top of the screen, the board stays on the screen.
 TEST_F(WindowManners, TheBoardOpensJustAboveTheMainWindow) {
     const QRect screen = main()->screen()->availableGeometry();
     for (const auto& [at, cards] : {std::pair{QPoint(120, 330), 1}, std::pair{QPoint(40, screen.top()), 2}}) {
@@ -179,17 +174,12 @@ TEST_F(WindowManners, TheBoardOpensJustAboveTheMainWindow) {
                    m.topLeft() == at &&
                    (room ? std::abs(m.top() - b.bottom() - 1) <= 2 : b.top() == screen.top());
         };
-        EXPECT_TRUE(QTest::qWaitFor(placed, 30000))
-            << "board " << board->frameGeometry().x() << "," << board->frameGeometry().y() << " "
-            << board->frameGeometry().width() << "x" << board->frameGeometry().height() << ", main at "
-            << main()->frameGeometry().x() << "," << main()->frameGeometry().y();
+        EXPECT_TRUE(QTest::qWaitFor(placed, 30000)) << "board misplaced";
         screenshot(room ? "board-above-main" : "board-at-top");
         game->windows.userClick(game->mainWindow().control("bngPlay"));
     }
 }
 
-// Start, the menu's Next game, and the outcome dialog's Next game and Try Again all leave the
-// keyboard with the main window, though each shows the message board anew.
 TEST_F(WindowManners, TheMainWindowHasTheKeyboardAfterEveryDeal) {
     play();
     ASSERT_NE(window("Bingomsg"), nullptr);
@@ -216,19 +206,6 @@ TEST_F(WindowManners, TheMainWindowHasTheKeyboardAfterEveryDeal) {
     EXPECT_TRUE(mainHasTheKeyboard()) << "after Try Again";
 }
 
-// A quit asked of the application from outside ends the game at once, as Exit does, whatever is
-// open: a round with its message board, or the help viewer over it.
-void WindowManners::quitFromOutside(bool helpOpen) {
-    play();
-    ASSERT_NE(window("Bingomsg"), nullptr);
-    if (helpOpen)
-        QTimer::singleShot(0, [this] { game->windows.userClick(game->mainWindow().control("bngFullhelp")); });
-    QTimer::singleShot(100, [] { QCoreApplication::quit(); });
-    QObject giveUp; // a refused quit must not leave the test waiting for ever
-    QTimer::singleShot(5000, &giveUp, [] { QCoreApplication::exit(7); });
-    EXPECT_EQ(QApplication::exec(), 0) << "the quit was refused";
-    EXPECT_TRUE(game->windows.ended());
-}
 TEST_F(WindowManners, AQuitRequestEndsARunningRoundLikeExit) {
     quitFromOutside(false);
 }
@@ -236,8 +213,6 @@ TEST_F(WindowManners, AQuitRequestEndsTheGameWithTheHelpOpen) {
     quitFromOutside(true);
 }
 
-// While the round waits, the table says so (as the approved pictures show); the Dotter Color menu
-// ticks the colour in use.
 TEST_F(WindowManners, APausedRoundSaysSoOnTheTable) {
     play();
     game->windows.runTimersUntil(platform.now() + 2 * 101 * 25 + 57 * 25);
