@@ -3,7 +3,6 @@
 #include "Play.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -92,15 +91,11 @@ TEST(Driver, RespondersAnswerModalWindowsAndMessageBoxesInTurn) {
 
 // What a bad line could disturb.
 std::vector<std::string> fingerprint(Table& t) {
-    std::vector<std::string> seen;
-    std::istringstream reads(
-        "clock state.Balance state.BallFrame state.RollStep state.CalledCount "
-        "state.CallElapsed state.PcPlayerCount state.GameType state.HelpPage "
-        "state.CalledNumbers[1] Form1.caption Form1.bngPlay.caption Form1.bngPlay.enabled "
-        "Form1.Timer1.enabled Form1.imgBallroll.top Form1.imgBallroll.picture "
-        "BngOptions.loaded frmHelp.loaded msgboxes responders");
-    for (std::string get; reads >> get;) seen.push_back(t("get " + get));
-    return seen;
+    return readings(t, "clock state.Balance state.BallFrame state.RollStep state.CalledCount "
+                       "state.CallElapsed state.PcPlayerCount state.GameType state.HelpPage "
+                       "state.CalledNumbers[1] Form1.caption Form1.bngPlay.caption Form1.bngPlay.enabled "
+                       "Form1.Timer1.enabled Form1.imgBallroll.top Form1.imgBallroll.picture "
+                       "BngOptions.loaded frmHelp.loaded msgboxes responders");
 }
 
 TEST(Driver, BadLinesGetOneShortErrorAndChangeNothing) {

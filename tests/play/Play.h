@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -207,6 +208,14 @@ inline std::vector<std::string> answersOverAPipe(const std::string& script) {
     EXPECT_EQ(pclose(program), 0);
 #endif
     return answers;
+}
+
+// What the driver answers for each of the space-separated things named, in order.
+inline std::vector<std::string> readings(Table& t, const std::string& names) {
+    std::vector<std::string> seen;
+    std::istringstream reads(names);
+    for (std::string get; reads >> get;) seen.push_back(t("get " + get));
+    return seen;
 }
 
 } // namespace play

@@ -4,21 +4,17 @@
 
 #include "Play.h"
 
-#include <sstream>
-
 namespace {
 
 using namespace play;
 
 // Everything the two timers move or decide, on both windows.
 std::vector<std::string> snapshot(Table& t) {
-    std::vector<std::string> seen;
-    std::istringstream reads(
-        "clock beeps state.CallElapsed state.CalledCount state.RollStep state.BallFrame state.PcWinner "
-        "state.GameActive Form1.Timer1.enabled Form1.tmrBallrool.enabled Form1.imgBallroll.top "
-        "Form1.imgBallroll.picture Form1.imgBallroll.visible Form1.lblball.caption Form1.lblball.visible "
-        "Form1.Command1.enabled Bingomsg.lblMsg.caption frmGamestatus.loaded");
-    for (std::string get; reads >> get;) seen.push_back(t("get " + get));
+    std::vector<std::string> seen = readings(
+        t, "clock beeps state.CallElapsed state.CalledCount state.RollStep state.BallFrame state.PcWinner "
+           "state.GameActive Form1.Timer1.enabled Form1.tmrBallrool.enabled Form1.imgBallroll.top "
+           "Form1.imgBallroll.picture Form1.imgBallroll.visible Form1.lblball.caption Form1.lblball.visible "
+           "Form1.Command1.enabled Bingomsg.lblMsg.caption frmGamestatus.loaded");
     for (int k = 1; k <= 75; ++k)
         seen.push_back(t("get Bingomsg.lblselctedNums[" + std::to_string(k) + "].forecolor"));
     return seen;
