@@ -15,7 +15,7 @@ if [ "$what" = test ] || [ "$what" = bench ]; then
   # The calls heard: a sound server of the test's own, recorded and measured, with the bell to play.
   packages+=(pulseaudio pulseaudio-utils sox libcanberra-pulse sound-theme-freedesktop)
   packages+=(x11-xkb-utils) # counts the X bell's rings where no sound server plays the calls
-  packages+=(weston xwayland) # a Wayland desktop, headless
+  packages+=(weston xwayland qt6-wayland) # a Wayland desktop, headless, where Qt could take Wayland itself
   # A round heard through a screen reader: Orca on the accessibility bus, speaking through
   # speech-dispatcher and espeak-ng into the same kind of sound server.
   packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core dbus-daemon libglib2.0-bin)
