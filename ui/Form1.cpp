@@ -281,8 +281,9 @@ Form1::Form1(Daubery& owner) : GameWindow(owner, std::string(Name), "Daubery", C
     for (int k = 0; k < int(DotColourMenus.size()); ++k)
         onClick(DotColourMenus[std::size_t(k)], [this, k] { setDotColour(k); });
     onClick("Label1", [this](int index) {
+        const bool daubed = index >= 1 && index <= 50 && dots_[std::size_t(index)]->visible();
         Label1_Click(index);
-        tellDaub(index);
+        tellDaub(index, daubed);
     });
     onClick("Command1", [this] { Command1_Click(); });
     onTimer("Timer1", [this] { Timer1_Timer(); });
@@ -591,17 +592,12 @@ void Form1::Label1_Click(int Index) {
     }
 }
 
-// A daub or a clear is told as the square now reads; a number not called yet says so.
-void Form1::tellDaub(int index) {
+// A daub or a clear is told as the square now reads; a click that changed nothing was refused,
+// its number not called yet.
+void Form1::tellDaub(int index, bool daubedBefore) {
     if (index < 1 || index > 50) return;
     std::string news = squareNews(*this, index);
-    if (index <= 48 && !dots_[std::size_t(index)]->visible()) {
-        const int number = std::atoi(squares_[std::size_t(index)]->caption().c_str());
-        bool called = false;
-        for (int k = 1; k <= state.CalledCount && k <= 75; ++k)
-            called = called || state.CalledNumbers[k] == number;
-        if (!called) news += ", not called";
-    }
+    if (dots_[std::size_t(index)]->visible() == daubedBefore) news += ", not called";
     windows().announce(news);
 }
 
@@ -627,7 +623,7 @@ std::string Form1::everyCallNews() const {
     for (int n = 1; n <= 75; ++n) {
         if (!called[std::size_t(n)]) continue;
         news.append(separator)
-            .append(1, columnLetter((n - 1) / 15 + 1))
+            .append(1, columnLetter(columnOfNumber(n)))
             .append(" ")
             .append(std::to_string(n));
         separator = ", ";

@@ -37,7 +37,7 @@ public:
 
     // Daubing and the claim.
     void Label1_Click(int Index);
-    void tellDaub(int index);
+    void tellDaub(int index, bool daubedBefore);
     std::string lastCallsNews() const;
     std::string everyCallNews() const;
     void setDotColour(int colour);
