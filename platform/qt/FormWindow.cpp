@@ -152,7 +152,13 @@ void FormWindow::addMenu(Control& item) {
     } else {
         action = parentMenu ? parentMenu->addAction(QString()) : menuBar()->addAction(QString());
         Windows& windows = windows_;
-        connect(action, &QAction::triggered, this, [&item, &windows] { windows.userClick(item); });
+        QMenuBar* bar = parentMenu ? nullptr : menuBar();
+        // A title on the bar that acts at once lets go of its highlight before its window opens.
+        connect(action, &QAction::triggered, this, [&item, &windows, bar] {
+            QEvent left(QEvent::Leave);
+            if (bar) QCoreApplication::sendEvent(bar, &left);
+            windows.userClick(item);
+        });
     }
     actions_[&item] = action;
     action->setObjectName(widgetName(item));
@@ -279,6 +285,9 @@ void FormWindow::showAsModel(const FormWindow* main) {
     }
     raise();
     if (!takesKeyboard) return;
+    // The ring shows where the keyboard is from the window's first focus, for a player who has not
+    // pressed a key yet and one who cannot see the pointer.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     // A window the game shows takes the keyboard, as the main window does when the board, shown for
     // a new round, hands it back.
     if (!isActiveWindow()) activateWindow();
@@ -384,12 +393,6 @@ bool FormWindow::focusNextPrevChild(bool next) {
         if (to->window() != this || !to->isVisible() || !to->isEnabled() || to->focusProxy() ||
             !(to->focusPolicy() & Qt::TabFocus) || sameKeyboardGroup(*from, *to))
             continue;
-        // Tab shows the focus ring; a focused control hidden by a click, or by the end of play, only
-        // passes the focus on, and shows no ring to a player who has not used the keyboard.
-        if (!from->isVisible()) {
-            keyboardGroupEntry(*to)->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
         setAttribute(Qt::WA_KeyboardFocusChange);
         keyboardGroupEntry(*to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;

@@ -2,6 +2,7 @@
 #include "ScreenGame.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -38,13 +39,22 @@ protected:
     }
     bool daubed(int square) { return widget("Form1", "Image2[" + std::to_string(square) + "]")->isVisible(); }
     bool daubed(Place at) { return daubed(cardOneSquare(at.column, at.row)); }
+    // The keyboard on the control named and its ring seen, before any key has moved it: the ring's
+    // outer blue in the middle of the control's top edge.
+    static void expectRingOn(const std::string& name) {
+        ASSERT_EQ(focusedName(), name);
+        const QImage shown = focused()->grab().toImage();
+        EXPECT_EQ(shown.pixelColor(shown.width() / 2, 1).name().toStdString(), "#0046c8") << name;
+    }
 };
 
 TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     start(6);
-    // Play by its access key; two boards, the rest as the dialog opens, and Enter for Start.
+    expectRingOn("Label2");
+    // Play by its access key, its title let go; two boards, the rest as the dialog opens, and Enter.
     inModal("BngOptions", [this] {
-        EXPECT_EQ(focusedName(), "Combo1");
+        expectRingOn("Combo1");
+        EXPECT_EQ(window("Form1")->menuBar()->activeAction(), nullptr);
         press(Qt::Key_Down);
         expectTabStops({"Combo2", "cmbSeconds", "cmbPlayers"});
         press(Qt::Key_Return);
@@ -58,7 +68,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
 
     // The deal leaves the keyboard on card 1; Tab goes round card 2, the claim button, the web link
     // and back, a card being one stop.
-    EXPECT_EQ(focusedName(), "Label1[1]");
+    expectRingOn("Label1[1]");
     expectTabStops({"Label1[25]", "Command1", "Label2", "Label1[1]"});
 
     std::optional<std::array<Place, 5>> line;
@@ -79,7 +89,7 @@ TEST_F(KeyboardPlay, ARoundIsWonWithKeysAlone) {
     EXPECT_EQ(game->state.WinCount, 1);
     EXPECT_EQ(widget<QLabel>("Form1", "lblBalance")->text(), "$5");
     ASSERT_TRUE(takesKeyboard(window("frmGamestatus")));
-    EXPECT_EQ(focusedName(), "cmdOK");
+    expectRingOn("cmdOK");
     pressTo(Qt::Key_Tab, "cmdTryagain");
     EXPECT_EQ(widget<QPushButton>("frmGamestatus", "cmdTryagain")->text(), "&Next game");
 
