@@ -52,7 +52,7 @@ for expected in "<id>$id</id>" '<name>Daubery</name>' \
   '<summary>Play 75-ball bingo against computer players</summary>' \
   '<developer_name>Daubery developers</developer_name>' '<url type="homepage">https://daubery.org</url>' \
   '<caption>A round of Daubery: two cards, the called ball and the message board</caption>' \
-  '<image type="source" width="640" height="530">https://daubery.org/screenshot.png</image>' \
+  '<image type="source" width="637" height="536">https://daubery.org/screenshot.png</image>' \
   '<p>Play rounds of 75-ball bingo against one to six computer players, on one' \
   "<launchable type=\"desktop-id\">$id.desktop</launchable>" '<binary>daubery</binary>' \
   '<project_license>GPL-3.0-or-later</project_license>' '<metadata_license>CC0-1.0</metadata_license>' \
