@@ -18,6 +18,13 @@ namespace daubery {
 
 class Driver {
 public:
+    // What a line gets back: ok with a value or none, or an error and why.
+    struct Answer {
+        bool ok = true;
+        std::optional<json::Value> value;
+        std::string text;
+    };
+
     Driver();
     ~Driver();
 
@@ -43,12 +50,6 @@ private:
         ControlKind kind = ControlKind::Label;
         std::string property;
     };
-    struct Answer {
-        bool ok = true;
-        std::optional<json::Value> value;
-        std::string text;
-    };
-
     Answer run(std::string_view line);
     Answer start(std::string_view argument);
     Answer userAction(std::string_view verb, std::string_view argument);

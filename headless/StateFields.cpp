@@ -3,13 +3,23 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
-#include <map>
+#include <limits>
 
 // The game's state by name, read and written within the values the game itself holds.
 namespace daubery {
 
 namespace {
+
+using Answer = Driver::Answer;
+// The values a field can hold in play, where they are narrower than its type.
+using Range = bool (*)(long long);
+
+template <long long Low, long long High = std::numeric_limits<long long>::max()> bool between(long long n) {
+    return n >= Low && n <= High;
+}
+template <long long... Values> bool oneOf(long long n) {
+    return ((n == Values) || ...);
+}
 
 // The calls as the caller leaves them: distinct numbers 1 to 75 at positions 1 to CalledCount, which
 // goes past 75 only once every number has been called.
@@ -24,24 +34,21 @@ bool callsHold(const GameState& s) {
     return s.CalledCount <= 75 || called == 75;
 }
 
-} // namespace
-
-Driver::Answer Driver::stateField(std::string_view path, const json::Value* newValue) {
+// One field read, or set to a new value, at the positions its path gives.
+struct FieldRequest {
+    GameState& state;
+    std::string_view path;
     std::string_view name;
     std::vector<int> at;
-    if (!line::splitIndexes(path, name, at)) return {false, {}, "malformed state path"};
-    GameState& s = game_->state;
-    Answer bad{false, {}, "no state " + std::string(path)};
-    bool (*allowed)(long long) =
-        nullptr; // the values the field can hold in play, when narrower than its type
+    const json::Value* newValue;
+    Range allowed = nullptr;
 
-    auto scalar = [&](auto& field) -> Answer {
-        using T = std::remove_reference_t<decltype(field)>;
-        if (!at.empty()) return bad;
+    Answer unknown() const { return {false, {}, "no state " + std::string(path)}; }
+
+    template <class T> Answer scalar(T& field) {
+        if (!at.empty()) return unknown();
         if (!newValue) {
-            if constexpr (std::is_same_v<T, std::string>)
-                return {true, json::Value(field), {}};
-            else if constexpr (std::is_same_v<T, bool>)
+            if constexpr (std::is_same_v<T, std::string> || std::is_same_v<T, bool>)
                 return {true, json::Value(field), {}};
             else
                 return {true, json::Value(static_cast<long long>(field)), {}};
@@ -61,131 +68,80 @@ Driver::Answer Driver::stateField(std::string_view path, const json::Value* newV
                 return {false, {}, "out of range for " + std::string(name)};
             field = T(*n);
         }
-        if (!callsHold(s)) {
+        if (!callsHold(state)) {
             field = before;
             return {false,
                     {},
                     "the called numbers would not be the caller's: distinct, 1 to 75, up to CalledCount"};
         }
         return {};
-    };
-    auto element = [&](auto& table, auto... rest) -> Answer {
-        using TableT = std::remove_reference_t<decltype(table)>;
-        if (at.size() != 1 + sizeof...(rest) || !TableT::holds(at[0])) return bad;
-        if constexpr (sizeof...(rest) == 0) {
-            const int position = at[0];
-            at.clear();
-            return scalar(table[position]);
-        } else {
-            auto& row = table[at[0]];
-            using RowT = std::remove_reference_t<decltype(row)>;
-            if (!RowT::holds(at[1])) return bad;
-            const int inner = at[1];
-            at.clear();
-            return scalar(row[inner]);
-        }
-    };
-
-    static const std::map<std::string, int, std::less<>> known = {
-        {"GameType", 0},        {"GameName", 1},      {"RandomPick", 2},     {"BoardCount", 3},
-        {"PcPlayerCount", 4},   {"CallInterval", 5},  {"GameActive", 6},     {"Paused", 7},
-        {"CallElapsed", 8},     {"CalledNumbers", 9}, {"CalledColumns", 10}, {"CalledCount", 11},
-        {"RollStep", 12},       {"BallFrame", 13},    {"Card1Numbers", 14},  {"Card2Numbers", 15},
-        {"PcCardNumbers", 16},  {"Balance", 17},      {"Jackpot", 18},       {"JackpotLevel", 19},
-        {"WinCount", 20},       {"PcHitCounts", 21},  {"PcWinner", 22},      {"PcWinCells", 23},
-        {"PcWinCellCount", 24}, {"HelpPage", 25},     {"HelpOrigin", 26},    {"HelpFromOptions", 27},
-        {"HelpTexts", 28}};
-    const auto found = known.find(name);
-    if (found == known.end()) return bad;
-    // The ranges of the game's state: a value the game would never hold could make it misbehave.
-    using Range = bool (*)(long long);
-    static const std::map<int, Range> ranges = {
-        {0, [](long long n) { return n >= 0 && n <= 12; }},                               // GameType
-        {3, [](long long n) { return n >= 0 && n <= 2; }},                                // BoardCount
-        {4, [](long long n) { return n >= 0 && n <= 6; }},                                // PcPlayerCount
-        {5, [](long long n) { return n == 0 || n == 5000 || n == 10000 || n == 15000; }}, // CallInterval
-        {8, [](long long n) { return n >= 0 && n <= 7500; }},                             // CallElapsed
-        {9, [](long long n) { return n >= 0 && n <= 75; }},                               // CalledNumbers
-        {10, [](long long n) { return n >= 0 && n <= 5; }},                               // CalledColumns
-        {11, [](long long n) { return n >= 0 && n <= 77; }},                              // CalledCount
-        {12, [](long long n) { return n >= 0 && n <= 57; }},                              // RollStep
-        {13, [](long long n) { return n >= 0 && n <= 12; }},                              // BallFrame
-        {14, [](long long n) { return n >= 0 && n <= 75; }},                              // Card1Numbers
-        {15, [](long long n) { return n >= 0 && n <= 75; }},                              // Card2Numbers
-        {16, [](long long n) { return n >= 0 && n <= 75; }},                              // PcCardNumbers
-        {19, [](long long n) { return n >= 1; }},                                         // JackpotLevel
-        {20, [](long long n) { return n >= 0; }},                                         // WinCount
-        {21, [](long long n) { return n >= 0 && n <= 25; }},                              // PcHitCounts
-        {22, [](long long n) { return n >= 0 && n <= 6; }},                               // PcWinner
-        {23, [](long long n) { return n >= 0 && n <= 24; }},                              // PcWinCells
-        {24, [](long long n) { return n >= 0 && n <= 24; }},                              // PcWinCellCount
-        {25, [](long long n) { return n >= -1 && n <= 11; }},                             // HelpPage
-        {26, [](long long n) { return n == 0 || n == 4; }},                               // HelpOrigin
-        {27, [](long long n) { return n == 0 || n == 6; }},                               // HelpFromOptions
-    };
-    if (const auto range = ranges.find(found->second); range != ranges.end()) allowed = range->second;
-    switch (found->second) {
-    case 0:
-        return scalar(s.GameType);
-    case 1:
-        return scalar(s.GameName);
-    case 2:
-        return scalar(s.RandomPick);
-    case 3:
-        return scalar(s.BoardCount);
-    case 4:
-        return scalar(s.PcPlayerCount);
-    case 5:
-        return scalar(s.CallInterval);
-    case 6:
-        return scalar(s.GameActive);
-    case 7:
-        return scalar(s.Paused);
-    case 8:
-        return scalar(s.CallElapsed);
-    case 9:
-        return element(s.CalledNumbers);
-    case 10:
-        return element(s.CalledColumns);
-    case 11:
-        return scalar(s.CalledCount);
-    case 12:
-        return scalar(s.RollStep);
-    case 13:
-        return scalar(s.BallFrame);
-    case 14:
-        return element(s.Card1Numbers);
-    case 15:
-        return element(s.Card2Numbers);
-    case 16:
-        return element(s.PcCardNumbers, 0);
-    case 17:
-        return scalar(s.Balance);
-    case 18:
-        return scalar(s.Jackpot);
-    case 19:
-        return scalar(s.JackpotLevel);
-    case 20:
-        return scalar(s.WinCount);
-    case 21:
-        return element(s.PcHitCounts);
-    case 22:
-        return scalar(s.PcWinner);
-    case 23:
-        return element(s.PcWinCells, 0);
-    case 24:
-        return scalar(s.PcWinCellCount);
-    case 25:
-        return scalar(s.HelpPage);
-    case 26:
-        return scalar(s.HelpOrigin);
-    case 27:
-        return scalar(s.HelpFromOptions);
-    case 28:
-        return element(s.HelpTexts);
-    default:
-        return bad;
     }
+    // An element of a table, or of a table of tables, one position from the path at a time.
+    template <class TableT> Answer element(TableT& table) {
+        if (at.empty() || !TableT::holds(at.front())) return unknown();
+        auto& item = table[at.front()];
+        at.erase(at.begin());
+        if constexpr (requires { std::remove_reference_t<decltype(item)>::holds(0); })
+            return element(item);
+        else
+            return scalar(item);
+    }
+};
+
+struct Field {
+    std::string_view name;
+    Answer (*access)(FieldRequest&);
+    Range range = nullptr;
+};
+
+// Every field of the game's state a driver may read or set, with the values the game holds in it.
+#define STATE_FIELD(member, how, ...)                                                                        \
+    {                                                                                                        \
+#member, [](FieldRequest & r) { return r.how(r.state.member); }, __VA_ARGS__                         \
+    }
+const Field Fields[] = {
+    STATE_FIELD(GameType, scalar, between<0, 12>),
+    STATE_FIELD(GameName, scalar),
+    STATE_FIELD(RandomPick, scalar),
+    STATE_FIELD(BoardCount, scalar, between<0, 2>),
+    STATE_FIELD(PcPlayerCount, scalar, between<0, 6>),
+    STATE_FIELD(CallInterval, scalar, oneOf<0, 5000, 10000, 15000>),
+    STATE_FIELD(GameActive, scalar),
+    STATE_FIELD(Paused, scalar),
+    STATE_FIELD(CallElapsed, scalar, between<0, 7500>),
+    STATE_FIELD(CalledNumbers, element, between<0, 75>),
+    STATE_FIELD(CalledColumns, element, between<0, 5>),
+    STATE_FIELD(CalledCount, scalar, between<0, 77>),
+    STATE_FIELD(RollStep, scalar, between<0, 57>),
+    STATE_FIELD(BallFrame, scalar, between<0, 12>),
+    STATE_FIELD(Card1Numbers, element, between<0, 75>),
+    STATE_FIELD(Card2Numbers, element, between<0, 75>),
+    STATE_FIELD(PcCardNumbers, element, between<0, 75>),
+    STATE_FIELD(Balance, scalar),
+    STATE_FIELD(Jackpot, scalar),
+    STATE_FIELD(JackpotLevel, scalar, between<1>),
+    STATE_FIELD(WinCount, scalar, between<0>),
+    STATE_FIELD(PcHitCounts, element, between<0, 25>),
+    STATE_FIELD(PcWinner, scalar, between<0, 6>),
+    STATE_FIELD(PcWinCells, element, between<0, 24>),
+    STATE_FIELD(PcWinCellCount, scalar, between<0, 24>),
+    STATE_FIELD(HelpPage, scalar, between<-1, 11>),
+    STATE_FIELD(HelpOrigin, scalar, oneOf<0, 4>),
+    STATE_FIELD(HelpFromOptions, scalar, oneOf<0, 6>),
+    STATE_FIELD(HelpTexts, element),
+};
+#undef STATE_FIELD
+
+} // namespace
+
+Driver::Answer Driver::stateField(std::string_view path, const json::Value* newValue) {
+    FieldRequest request{game_->state, path, {}, {}, newValue};
+    if (!line::splitIndexes(path, request.name, request.at)) return {false, {}, "malformed state path"};
+    const auto field = std::find_if(std::begin(Fields), std::end(Fields),
+                                    [&](const Field& f) { return f.name == request.name; });
+    if (field == std::end(Fields)) return request.unknown();
+    request.allowed = field->range;
+    return field->access(request);
 }
 
 } // namespace daubery

@@ -147,6 +147,8 @@ TEST(Driver, BadLinesGetOneShortErrorAndChangeNothing) {
          {"advance 9223372036854775807", "advance 1000000000000000001"}},
         {"error advance needs milliseconds", {"advance -0"}},
         {"error malformed state path", {"get state.CalledNumbers[01]"}},
+        {"error no state",
+         {"get state.GameType[1]", "get state.PcCardNumbers[1]", "get state.Card1Numbers[1001]"}},
         {"error unknown control a\\xc3(\\x7f\\t", {"get Form1.a\xc3(\x7f\t.caption"}},
         {"error wrong value for picture", {"set Form1.imgBallroll.picture \"ball-with-a-name-too-long\""}},
         // A responder's commands are judged as they are queued.
