@@ -85,16 +85,7 @@ protected:
             ASSERT_TRUE(QTest::qWaitFor([&from] { return focusedName() != from; }, KeyWaitMs));
         }
     }
-    // A number as the game says it, with its column's letter: "G 52".
-    static std::string spokenAs(int number) {
-        return std::string(1, "BINGO"[(number - 1) / 15]) + " " + std::to_string(number);
-    }
     std::string ballName(int position) const { return spokenAs(game->state.CalledNumbers[position]); }
-    bool called(int number) const {
-        for (int k = 1; k <= game->state.CalledCount && k <= 75; ++k)
-            if (game->state.CalledNumbers[k] == number) return true;
-        return false;
-    }
     std::size_t heard_ = 0;
     QFile log_;
     QByteArray unread_;

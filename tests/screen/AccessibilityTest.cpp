@@ -83,10 +83,6 @@ protected:
     }
 
     static std::string square(int index) { return "Label1[" + std::to_string(index) + "]"; }
-    // "B 7": the column's letter, a space, the number.
-    static std::string called(int number) {
-        return std::string(1, "BINGO"[(number - 1) / 15]) + " " + std::to_string(number);
-    }
     int cardNumber(int index) const {
         return index <= 24 ? game->state.Card1Numbers[index] : game->state.Card2Numbers[index - 24];
     }
@@ -112,7 +108,7 @@ TEST_F(Accessibility, EverySquareOfBothCardsNamesItsPlaceAndItsDaub) {
         const std::string place = ", row " + std::to_string(at.row) + ", column " + std::to_string(at.column);
         QAccessibleInterface* read = this->read("Form1", square(index));
         EXPECT_EQ(name("Form1", square(index)),
-                  (index > 48 ? "Free space" : called(cardNumber(index))) + place);
+                  (index > 48 ? "Free space" : spokenAs(cardNumber(index))) + place);
         EXPECT_EQ(read->role(), QAccessible::Button) << index;
         EXPECT_TRUE(read->state().checkable && !read->state().checked) << index;
         const bool secondCard = index > 24 && index != 49;
@@ -125,7 +121,7 @@ TEST_F(Accessibility, EverySquareOfBothCardsNamesItsPlaceAndItsDaub) {
     arrowTo({3, 3});
     press(Qt::Key_Space);
     EXPECT_EQ(news(),
-              (std::vector<std::string>{called(cardNumber(1)) + ", not called", "Free space, daubed"}));
+              (std::vector<std::string>{spokenAs(cardNumber(1)) + ", not called", "Free space, daubed"}));
     EXPECT_TRUE(read("Form1", square(49))->state().checked);
 
     // A daub by the mouse on either card is told and read back the same, with its state.
@@ -138,10 +134,10 @@ TEST_F(Accessibility, EverySquareOfBothCardsNamesItsPlaceAndItsDaub) {
     ASSERT_NE(hit, 0);
     told.clear();
     QTest::mouseClick(widget("Form1", square(hit)), Qt::LeftButton);
-    EXPECT_EQ(news(), std::vector<std::string>{called(cardNumber(hit)) + ", daubed"});
+    EXPECT_EQ(news(), std::vector<std::string>{spokenAs(cardNumber(hit)) + ", daubed"});
     EXPECT_TRUE(read("Form1", square(hit))->state().checked);
-    EXPECT_EQ(name("Form1", square(hit)).substr(0, called(cardNumber(hit)).size() + 8),
-              called(cardNumber(hit)) + ", daubed");
+    EXPECT_EQ(name("Form1", square(hit)).substr(0, spokenAs(cardNumber(hit)).size() + 8),
+              spokenAs(cardNumber(hit)) + ", daubed");
     EXPECT_EQ(unnamedIn("Form1"), std::vector<std::string>{});
 }
 
@@ -153,7 +149,7 @@ TEST_F(Accessibility, CallsClaimsThePauseAndTheBoardAreToldAsTheyHappen) {
     const int first = game->state.CalledNumbers[1], second = game->state.CalledNumbers[2],
               third = game->state.CalledNumbers[3];
     // Each call is told with its number as it is made, before the ball has landed.
-    EXPECT_EQ(news(), (std::vector<std::string>{called(first), called(second), called(third)}));
+    EXPECT_EQ(news(), (std::vector<std::string>{spokenAs(first), spokenAs(second), spokenAs(third)}));
     EXPECT_FALSE(widget("Form1", "lblball")->isVisible());
     const auto board = [this](int number) {
         return name("Bingomsg", "lblselctedNums[" + std::to_string(number) + "]");
@@ -171,10 +167,10 @@ TEST_F(Accessibility, CallsClaimsThePauseAndTheBoardAreToldAsTheyHappen) {
     std::vector<int> sorted{first, second, third};
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(news(), (std::vector<std::string>{"Sorry, Continue Jackpot is $5", "Game has been Paused",
-                                                "Last calls " + called(third) + ", " + called(second) + ", " +
-                                                    called(first) + ". Jackpot $5",
-                                                "3 called: " + called(sorted[0]) + ", " + called(sorted[1]) +
-                                                    ", " + called(sorted[2])}));
+                                                "Last calls " + spokenAs(third) + ", " + spokenAs(second) +
+                                                    ", " + spokenAs(first) + ". Jackpot $5",
+                                                "3 called: " + spokenAs(sorted[0]) + ", " +
+                                                    spokenAs(sorted[1]) + ", " + spokenAs(sorted[2])}));
     EXPECT_EQ(read("Bingomsg", "lblMsg")->role(), QAccessible::StaticText);
     EXPECT_EQ(read("Bingomsg", "")->role(), QAccessible::Window);
     EXPECT_EQ(unnamedIn("Bingomsg"), std::vector<std::string>{});

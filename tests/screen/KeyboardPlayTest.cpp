@@ -15,11 +15,6 @@ namespace {
 
 class KeyboardPlay : public ScreenGame {
 protected:
-    bool called(int number) const {
-        for (int k = 1; k <= game->state.CalledCount && k <= 75; ++k)
-            if (game->state.CalledNumbers[k] == number) return true;
-        return false;
-    }
     bool squareCalled(Place at) const {
         const int square = cardOneSquare(at.column, at.row);
         return square == 49 || called(game->state.Card1Numbers[square]);

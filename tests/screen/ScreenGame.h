@@ -102,6 +102,16 @@ protected:
         return active ? active->objectName().toStdString() : "<none>";
     }
 
+    // A number as the game says it, with its column's letter: "G 52".
+    static std::string spokenAs(int number) {
+        return std::string(1, "BINGO"[(number - 1) / 15]) + " " + std::to_string(number);
+    }
+    bool called(int number) const {
+        for (int k = 1; k <= game->state.CalledCount && k <= 75; ++k)
+            if (game->state.CalledNumbers[k] == number) return true;
+        return false;
+    }
+
     void runTicks(int ticks) {
         clock = std::max(clock, platform.now()) + std::int64_t(ticks) * TickMs;
         game->windows.runTimersUntil(clock);
