@@ -64,7 +64,7 @@ grep -qE '^ *<release version="1.0" date="[0-9]{4}-[0-9]{2}-[0-9]{2}"/>$' "$cata
 
 # The icon at every size, a picture of that size with the ball solid in its middle.
 icons=$prefix/share/icons/hicolor
-for size in 16 32 48 64 128 256 512; do
+for size in 16 24 32 48 64 128 256 512; do
   png=$icons/${size}x${size}/apps/$id.png
   [ -f "$png" ] || fail "no icon of $size pixels"
   [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] ||
@@ -72,6 +72,9 @@ for size in 16 32 48 64 128 256 512; do
   [ "$(convert "$png" -format '%[fx:p{w/2,h/3}.a]' info:)" = 1 ] || fail "the icon of $size pixels is not solid in its middle"
   [ "$(convert "$png" -format '%[fx:p{0,0}.a]' info:)" = 0 ] || fail "the icon of $size pixels has no clear corners"
 done
+# The Windows icon, built beside the others: a picture for every size up to 256 pixels.
+ico=$(identify -format '%wx%h ' "$build/dist/icons/icon.ico") || fail "the Windows icon cannot be read"
+[ "$ico" = "16x16 24x24 32x32 48x48 64x64 128x128 256x256 " ] || fail "the Windows icon holds $ico"
 svg=$icons/scalable/apps/$id.svg
 [ -f "$svg" ] || fail "no scalable icon"
 rsvg-convert -w 256 -h 256 "$svg" -o "$prefix/drawn.png" || fail "the scalable icon cannot be drawn"
