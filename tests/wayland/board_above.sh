@@ -57,10 +57,16 @@ wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
 # The keys sent to the window itself: Xwayland takes no made-up input from the X test extension.
 xdotool key --window "$(window Daubery)" alt+p 2>/dev/null # Play
 await "Select your options"
+screenshot options.png
+read -r mx my mw mh <<<"$(place Daubery)"
+read -r ox oy ow oh <<<"$(place "Select your options")"
+echo "main window at $mx,$my ($mw x $mh), options at $ox,$oy ($ow x $oh)"
+# Over the main window: the two centres within a few dozen pixels.
+dx=$((ox + ow / 2 - mx - mw / 2)) dy=$((oy + oh / 2 - my - mh / 2))
+[ "${dx#-}" -le 40 ] && [ "${dy#-}" -le 40 ] || fail "the options dialog is not over the main window"
 xdotool key --window "$(window "Select your options")" Return 2>/dev/null # Start
 await "Daubery message board"
 screenshot wayland.png
-read -r mx my mw mh <<<"$(place Daubery)"
 read -r bx by bw bh <<<"$(place "Daubery message board")"
 echo "main window at $mx,$my ($mw x $mh), message board at $bx,$by ($bw x $bh)"
 # Just above: its bottom edge over the main window's title bar, with the same left edge.
