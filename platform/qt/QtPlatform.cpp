@@ -94,8 +94,8 @@ public:
     }
 
     void setVisible(bool visible) override {
-        // Placed as well before its window is made: a Wayland desktop's Xwayland keeps a window where
-        // it was made and ignores its moves before it is first shown. Its size is not final yet.
+        // Placed before its window is made as well: on a Wayland desktop a window opens where it was
+        // made, whatever moves come before it is first shown. Its size here is not yet final.
         if (visible && main_ && !testAttribute(Qt::WA_WState_Created)) {
             ensurePolished();
             adjustSize();
