@@ -100,7 +100,6 @@ public:
             ensurePolished();
             adjustSize();
             move(centredFrame());
-            belongTo(*this, *main_);
         }
         QMessageBox::setVisible(visible);
     }
@@ -109,6 +108,7 @@ protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);
         if (!main_) return;
+        belongTo(*this, *main_);
         // Being shown, it is moved by its client area.
         move(centredFrame() + (main_->geometry().topLeft() - main_->frameGeometry().topLeft()));
     }
