@@ -1,6 +1,7 @@
 #include "FormWindow.h"
 
 #include "ControlWidgets.h"
+#include "DialogOwner.h"
 #include "assets/Pictures.h"
 #include "platform/Windows.h"
 
@@ -256,11 +257,8 @@ void FormWindow::showAsModel(const FormWindow* main) {
     if (!placed_ && form_.centred()) {
         if (main && main != this) {
             move(placeBy(*main));
-            // A dialog belongs to the main window: the window manager keeps it above it, even when it
-            // opens on a timer's tick rather than at the player's click.
-            winId();
-            if (windowHandle() && main->windowHandle())
-                windowHandle()->setTransientParent(main->windowHandle());
+            // Above the main window even when it opens on a timer's tick rather than at the player's click.
+            belongTo(*this, *main);
         } else {
             const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
             move(screen.center() - QPoint(sizeHint().width() / 2, sizeHint().height() / 2));

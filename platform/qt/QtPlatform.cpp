@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "ControlWidgets.h"
+#include "DialogOwner.h"
 #include "FormWindow.h"
 #include "ScreenReader.h"
 #include "platform/Windows.h"
@@ -92,18 +93,34 @@ public:
         if (auto* words = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) words->setIndent(0);
     }
 
+    void setVisible(bool visible) override {
+        // Placed before its window is made as well: on a Wayland desktop a window opens where it was
+        // made, whatever moves come before it is first shown. Its size here is not yet final.
+        if (visible && main_ && !testAttribute(Qt::WA_WState_Created)) {
+            ensurePolished();
+            adjustSize();
+            move(centredFrame());
+        }
+        QMessageBox::setVisible(visible);
+    }
+
 protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);
         if (!main_) return;
-        // Being shown, it is moved by its client area; its frame is taken to be as the main window's.
-        const QRect frame = main_->frameGeometry();
-        const QSize size = this->size() + (frame.size() - main_->size());
-        move(frame.center() - QPoint(size.width() / 2, size.height() / 2) +
-             (main_->geometry().topLeft() - frame.topLeft()));
+        belongTo(*this, *main_);
+        // Being shown, it is moved by its client area.
+        move(centredFrame() + (main_->geometry().topLeft() - main_->frameGeometry().topLeft()));
     }
 
 private:
+    // Its frame's place, centred over the main window's; its frame taken to be as the main window's.
+    QPoint centredFrame() const {
+        const QRect frame = main_->frameGeometry();
+        const QSize size = this->size() + (frame.size() - main_->size());
+        return frame.center() - QPoint(size.width() / 2, size.height() / 2);
+    }
+
     static constexpr int Margin = 16;
     QWidget* main_;
 };

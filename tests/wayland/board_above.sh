@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game on a Wayland desktop, started as a player starts it, with no window system chosen: under
-# weston (its headless back end, with Xwayland) the windows keep their places, the message board
-# just above the main window, and the window's class is the one its menu entry names.
+# weston (its headless back end, with Xwayland) the windows keep their places, the options dialog and
+# the About box over the main window, the message board just above it, and the window's class is the
+# one its menu entry names.
 # Usage: board_above.sh <game> <menu entry> <folder for screenshots>
 set -euo pipefail
 game=$1
@@ -46,21 +47,35 @@ place() {
              END {print x + 0, y + 0, w + 0, h + 0}'
 }
 
-"$game" >"$work/game.log" 2>&1 &
-pid=$!
-await Daubery
+play() {
+  [ -z "$pid" ] || { kill $pid && wait $pid; } 2>/dev/null || true
+  "$game" >"$work/game.log" 2>&1 &
+  pid=$!
+  await Daubery
+}
+play
 class=$(xprop -id "$(window Daubery)" WM_CLASS | sed -n 's/.*= "\(.*\)", "\(.*\)"/\2/p')
 wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [ -n "$class" ] && [ "$class" = "${wanted:-$(basename "$entry" .desktop)}" ] ||
   fail "the window's class '$class' is not the menu entry's ($entry)"
 
+# Over the main window: the centres of the two client areas within a few dozen pixels.
+over_main() {
+  read -r mx my mw mh <<<"$(place Daubery)"
+  read -r dx dy dw dh <<<"$(place "$1")"
+  echo "main window at $mx,$my ($mw x $mh), '$1' at $dx,$dy ($dw x $dh)"
+  local across=$((dx + dw / 2 - mx - mw / 2)) down=$((dy + dh / 2 - my - mh / 2))
+  [ "${across#-}" -le 40 ] && [ "${down#-}" -le 40 ] || fail "'$1' is not over the main window"
+}
+
 # The keys sent to the window itself: Xwayland takes no made-up input from the X test extension.
 xdotool key --window "$(window Daubery)" alt+p 2>/dev/null # Play
 await "Select your options"
+screenshot options.png
+over_main "Select your options"
 xdotool key --window "$(window "Select your options")" Return 2>/dev/null # Start
 await "Daubery message board"
 screenshot wayland.png
-read -r mx my mw mh <<<"$(place Daubery)"
 read -r bx by bw bh <<<"$(place "Daubery message board")"
 echo "main window at $mx,$my ($mw x $mh), message board at $bx,$by ($bw x $bh)"
 # Just above: its bottom edge over the main window's title bar, with the same left edge.
@@ -68,3 +83,11 @@ gap=$((my - (by + bh)))
 [ "$gap" -ge 0 ] && [ "$gap" -le 60 ] && [ "$((bx - mx))" -ge -20 ] && [ "$((bx - mx))" -le 20 ] ||
   fail "the message board is not just above the main window"
 echo "the message board just above the main window under Wayland"
+
+# The About box, in a game started afresh: here a closed dialog leaves the keyboard with no window.
+play
+xdotool key --window "$(window Daubery)" alt+h 2>/dev/null # Help, About
+xdotool key --window "$(window Daubery)" a 2>/dev/null
+await "Daubery help"
+screenshot about.png
+over_main "Daubery help"
