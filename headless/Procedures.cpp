@@ -19,6 +19,18 @@ namespace daubery {
 using line::splitWord;
 using line::wholeNumber;
 
+namespace {
+
+// A procedure run by name, and whether it takes a value after its name.
+struct Procedure {
+    template <class Run>
+    Procedure(Run body, bool withArgument = false) : run(std::move(body)), takesArgument(withArgument) {}
+    std::function<Driver::Answer()> run;
+    bool takesArgument;
+};
+
+} // namespace
+
 Driver::Answer Driver::call(std::string_view argument) {
     const auto [procedure, rest] = splitWord(argument);
     Daubery& g = *game_;
@@ -46,29 +58,24 @@ Driver::Answer Driver::call(std::string_view argument) {
         return boolean(won);
     };
 
-    using Procedure = std::function<Answer()>;
+    // A procedure that answers nothing but ok.
+    auto done = [](auto run) -> std::function<Answer()> {
+        return [run] {
+            run();
+            return Answer{};
+        };
+    };
+
     const std::map<std::string_view, Procedure> procedures = {
-        {"NewGame",
-         [&] {
-             g.NewGame();
-             return Answer{};
-         }},
-        {"DealPcCards",
-         [&] {
-             DealPcCards(s, g.rnd);
-             return Answer{};
-         }},
+        {"NewGame", done([&] { g.NewGame(); })},
+        {"DealPcCards", done([&] { DealPcCards(s, g.rnd); })},
         {"DrawNextNumber",
          [&] {
              const int pos = DrawNextNumber(s, g.rnd);
              if (pos == NoNumberLeft) g.mainWindow().control("Timer1").setEnabled(false);
              return pos == NoNumberLeft ? Answer{true, json::Value(nullptr), {}} : integer(pos);
          }},
-        {"RunComputerPlayers",
-         [&] {
-             g.RunComputerPlayers();
-             return Answer{};
-         }},
+        {"RunComputerPlayers", done([&] { g.RunComputerPlayers(); })},
         {"CheckPlayerBingo", [&] { return integer(CheckPlayerBingo(s)); }},
         {"CheckBigDiamond", [&] { return integer(CheckBigDiamond(s)); }},
         {"CheckSmallDiamond", [&] { return integer(CheckSmallDiamond(s)); }},
@@ -88,69 +95,51 @@ Driver::Answer Driver::call(std::string_view argument) {
         {"CheckPcLittleFrame", [&] { return computerCheck(CheckPcLittleFrame); }},
         {"CheckPcRailroad", [&] { return computerCheck(CheckPcRailroad); }},
         {"CheckPcAnyBingo", [&] { return computerCheck(CheckPcAnyBingo); }},
-        {"TogglePause",
-         [&] {
-             g.TogglePause();
-             return Answer{};
-         }},
-        {"ShowGameHelp",
-         [&] {
-             g.ShowGameHelp();
-             return Answer{};
-         }},
-        {"OpenWebSite",
-         [&] {
-             g.OpenWebSite();
-             return Answer{};
-         }},
-        {"About",
-         [&] {
-             g.About();
-             return Answer{};
-         }},
-        {"ShowExample",
-         [&] {
-             g.optionsDialog().ShowExample();
-             return Answer{};
-         }},
+        {"TogglePause", done([&] { g.TogglePause(); })},
+        {"ShowGameHelp", done([&] { g.ShowGameHelp(); })},
+        {"OpenWebSite", done([&] { g.OpenWebSite(); })},
+        {"About", done([&] { g.About(); })},
+        {"ShowExample", done([&] { g.optionsDialog().ShowExample(); })},
         {"RollBallStep",
-         [&] {
-             // The ball's own step counter, or a step given for this call alone.
-             if (rest.empty()) {
-                 g.mainWindow().RollBallStep(s.RollStep);
-                 return Answer{};
-             }
-             if (!number || !std::in_range<std::int16_t>(*number)) return Answer{false, {}, "needs a step"};
-             std::int16_t step = std::int16_t(*number);
-             g.mainWindow().RollBallStep(step);
-             return Answer{};
-         }},
+         {[&] {
+              // The ball's own step counter, or a step given for this call alone.
+              if (rest.empty()) {
+                  g.mainWindow().RollBallStep(s.RollStep);
+                  return Answer{};
+              }
+              if (!number || !std::in_range<std::int16_t>(*number)) return Answer{false, {}, "needs a step"};
+              std::int16_t step = std::int16_t(*number);
+              g.mainWindow().RollBallStep(step);
+              return Answer{};
+          },
+          true}},
         {"PcPlayerName",
-         [&] {
-             // The player's number, or a text that holds it.
-             const auto value = json::parse(rest);
-             const std::string player = value && value->string() ? *value->string() : std::string(rest);
-             return Answer{true, json::Value(PcPlayerName(player)), {}};
-         }},
+         {[&] {
+              // The player's number, or a text that holds it.
+              const auto value = json::parse(rest);
+              const std::string player = value && value->string() ? *value->string() : std::string(rest);
+              return Answer{true, json::Value(PcPlayerName(player)), {}};
+          },
+          true}},
         {"ShowPcWinningCard",
-         [&] {
-             if (!number || *number < 1 || *number > 7) return Answer{false, {}, "needs a player 1..7"};
-             g.ShowPcWinningCard(int(*number));
-             return Answer{};
-         }},
+         {[&] {
+              if (!number || *number < 1 || *number > 7) return Answer{false, {}, "needs a player 1..7"};
+              g.ShowPcWinningCard(int(*number));
+              return Answer{};
+          },
+          true}},
         {"AnnouncePcWin",
-         [&] {
-             if (!number || *number < 1 || *number > 7) return Answer{false, {}, "needs a player 1..7"};
-             g.AnnouncePcWin(int(*number));
-             return Answer{};
-         }},
+         {[&] {
+              if (!number || *number < 1 || *number > 7) return Answer{false, {}, "needs a player 1..7"};
+              g.AnnouncePcWin(int(*number));
+              return Answer{};
+          },
+          true}},
     };
     if (const auto found = procedures.find(procedure); found != procedures.end()) {
-        constexpr std::string_view WithArgument[] = {"PcPlayerName", "ShowPcWinningCard", "AnnouncePcWin",
-                                                     "RollBallStep"};
-        if (!rest.empty() && std::ranges::find(WithArgument, procedure) == std::end(WithArgument))
+        if (!rest.empty() && !found->second.takesArgument)
             return {false, {}, std::string(procedure) + " takes no argument"};
-        g.windows.dispatch([&] { answer = found->second(); });
+        g.windows.dispatch([&] { answer = found->second.run(); });
         return answer;
     }
 
