@@ -20,37 +20,95 @@ using line::trim;
 
 namespace {
 
-// The properties the driver reads, which of them it writes, and the JSON each holds.
+// The properties the driver reads, and writes where it may, with the JSON each holds. A value is
+// written only once it fits the property, so a writer takes it as the kind the property holds.
 enum class Holds { Text, Flag, Number, Items };
-struct Property {
+using Value = json::Value;
+template <class Shown> struct Property {
     std::string_view name;
     Holds holds;
-    bool settable;
+    Value (*get)(const Shown&, Windows&);
+    void (*set)(Shown&, Windows&, const Value&) = nullptr; // none where the driver only reads
 };
-constexpr Property ControlProperties[] = {
-    {"caption", Holds::Text, true},     {"visible", Holds::Flag, true},      {"enabled", Holds::Flag, true},
-    {"forecolor", Holds::Number, true}, {"backcolor", Holds::Number, true},  {"tooltip", Holds::Text, true},
-    {"left", Holds::Number, true},      {"top", Holds::Number, true},        {"width", Holds::Number, true},
-    {"height", Holds::Number, true},    {"x2", Holds::Number, false},        {"y2", Holds::Number, false},
-    {"picture", Holds::Text, true},     {"list_index", Holds::Number, true}, {"text", Holds::Text, true},
-    {"value", Holds::Number, true},     {"interval", Holds::Number, true},   {"items", Holds::Items, false},
-    {"reachable", Holds::Flag, false}};
-constexpr Property WindowProperties[] = {
-    {"loaded", Holds::Flag, false},        {"caption", Holds::Text, true},  {"visible", Holds::Flag, true},
-    {"window_state", Holds::Number, true}, {"left", Holds::Number, false},  {"top", Holds::Number, false},
-    {"width", Holds::Number, true},        {"height", Holds::Number, true}, {"picture", Holds::Text, false},
-    {"backcolor", Holds::Number, false}};
+std::string text(const Value& v) {
+    return *v.string();
+}
+int number(const Value& v) {
+    return int(*v.integer());
+}
+bool flag(const Value& v) {
+    return *v.boolean();
+}
 
-const Property* findProperty(bool ofControl, std::string_view name) {
-    const std::span<const Property> known = ofControl ? std::span<const Property>(ControlProperties)
-                                                      : std::span<const Property>(WindowProperties);
-    for (const Property& property : known)
+const Property<Control> ControlProperties[] = {
+    {"caption", Holds::Text, [](const Control& c, Windows&) -> Value { return c.caption(); },
+     [](Control& c, Windows&, const Value& v) { c.setCaption(text(v)); }},
+    {"visible", Holds::Flag, [](const Control& c, Windows&) -> Value { return c.visible(); },
+     [](Control& c, Windows&, const Value& v) { c.setVisible(flag(v)); }},
+    {"enabled", Holds::Flag, [](const Control& c, Windows&) -> Value { return c.enabled(); },
+     [](Control& c, Windows&, const Value& v) { c.setEnabled(flag(v)); }},
+    {"forecolor", Holds::Number, [](const Control& c, Windows&) -> Value { return c.foreColor(); },
+     [](Control& c, Windows&, const Value& v) { c.setForeColor(number(v)); }},
+    {"backcolor", Holds::Number, [](const Control& c, Windows&) -> Value { return c.backColor(); },
+     [](Control& c, Windows&, const Value& v) { c.setBackColor(number(v)); }},
+    {"tooltip", Holds::Text, [](const Control& c, Windows&) -> Value { return c.tooltip(); },
+     [](Control& c, Windows&, const Value& v) { c.setTooltip(text(v)); }},
+    {"left", Holds::Number, [](const Control& c, Windows&) -> Value { return c.left(); },
+     [](Control& c, Windows&, const Value& v) { c.setLeft(number(v)); }},
+    {"top", Holds::Number, [](const Control& c, Windows&) -> Value { return c.top(); },
+     [](Control& c, Windows&, const Value& v) { c.setTop(number(v)); }},
+    {"width", Holds::Number, [](const Control& c, Windows&) -> Value { return c.width(); },
+     [](Control& c, Windows&, const Value& v) { c.setWidth(number(v)); }},
+    {"height", Holds::Number, [](const Control& c, Windows&) -> Value { return c.height(); },
+     [](Control& c, Windows&, const Value& v) { c.setHeight(number(v)); }},
+    {"x2", Holds::Number, [](const Control& c, Windows&) -> Value { return c.x2(); }},
+    {"y2", Holds::Number, [](const Control& c, Windows&) -> Value { return c.y2(); }},
+    {"picture", Holds::Text, [](const Control& c, Windows&) -> Value { return c.picture().str(); },
+     [](Control& c, Windows&, const Value& v) { c.setPicture(text(v)); }},
+    {"list_index", Holds::Number, [](const Control& c, Windows&) -> Value { return c.listIndex(); },
+     [](Control& c, Windows&, const Value& v) { c.setListIndex(number(v)); }},
+    {"text", Holds::Text, [](const Control& c, Windows&) -> Value { return c.text(); },
+     [](Control& c, Windows&, const Value& v) { c.setText(text(v)); }},
+    {"value", Holds::Number, [](const Control& c, Windows&) -> Value { return c.value(); },
+     [](Control& c, Windows&, const Value& v) { c.setValue(number(v)); }},
+    {"interval", Holds::Number, [](const Control& c, Windows&) -> Value { return c.interval(); },
+     [](Control& c, Windows&, const Value& v) { c.setInterval(number(v)); }},
+    {"items", Holds::Items,
+     [](const Control& c, Windows&) -> Value { return json::Array(c.items().begin(), c.items().end()); }},
+    {"reachable", Holds::Flag,
+     [](const Control& c, Windows& windows) -> Value { return windows.reachable(c); }},
+};
+const Property<Form> WindowProperties[] = {
+    {"loaded", Holds::Flag, nullptr}, // read without loading the window
+    {"caption", Holds::Text, [](const Form& f, Windows&) -> Value { return f.caption(); },
+     [](Form& f, Windows&, const Value& v) { f.setCaption(text(v)); }},
+    {"visible", Holds::Flag, [](const Form& f, Windows&) -> Value { return f.visible(); },
+     [](Form& f, Windows& windows, const Value& v) { flag(v) ? windows.show(f) : windows.hide(f); }},
+    {"window_state", Holds::Number, [](const Form& f, Windows&) -> Value { return int(f.windowState()); },
+     [](Form& f, Windows&, const Value& v) { f.setWindowState(WindowState(number(v))); }},
+    {"left", Holds::Number, [](const Form& f, Windows&) -> Value { return f.left(); }},
+    {"top", Holds::Number, [](const Form& f, Windows&) -> Value { return f.top(); }},
+    {"width", Holds::Number, [](const Form& f, Windows&) -> Value { return f.width(); },
+     [](Form& f, Windows&, const Value& v) { f.setWidth(number(v)); }},
+    {"height", Holds::Number, [](const Form& f, Windows&) -> Value { return f.height(); },
+     [](Form& f, Windows&, const Value& v) { f.setHeight(number(v)); }},
+    {"picture", Holds::Text, [](const Form& f, Windows&) -> Value { return f.picture().str(); }},
+    {"backcolor", Holds::Number, [](const Form& f, Windows&) -> Value { return f.backColor(); }},
+};
+
+template <class Shown>
+const Property<Shown>* findProperty(std::span<const Property<Shown>> known, std::string_view name) {
+    for (const Property<Shown>& property : known)
         if (property.name == name) return &property;
     return nullptr;
 }
+bool knownProperty(bool ofControl, std::string_view name) {
+    return ofControl ? findProperty<Control>(ControlProperties, name) != nullptr
+                     : findProperty<Form>(WindowProperties, name) != nullptr;
+}
 
 // A value the property can take; a window state is one of the three, a picture's name is short.
-bool fits(const Property& property, const json::Value& value) {
+template <class Shown> bool fits(const Property<Shown>& property, const Value& value) {
     switch (property.holds) {
     case Holds::Text:
         return value.string() != nullptr &&
@@ -145,7 +203,7 @@ std::optional<Driver::Target> Driver::resolve(std::string_view path, bool wantPr
         error = "malformed path " + std::string(path);
         return std::nullopt;
     }
-    if (wantProperty && !findProperty(!target.controlName.empty(), target.property)) {
+    if (wantProperty && !knownProperty(!target.controlName.empty(), target.property)) {
         error =
             (target.controlName.empty() ? "unknown window property " : "unknown property ") + target.property;
         return std::nullopt;
@@ -204,47 +262,12 @@ Driver::Answer Driver::get(std::string_view path) {
     auto target = resolve(path, true, error);
     if (!target) return {false, {}, error};
     const std::string& p = target->property;
-    if (target->controlName.empty()) {
-        if (p == "loaded") return {true, target->form != nullptr, {}};
-        load(*target); // any other read loads the window
-        const Form& form = *target->form;
-        if (p == "caption") return {true, form.caption(), {}};
-        if (p == "visible") return {true, form.visible(), {}};
-        if (p == "window_state") return {true, int(form.windowState()), {}};
-        if (p == "left") return {true, form.left(), {}};
-        if (p == "top") return {true, form.top(), {}};
-        if (p == "width") return {true, form.width(), {}};
-        if (p == "height") return {true, form.height(), {}};
-        if (p == "picture") return {true, form.picture().str(), {}};
-        if (p == "backcolor") return {true, form.backColor(), {}};
-        return {false, {}, "unknown window property " + p};
-    }
-    load(*target);
-    const Control& c = *target->control;
-    if (p == "caption") return {true, c.caption(), {}};
-    if (p == "visible") return {true, c.visible(), {}};
-    if (p == "enabled") return {true, c.enabled(), {}};
-    if (p == "forecolor") return {true, c.foreColor(), {}};
-    if (p == "backcolor") return {true, c.backColor(), {}};
-    if (p == "tooltip") return {true, c.tooltip(), {}};
-    if (p == "left") return {true, c.left(), {}};
-    if (p == "top") return {true, c.top(), {}};
-    if (p == "width") return {true, c.width(), {}};
-    if (p == "height") return {true, c.height(), {}};
-    if (p == "x2") return {true, c.x2(), {}};
-    if (p == "y2") return {true, c.y2(), {}};
-    if (p == "picture") return {true, c.picture().str(), {}};
-    if (p == "list_index") return {true, c.listIndex(), {}};
-    if (p == "text") return {true, c.text(), {}};
-    if (p == "value") return {true, c.value(), {}};
-    if (p == "interval") return {true, c.interval(), {}};
-    if (p == "items") {
-        json::Array items;
-        for (const auto& item : c.items()) items.emplace_back(item);
-        return {true, json::Value(std::move(items)), {}};
-    }
-    if (p == "reachable") return {true, game_->windows.reachable(c), {}};
-    return {false, {}, "unknown property " + p};
+    if (target->controlName.empty() && p == "loaded") return {true, target->form != nullptr, {}};
+    load(*target); // any other read loads the window
+    Windows& windows = game_->windows;
+    if (target->controlName.empty())
+        return {true, findProperty<Form>(WindowProperties, p)->get(*target->form, windows), {}};
+    return {true, findProperty<Control>(ControlProperties, p)->get(*target->control, windows), {}};
 }
 
 Driver::Answer Driver::set(std::string_view path, std::string_view valueText) {
@@ -255,45 +278,23 @@ Driver::Answer Driver::set(std::string_view path, std::string_view valueText) {
     auto target = resolve(path, true, error);
     if (!target) return {false, {}, error};
     const std::string& p = target->property;
-    const auto number = value->integer();
-    const bool* flag = value->boolean();
-    const std::string* text = value->string();
-    Answer wrongType{false, {}, "wrong value for " + p};
+    const bool ofControl = !target->controlName.empty();
+    const auto* controlProperty = ofControl ? findProperty<Control>(ControlProperties, p) : nullptr;
+    const auto* windowProperty = ofControl ? nullptr : findProperty<Form>(WindowProperties, p);
     // Judged before the window is loaded, so a wrong value changes nothing.
-    const Property* property = findProperty(!target->controlName.empty(), p);
-    if (!property || !property->settable || !fits(*property, *value)) return wrongType;
+    const bool writable = controlProperty
+                              ? controlProperty->set && fits(*controlProperty, *value)
+                              : windowProperty && windowProperty->set && fits(*windowProperty, *value);
+    if (!writable) return {false, {}, "wrong value for " + p};
     load(*target);
     Windows& windows = game_->windows;
-    bool done = false;
     windows.dispatch([&] {
-        if (target->controlName.empty()) {
-            Form& form = *target->form;
-            if (p == "caption" && text) form.setCaption(*text), done = true;
-            if (p == "visible" && flag) *flag ? windows.show(form) : windows.hide(form), done = true;
-            if (p == "window_state" && number && *number >= 0 && *number <= 2)
-                form.setWindowState(WindowState(*number)), done = true;
-            if (p == "width" && number) form.setWidth(int(*number)), done = true;
-            if (p == "height" && number) form.setHeight(int(*number)), done = true;
-            return;
-        }
-        Control& c = *target->control;
-        if (p == "caption" && text) c.setCaption(*text), done = true;
-        if (p == "visible" && flag) c.setVisible(*flag), done = true;
-        if (p == "enabled" && flag) c.setEnabled(*flag), done = true;
-        if (p == "forecolor" && number) c.setForeColor(int(*number)), done = true;
-        if (p == "backcolor" && number) c.setBackColor(int(*number)), done = true;
-        if (p == "tooltip" && text) c.setTooltip(*text), done = true;
-        if (p == "left" && number) c.setLeft(int(*number)), done = true;
-        if (p == "top" && number) c.setTop(int(*number)), done = true;
-        if (p == "width" && number) c.setWidth(int(*number)), done = true;
-        if (p == "height" && number) c.setHeight(int(*number)), done = true;
-        if (p == "picture" && text) c.setPicture(*text), done = true;
-        if (p == "list_index" && number) c.setListIndex(int(*number)), done = true;
-        if (p == "text" && text) c.setText(*text), done = true;
-        if (p == "value" && number) c.setValue(int(*number)), done = true;
-        if (p == "interval" && number) c.setInterval(int(*number)), done = true;
+        if (controlProperty)
+            controlProperty->set(*target->control, windows, *value);
+        else
+            windowProperty->set(*target->form, windows, *value);
     });
-    return done ? Answer{} : wrongType;
+    return {};
 }
 
 } // namespace daubery
