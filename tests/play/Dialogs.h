@@ -7,10 +7,8 @@
 
 #include <deque>
 #include <functional>
-#include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace play {
 

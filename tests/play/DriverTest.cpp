@@ -174,6 +174,24 @@ TEST(Driver, BadLinesGetOneShortErrorAndChangeNothing) {
     EXPECT_TRUE(t.outcomeShown());
 }
 
+TEST(Driver, EveryPropertyItWritesReadsBackAsWritten) {
+    play::Table t;
+    // clang-format off
+    const std::string written[] = {
+        "Form1.Command1.enabled false", "Form1.Command1.visible false", "Form1.Label2.caption \"Go\"",
+        "Form1.Label2.forecolor 255", "Form1.Label2.backcolor 65280", "Form1.Label2.tooltip \"A tip\"",
+        "Form1.Label2.left 15", "Form1.Label2.top 30", "Form1.Label2.width 600", "Form1.Label2.height 300",
+        "Form1.imgBallroll.picture \"ball-G-3\"", "Form1.Timer1.interval 50", "Form1.Text2.text \"x\"",
+        "Form1.bngOptdotred.value 1", "BngOptions.Combo2.list_index 4", "Form1.caption \"Bingo\"",
+        "Bingomsg.visible true", "Bingomsg.visible false", "Form1.width 9000", "Form1.height 6000",
+        "Form1.window_state 1"};
+    // clang-format on
+    for (const std::string& line : written) {
+        t.ok("set " + line);
+        EXPECT_EQ(t("get " + line.substr(0, line.find(' '))), "ok " + line.substr(line.find(' ') + 1));
+    }
+}
+
 TEST(Driver, LogsKeepTheirLatestHundred) {
     Table t;
     t.play();

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <string>
-#include <vector>
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include <set>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 

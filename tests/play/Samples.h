@@ -3,7 +3,6 @@
 // the circled squares (a card's cells less one, numbered column by column from B1, the free space
 // left out) and the lines (rows 1-5, columns B-O, the diagonal from B1, the one from B5).
 
-#include <utility>
 #include <vector>
 
 namespace play {

@@ -34,8 +34,7 @@ protected:
     }
     bool daubed(int square) { return widget("Form1", "Image2[" + std::to_string(square) + "]")->isVisible(); }
     bool daubed(Place at) { return daubed(cardOneSquare(at.column, at.row)); }
-    // The keyboard on the control named and its ring seen, before any key has moved it: the ring's
-    // outer blue in the middle of the control's top edge.
+    // The keyboard on the control named, before any key moved it, its ring's blue atop its middle.
     static void expectRingOn(const std::string& name) {
         ASSERT_EQ(focusedName(), name);
         const QImage shown = focused()->grab().toImage();
